@@ -1,0 +1,55 @@
+#pragma once
+
+#include <unordered_map>
+
+#include "platform/RenderDevice.h"
+
+struct SDL_Renderer;
+struct SDL_Texture;
+
+// The render device on an SDL renderer. The game draws into an off-screen back buffer of its own
+// size; presenting scales that picture into the window, letterboxed.
+class TSdlRenderDevice final : public TRenderDevice {
+ public:
+  // Takes ownership of the renderer.
+  TSdlRenderDevice(SDL_Renderer* renderer, int width, int height);
+  ~TSdlRenderDevice() override;
+  TSdlRenderDevice(const TSdlRenderDevice&) = delete;
+  TSdlRenderDevice& operator=(const TSdlRenderDevice&) = delete;
+
+  bool Valid() const { return BackBuffer != nullptr; }
+
+  std::string Name() const override;
+  int Width() const override { return BufferWidth; }
+  int Height() const override { return BufferHeight; }
+  TTextureHandle CreateTexture(int width, int height, const uint32_t* argb) override;
+  void DestroyTexture(TTextureHandle texture) override;
+  void SetTexture(TTextureHandle texture) override;
+  void SetBlendFactors(TBlendFactor source, TBlendFactor destination) override;
+  void SetTextureFilter(bool linear) override;
+  void Clear(uint32_t argb) override;
+  void DrawQuad(const TQuad& quad) override;
+  TDeviceStatus Status() override;
+  bool Reset() override;
+  std::vector<uint32_t> ReadPixels() override;
+  void Present() override;
+
+  // The window system threw the renderer's textures away.
+  void MarkLost() { ResetPending = true; }
+
+ private:
+  void CreateBackBuffer();
+  void DestroyTextures();
+
+  SDL_Renderer* Renderer;
+  SDL_Texture* BackBuffer = nullptr;
+  SDL_Texture* White = nullptr;  // stands in for "no texture"
+  int BufferWidth, BufferHeight;
+  bool Software = false;  // knows only the named blend modes
+  bool LinearFilter = false;
+  bool ResetPending = false;
+  int BlendMode = 0;  // an SDL_BlendMode
+  SDL_Texture* Current = nullptr;
+  TTextureHandle LastHandle = kNoTexture;
+  std::unordered_map<TTextureHandle, SDL_Texture*> Textures;
+};

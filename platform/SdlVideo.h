@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/InputEvent.h"
+#include "platform/VideoSystem.h"
+
+struct SDL_Window;
+class TSdlRenderDevice;
+
+enum class TRenderKind { Gl, Software };
+
+struct TVideoOptions {
+  bool Headless = false;  // the offscreen driver: no window on any screen
+  TRenderKind Render = TRenderKind::Gl;
+};
+
+// The game's window on SDL, with its renderer and its input.
+class TSdlVideo final : public TVideoSystem {
+ public:
+  explicit TSdlVideo(const TVideoOptions& options);
+  ~TSdlVideo() override;
+  TSdlVideo(const TSdlVideo&) = delete;
+  TSdlVideo& operator=(const TSdlVideo&) = delete;
+
+  TOpenedDevice OpenDevice(int width, int height, bool fullScreen) override;
+  void SetFullScreen(bool fullScreen) override;
+  void ShowCursor(bool show) override;
+  void Beep() override;
+
+  // Moves the pending window events into events, translated for the game.
+  void PollEvents(std::vector<TInputEvent>& events);
+
+ private:
+  void Translate(const union SDL_Event& event, std::vector<TInputEvent>& events);
+  void ToBuffer(int windowX, int windowY, TInputEvent& event) const;
+
+  TVideoOptions Options;
+  bool VideoReady = false;
+  SDL_Window* Window = nullptr;
+  std::unique_ptr<TSdlRenderDevice> Device;
+};

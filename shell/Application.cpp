@@ -1,0 +1,174 @@
+#include "shell/Application.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <thread>
+
+#include "engine/FatalError.h"
+#include "platform/AudioDevice.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/RecordingRenderDevice.h"
+#include "platform/SdlVideo.h"
+#include "shell/Form1.h"
+#include "shell/InputScript.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The game reads and writes its files relative to its own folder.
+bool EnterGameFolder(const std::string& dataDir) {
+  std::error_code error;
+  fs::path folder = dataDir.empty() ? fs::read_symlink("/proc/self/exe", error).parent_path() : fs::path(dataDir);
+  if (!error) fs::current_path(folder, error);
+  if (error) std::fprintf(stderr, "Morvel Racing: cannot use the game folder %s: %s\n", folder.c_str(),
+                          error.message().c_str());
+  return !error;
+}
+
+bool LoadScript(const std::string& path, TInputScript& script) {
+  if (path.empty()) return true;
+  std::ifstream in(path);
+  std::string error;
+  auto events = in ? ParseInputScript(in, error) : std::nullopt;
+  if (!in) error = "cannot open it";
+  if (!events) {
+    std::fprintf(stderr, "Morvel Racing: script %s: %s\n", path.c_str(), error.c_str());
+    return false;
+  }
+  script = TInputScript(std::move(*events));
+  return true;
+}
+
+// One pass of the main loop after another: window and script input into the form's handlers,
+// the race clock, then the frame timer. An exception from a handler or a frame is shown and
+// the game goes on; only a fatal error ends it.
+class TMainLoop {
+ public:
+  TMainLoop(const TCommandLine& options, TForm1& form, TSdlVideo* video, TMessageBoxes& messages,
+            TVirtualClock* virtualClock, TInputScript script)
+      : Options(options),
+        Form(form),
+        Video(video),
+        Messages(messages),
+        VirtualClock(virtualClock),
+        Script(std::move(script)) {}
+
+  void Run() {
+    while (!Quit) {
+      if (VirtualClock) VirtualClock->Advance(TVirtualClock::kFrequency / 90);
+      Events.clear();
+      if (Video) Video->PollEvents(Events);
+      int frame = Form.OmegaTimer1.TotalFrames();
+      for (TInputEvent& event : Script.Take(frame)) Events.push_back(std::move(event));
+      for (const TInputEvent& event : Events) Guarded([&] { Dispatch(event); });
+      for (const TScreenshotRequest& shot : Options.Screenshots)
+        if (shot.Frame == frame) Form.OmegaScreen1.RequestScreenshot(shot.Path);
+      Guarded([&] { Form.RaceTimer.Poll(); });
+      Guarded([&] { Form.OmegaTimer1.Tick(); });
+      if (Options.Frames && Form.OmegaTimer1.TotalFrames() >= *Options.Frames) break;
+      if (!VirtualClock) Sleep();
+    }
+  }
+
+ private:
+  template <typename F>
+  void Guarded(F&& step) {
+    try {
+      step();
+    } catch (const TFatalError&) {
+      throw;
+    } catch (const std::exception& e) {
+      Messages.Show("Morvel Racing", e.what());
+    }
+  }
+
+  void Dispatch(const TInputEvent& event) {
+    switch (event.Kind) {
+      case TInputKind::KeyDown:
+        Form.FormKeyDown(event.Key);
+        break;
+      case TInputKind::KeyUp:
+        Form.FormKeyUp(event.Key);
+        break;
+      case TInputKind::MouseMove:
+        Form.FormMouseMove(event.X, event.Y);
+        break;
+      case TInputKind::MouseDown:
+        Form.FormMouseDown(event.Button, event.X, event.Y);
+        break;
+      case TInputKind::Quit:
+        Quit = Form.FormCloseQuery();
+        break;
+      default:
+        break;
+    }
+  }
+
+  // Sleeps until just before the next frame is due; Linux wakes within a fraction of a
+  // millisecond, so only the last few hundred microseconds are polled.
+  void Sleep() {
+    using namespace std::chrono;
+    const TOmegaTimer& timer = Form.OmegaTimer1;
+    const int64_t ticks = timer.TicksUntilNextFrame();
+    auto remaining = nanoseconds(ticks * 1'000'000'000 / std::max<int64_t>(1, timer.ClockFrequency()));
+    constexpr auto kMargin = microseconds(300);
+    if (remaining > kMargin)
+      std::this_thread::sleep_for(remaining - kMargin);
+    else
+      std::this_thread::yield();
+  }
+
+  const TCommandLine& Options;
+  TForm1& Form;
+  TSdlVideo* Video;
+  TMessageBoxes& Messages;
+  TVirtualClock* VirtualClock;
+  TInputScript Script;
+  std::vector<TInputEvent> Events;
+  bool Quit = false;
+};
+
+}  // namespace
+
+int RunGame(const TCommandLine& options) {
+  TInputScript script;
+  if (!LoadScript(options.ScriptPath, script)) return 2;
+  if (!EnterGameFolder(options.DataDir)) return 2;
+
+  TMessageBoxes messages(options.Headless);
+  std::unique_ptr<TSdlVideo> sdlVideo;
+  std::unique_ptr<TNullRenderDevice> nullDevice;
+  std::unique_ptr<TVideoSystem> deviceOnly;
+  TVideoSystem* video = nullptr;
+  if (options.Headless && options.Render == THeadlessRender::Null) {
+    nullDevice = std::make_unique<TNullRenderDevice>(800, 600);
+    deviceOnly = std::make_unique<TDeviceOnlyVideo>(nullDevice.get());
+    video = deviceOnly.get();
+  } else {
+    TVideoOptions videoOptions{options.Headless, options.Render == THeadlessRender::Software ? TRenderKind::Software
+                                                                                             : TRenderKind::Gl};
+    sdlVideo = std::make_unique<TSdlVideo>(videoOptions);
+    video = sdlVideo.get();
+  }
+
+  TMonotonicClock realClock;
+  TVirtualClock virtualClock;
+  const TClock& clock = options.VirtualClock ? static_cast<const TClock&>(virtualClock) : realClock;
+  TAudioDevice audio(options.Headless);
+  TForm1 form({*video, clock, messages, &audio, options.Seed});
+  try {
+    form.FormCreate();
+    form.FormShow();
+    TMainLoop(options, form, sdlVideo.get(), messages, options.VirtualClock ? &virtualClock : nullptr,
+              std::move(script))
+        .Run();
+  } catch (const TFatalError&) {
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,108 @@
+#include "shell/Form1.h"
+
+#include "shell/PlaceholderScreen.h"
+
+TForm1::TForm1(const TFormServices& services)
+    : OmegaScreen1(services.Video, services.Messages),
+      OmegaTimer1(services.Clock),
+      AnimTimer(services.Clock),
+      RaceTimer(services.Clock, 10),
+      Services(services) {
+  // Component settings as the form was designed.
+  OmegaScreen1.CenterX = 400;
+  OmegaScreen1.CenterY = 300;
+  OmegaScreen1.SetShowMouseCursor(false);
+  OmegaTimer1.SetTargetFPS(90);
+  OmegaTimer1.SetMinFPS(10);
+  OmegaTimer1.SetMaxFPS(120);
+  OmegaTimer1.SetFPSWarningFrames(10);
+  OmegaTimer1.SetOnTimer([this](TOmegaTimer&) { OmegaTimer1Timer(); });
+  AnimTimer.SetTargetFPS(0);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+  const TClock& clock = Services.Clock;
+  Random.seed(Services.Seed ? *Services.Seed : uint32_t(clock.Now()));
+  FullScreen = AppliedFullScreen = false;
+  MusicOn = SoundOn = true;
+  AddText.clear();
+  PlayerName.clear();
+  TotalScore = 0;
+  GameImagesPending = true;
+  std::fill(KeyReleased.begin() + 1, KeyReleased.end(), false);
+
+  OmegaScreen1.Width = 800;
+  OmegaScreen1.Height = 600;
+  OmegaScreen1.Initialize();
+
+  EditChanged = false;
+  TotalScore = 0;
+  TargetScore = 300;
+  UnlockStage = 0;
+  TargetSteps = {400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};
+  OmegaScreen1.SetTextureFilter(true);
+  TracksAvailable = 3;
+  CarsAvailable = 2;
+  ScreenTicks = 0;
+  if (Services.Audio) Services.Audio->Open(nullptr);
+}
+
+void TForm1::FormShow() {
+  OmegaTimer1.SetEnabled(true);
+  EnterScreen(gsIntro);
+}
+
+void TForm1::FormKeyDown(int key) {
+  if (key >= 0 && key < 256) KeyHeld[size_t(key)] = true;
+}
+
+void TForm1::FormKeyUp(int key) {
+  if (key < 0 || key >= 256) return;
+  KeyReleased[size_t(key)] = true;
+  KeyHeld[size_t(key)] = false;
+}
+
+void TForm1::FormMouseMove(int x, int y) {
+  MouseX = x;
+  MouseY = y;
+}
+
+void TForm1::FormMouseDown(TMouseButton, int x, int y) { FormMouseMove(x, y); }
+
+bool TForm1::FormCloseQuery() { return true; }
+
+void TForm1::OmegaTimer1Timer() { ScreenFrame(CurrentScreen); }
+
+void TForm1::EnterScreen(TGameScreen screen) {
+  CurrentScreen = screen;
+  switch (screen) {
+    case gsIntro:
+      Placeholder = std::make_unique<TPlaceholderScreen>(OmegaScreen1);
+      ScreenTicks = 0;
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::ScreenFrame(TGameScreen screen) {
+  switch (screen) {
+    case gsIntro:
+      Placeholder->Frame(ScreenTicks++);
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::LeaveScreen(TGameScreen screen) {
+  switch (screen) {
+    case gsIntro:
+      Placeholder.reset();
+      break;
+    default:
+      break;
+  }
+}

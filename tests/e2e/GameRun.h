@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Runs the game binary in a private copy of the game folder, so tests never touch the
+// developer's own files and may run side by side.
+class TGameRun {
+ public:
+  TGameRun();
+  ~TGameRun();
+  TGameRun(const TGameRun&) = delete;
+  TGameRun& operator=(const TGameRun&) = delete;
+
+  // Runs the game with these arguments (--data-dir is added) under the given command prefix
+  // (for example "xvfb-run -a") and environment assignments; returns the exit code.
+  int Run(const std::vector<std::string>& args, const std::string& prefix = "");
+
+  const std::filesystem::path& Folder() const { return Dir; }
+  const std::string& Stderr() const { return ErrorText; }
+
+ private:
+  std::filesystem::path Dir;
+  std::string ErrorText;
+};
+
+std::string ShellQuote(const std::string& text);

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "platform/SdlVideo.h"
+
+namespace {
+
+TQuad Rect(float left, float top, float right, float bottom, uint32_t color) {
+  TQuad quad;
+  const float xs[4] = {left, right, right, left}, ys[4] = {top, top, bottom, bottom};
+  const float us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
+  for (int i = 0; i < 4; ++i) quad[i] = {xs[i], ys[i], 0, 1, color, us[i], vs[i]};
+  return quad;
+}
+
+uint32_t Pixel(const std::vector<uint32_t>& pixels, int x, int y) { return pixels[size_t(y * 800 + x)]; }
+int Red(uint32_t argb) { return int((argb >> 16) & 0xFF); }
+
+class HeadlessDevice : public testing::TestWithParam<TRenderKind> {
+ protected:
+  void SetUp() override {
+    Device = Video.OpenDevice(800, 600, false).Device;
+    ASSERT_NE(Device, nullptr);
+  }
+  TSdlVideo Video{TVideoOptions{true, GetParam()}};
+  TRenderDevice* Device = nullptr;
+};
+
+}  // namespace
+
+TEST_P(HeadlessDevice, UsesTheRendererItWasAskedFor) {
+  EXPECT_EQ(Device->Name(), GetParam() == TRenderKind::Gl ? "opengl" : "software");
+}
+
+// A quad the game spans from -0.5 to 10 (its pixel centres on whole numbers) covers exactly the
+// pixels 0..9.
+TEST_P(HeadlessDevice, CoversExactlyThePixelsTheGameMeans) {
+  Device->Clear(0xFF000000);
+  Device->DrawQuad(Rect(-0.5f, -0.5f, 10.0f, 10.0f, 0xFFFFFFFF));
+  auto pixels = Device->ReadPixels();
+  ASSERT_EQ(pixels.size(), 800u * 600u);
+  EXPECT_EQ(Pixel(pixels, 0, 0), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(pixels, 9, 9), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(pixels, 10, 5), 0xFF000000u);
+  EXPECT_EQ(Pixel(pixels, 5, 10), 0xFF000000u);
+}
+
+TEST_P(HeadlessDevice, BlendsNormallyAndAdditively) {
+  Device->Clear(0xFF808080);
+  Device->SetBlendFactors(TBlendFactor::SrcAlpha, TBlendFactor::InvSrcAlpha);
+  Device->DrawQuad(Rect(-0.5f, -0.5f, 10, 10, 0x80000000));  // half-transparent black: half as bright
+  Device->SetBlendFactors(TBlendFactor::SrcAlpha, TBlendFactor::One);
+  Device->DrawQuad(Rect(19.5f, -0.5f, 30, 10, 0x80404040));  // adds the colour times its alpha
+  auto pixels = Device->ReadPixels();
+  EXPECT_NEAR(Red(Pixel(pixels, 5, 5)), 0x40, 2);
+  EXPECT_NEAR(Red(Pixel(pixels, 25, 5)), 0x80 + 0x20, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Renderers, HeadlessDevice, testing::Values(TRenderKind::Gl, TRenderKind::Software),
+                         [](const auto& info) { return info.param == TRenderKind::Gl ? "gl" : "software"; });
+
+// OpenGL honours every blend pair of the game's table.
+TEST(HeadlessGl, HonoursTheWholeBlendTable) {
+  TSdlVideo video(TVideoOptions{true, TRenderKind::Gl});
+  TRenderDevice* device = video.OpenDevice(800, 600, false).Device;
+  ASSERT_NE(device, nullptr);
+  struct TCase {
+    TBlendFactor Source, Destination;
+    int Expected;  // red after drawing 0x40 (alpha 0x80) over 0x80
+  };
+  const TCase cases[] = {
+      {TBlendFactor::One, TBlendFactor::One, 0xC0},
+      {TBlendFactor::Zero, TBlendFactor::SrcColor, 0x20},
+      {TBlendFactor::Zero, TBlendFactor::SrcAlpha, 0x40},
+      {TBlendFactor::Zero, TBlendFactor::InvSrcColor, 0x60},
+      {TBlendFactor::InvDestColor, TBlendFactor::Zero, 0x20},
+      {TBlendFactor::DestColor, TBlendFactor::DestColor, 0x60},
+      {TBlendFactor::InvSrcColor, TBlendFactor::InvSrcColor, 0x90},
+      {TBlendFactor::SrcColor, TBlendFactor::InvSrcColor, 0x70},
+  };
+  for (const TCase& c : cases) {
+    device->Clear(0xFF808080);
+    device->SetBlendFactors(c.Source, c.Destination);
+    device->DrawQuad(Rect(-0.5f, -0.5f, 10, 10, 0x80404040));
+    auto pixels = device->ReadPixels();
+    EXPECT_NEAR(Red(Pixel(pixels, 5, 5)), c.Expected, 3) << int(c.Source) << "/" << int(c.Destination);
+  }
+}
+
+TEST(HeadlessGl, SamplesTexturesModulatedByTheVertexColour) {
+  TSdlVideo video(TVideoOptions{true, TRenderKind::Gl});
+  TRenderDevice* device = video.OpenDevice(800, 600, false).Device;
+  ASSERT_NE(device, nullptr);
+  const uint32_t texels[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+  TTextureHandle texture = device->CreateTexture(2, 2, texels);
+  ASSERT_NE(texture, kNoTexture);
+  device->Clear(0xFF000000);
+  device->SetTexture(texture);
+  device->DrawQuad(Rect(-0.5f, -0.5f, 100, 100, 0xFF808080));  // nearest filtering: four squares
+  auto pixels = device->ReadPixels();
+  EXPECT_NEAR(Red(Pixel(pixels, 20, 20)), 0x80, 2);
+  EXPECT_EQ(Pixel(pixels, 80, 20) & 0xFF00FF, 0u);  // green texel: no red, no blue
+  EXPECT_EQ((Pixel(pixels, 20, 80) >> 8) & 0xFFFF, 0u);  // blue texel
+}

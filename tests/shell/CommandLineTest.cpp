@@ -1,0 +1,45 @@
+#include "shell/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, ReadsTheAutomationOptions) {
+  TCommandLine options;
+  std::string error;
+  ASSERT_TRUE(ParseCommandLine({"--headless", "--render", "software", "--virtual-clock", "--seed", "42",
+                                "--frames", "900", "--script", "in.txt", "--screenshot", "9:a.png",
+                                "--screenshot", "20:dir/b:c.png", "--data-dir", "/tmp/game"},
+                               options, error))
+      << error;
+  EXPECT_TRUE(options.Headless);
+  EXPECT_EQ(options.Render, THeadlessRender::Software);
+  EXPECT_TRUE(options.VirtualClock);
+  EXPECT_EQ(options.Seed, 42u);
+  EXPECT_EQ(options.Frames, 900);
+  EXPECT_EQ(options.ScriptPath, "in.txt");
+  ASSERT_EQ(options.Screenshots.size(), 2u);
+  EXPECT_EQ(options.Screenshots[0].Frame, 9);
+  EXPECT_EQ(options.Screenshots[1].Path, "dir/b:c.png");
+  EXPECT_EQ(options.DataDir, "/tmp/game");
+}
+
+TEST(CommandLine, NoArgumentsIsThePlayersGame) {
+  TCommandLine options;
+  std::string error;
+  ASSERT_TRUE(ParseCommandLine({}, options, error));
+  EXPECT_FALSE(options.Headless);
+  EXPECT_FALSE(options.VirtualClock);
+  EXPECT_FALSE(options.Frames);
+}
+
+TEST(CommandLine, RejectsBadArguments) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--render", "vulkan"}, {"--seed", "x"},          {"--frames", "-1"},     {"--frames"},
+      {"--screenshot", "9"},  {"--screenshot", "x:a"},  {"--screenshot", "9:"}, {"--fast"},
+  };
+  for (const auto& args : bad) {
+    TCommandLine options;
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine(args, options, error)) << args[0];
+    EXPECT_FALSE(error.empty()) << args[0];
+  }
+}

@@ -1,0 +1,89 @@
+#include "shell/Form1.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/RecordingRenderDevice.h"
+
+namespace {
+
+struct FormFixture : testing::Test {
+  TRecordingRenderDevice Device;
+  TDeviceOnlyVideo Video{&Device};
+  TVirtualClock Clock;
+  TMessageBoxes Messages{true};
+  TForm1 Form{{Video, Clock, Messages, nullptr, 7u}};
+
+  void RunFrame() {
+    Clock.Advance(TVirtualClock::kFrequency / 90);
+    Form.RaceTimer.Poll();
+    Form.OmegaTimer1.Tick();
+  }
+};
+
+}  // namespace
+
+TEST(GameScreen, KeepsTheGamesNumbers) {
+  const std::pair<TGameScreen, int> screens[] = {
+      {gsExitRace, 0}, {gsEnterName, 1},    {gsIntro, 3},        {gsMainMenu, 4},  {gsHelp, 6},
+      {gsOptions, 7},  {gsExitGame, 10},    {gsRace, 12},        {gsChooseTrack, 14},
+      {gsChooseCar, 15}, {gsRaceOver, 16}, {gsPause, 20},        {gsShare, 21},
+  };
+  for (auto [screen, value] : screens) EXPECT_EQ(int(screen), value);
+  static_assert(sizeof(TGameScreen) == 1);
+}
+
+TEST_F(FormFixture, StartsWithTheGamesDefaults) {
+  Form.FormCreate();
+  EXPECT_TRUE(Form.MusicOn);
+  EXPECT_TRUE(Form.SoundOn);
+  EXPECT_FALSE(Form.FullScreen);
+  EXPECT_EQ(Form.TargetScore, 300);
+  EXPECT_EQ(Form.TargetSteps[8], 4500);
+  EXPECT_EQ(Form.TracksAvailable, 3);
+  EXPECT_EQ(Form.CarsAvailable, 2);
+  EXPECT_TRUE(Form.GameImagesPending);
+  EXPECT_TRUE(Form.OmegaScreen1.Ready());
+  EXPECT_TRUE(Device.LinearFilter);
+  EXPECT_FALSE(Video.CursorShown);  // the game draws its own cursor
+  EXPECT_EQ(Form.OmegaTimer1.TargetFPS(), 90);
+  EXPECT_FALSE(Form.OmegaTimer1.Enabled());
+  EXPECT_FALSE(Form.AnimTimer.Installed());
+}
+
+TEST_F(FormFixture, ShowingRunsTheIntroScreenEveryFrame) {
+  Form.FormCreate();
+  Form.FormShow();
+  EXPECT_EQ(Form.CurrentScreen, gsIntro);
+  EXPECT_TRUE(Form.OmegaTimer1.Enabled());
+  for (int i = 0; i < 3; ++i) RunFrame();
+  EXPECT_EQ(Device.Presents, 3);
+  EXPECT_EQ(Device.Clears.size(), 3u);
+  EXPECT_EQ(Form.ScreenTicks, 3);
+  bool additive = false, textured = false;
+  for (const auto& draw : Device.Draws) {
+    additive = additive || draw.Destination == TBlendFactor::One;
+    textured = textured || draw.Texture != kNoTexture;
+  }
+  EXPECT_TRUE(additive);
+  EXPECT_TRUE(textured);
+  Form.LeaveScreen(gsIntro);
+  EXPECT_TRUE(Device.Textures.empty());  // leaving frees what the screen made
+}
+
+TEST_F(FormFixture, AKeyPressedAndReleasedBetweenFramesIsOneRelease) {
+  Form.FormKeyDown(80);
+  EXPECT_TRUE(Form.KeyHeld[80]);
+  Form.FormKeyUp(80);
+  EXPECT_FALSE(Form.KeyHeld[80]);
+  EXPECT_TRUE(Form.KeyReleased[80]);
+  Form.FormKeyDown(300);  // no such virtual key: ignored
+  Form.FormKeyUp(-1);
+  EXPECT_EQ(std::count(Form.KeyReleased.begin(), Form.KeyReleased.end(), true), 1);
+}
+
+TEST_F(FormFixture, ASeedMakesTheRandomGeneratorRepeatable) {
+  Form.FormCreate();
+  TForm1 other({Video, Clock, Messages, nullptr, 7u});
+  other.FormCreate();
+  EXPECT_EQ(Form.Random(), other.Random());
+}
