@@ -36,8 +36,8 @@ SDL_Color ToColor(uint32_t argb) {
 
 }  // namespace
 
-TSdlRenderDevice::TSdlRenderDevice(SDL_Renderer* renderer, int width, int height)
-    : Renderer(renderer), BufferWidth(width), BufferHeight(height) {
+TSdlRenderDevice::TSdlRenderDevice(SDL_Renderer* renderer, int width, int height, bool offscreen)
+    : Renderer(renderer), BufferWidth(width), BufferHeight(height), Offscreen(offscreen) {
   SDL_RendererInfo info{};
   SDL_GetRendererInfo(Renderer, &info);
   Software = std::strcmp(info.name, "software") == 0;
@@ -159,12 +159,18 @@ std::vector<uint32_t> TSdlRenderDevice::ReadPixels() {
 }
 
 void TSdlRenderDevice::Present() {
+  if (Offscreen) {
+    SDL_RenderFlush(Renderer);  // no one sees the window: the frame ends in the back buffer
+    return;
+  }
   SDL_SetRenderTarget(Renderer, nullptr);
-  SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
-  SDL_RenderClear(Renderer);
   int outputWidth = 0, outputHeight = 0;
   SDL_GetRendererOutputSize(Renderer, &outputWidth, &outputHeight);
   TLetterbox box = ComputeLetterbox(outputWidth, outputHeight, BufferWidth, BufferHeight);
+  if (box.Width != outputWidth || box.Height != outputHeight) {
+    SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);  // the bars
+    SDL_RenderClear(Renderer);
+  }
   SDL_Rect target{box.X, box.Y, box.Width, box.Height};
   SDL_SetTextureBlendMode(BackBuffer, SDL_BLENDMODE_NONE);
   SDL_RenderCopy(Renderer, BackBuffer, nullptr, &target);

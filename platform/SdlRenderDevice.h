@@ -11,8 +11,8 @@ struct SDL_Texture;
 // size; presenting scales that picture into the window, letterboxed.
 class TSdlRenderDevice final : public TRenderDevice {
  public:
-  // Takes ownership of the renderer.
-  TSdlRenderDevice(SDL_Renderer* renderer, int width, int height);
+  // Takes ownership of the renderer. An offscreen device never shows its frames.
+  TSdlRenderDevice(SDL_Renderer* renderer, int width, int height, bool offscreen);
   ~TSdlRenderDevice() override;
   TSdlRenderDevice(const TSdlRenderDevice&) = delete;
   TSdlRenderDevice& operator=(const TSdlRenderDevice&) = delete;
@@ -45,6 +45,7 @@ class TSdlRenderDevice final : public TRenderDevice {
   SDL_Texture* BackBuffer = nullptr;
   SDL_Texture* White = nullptr;  // stands in for "no texture"
   int BufferWidth, BufferHeight;
+  bool Offscreen;
   bool Software = false;  // knows only the named blend modes
   bool LinearFilter = false;
   bool ResetPending = false;

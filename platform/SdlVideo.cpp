@@ -80,7 +80,7 @@ TOpenedDevice TSdlVideo::OpenDevice(int width, int height, bool fullScreen) {
     std::fprintf(stderr, "Morvel Racing: no renderer: %s\n", SDL_GetError());
     return {nullptr, TVideoFailure::NoDevice};
   }
-  Device = std::make_unique<TSdlRenderDevice>(renderer, width, height);
+  Device = std::make_unique<TSdlRenderDevice>(renderer, width, height, Options.Headless);
   if (!Device->Valid()) {
     std::fprintf(stderr, "Morvel Racing: no back buffer: %s\n", SDL_GetError());
     Device.reset();

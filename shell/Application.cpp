@@ -109,18 +109,24 @@ class TMainLoop {
     }
   }
 
-  // Sleeps until just before the next frame is due; Linux wakes within a fraction of a
-  // millisecond, so only the last few hundred microseconds are polled.
+  // Sleeps until just before the next frame is due and polls only the last moment. How late a
+  // sleeping thread wakes differs from machine to machine (a few hundred microseconds on a
+  // virtual machine), so the loop learns it and wakes that much earlier.
   void Sleep() {
     using namespace std::chrono;
     const TOmegaTimer& timer = Form.OmegaTimer1;
     const int64_t ticks = timer.TicksUntilNextFrame();
-    auto remaining = nanoseconds(ticks * 1'000'000'000 / std::max<int64_t>(1, timer.ClockFrequency()));
-    constexpr auto kMargin = microseconds(300);
-    if (remaining > kMargin)
-      std::this_thread::sleep_for(remaining - kMargin);
-    else
+    const nanoseconds remaining(ticks * 1'000'000'000 / std::max<int64_t>(1, timer.ClockFrequency()));
+    constexpr nanoseconds kPollWindow = microseconds(100);
+    const nanoseconds request = remaining - WakeLatency - kPollWindow;
+    if (request <= nanoseconds::zero()) {
       std::this_thread::yield();
+      return;
+    }
+    const auto start = steady_clock::now();
+    std::this_thread::sleep_for(request);
+    const nanoseconds late = std::max(nanoseconds::zero(), steady_clock::now() - start - request);
+    WakeLatency += (late - WakeLatency) / 8;
   }
 
   const TCommandLine& Options;
@@ -131,6 +137,7 @@ class TMainLoop {
   TInputScript Script;
   std::vector<TInputEvent> Events;
   bool Quit = false;
+  std::chrono::nanoseconds WakeLatency{0};
 };
 
 }  // namespace
