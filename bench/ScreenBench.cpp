@@ -13,8 +13,8 @@
 
 namespace {
 
-
-void DrawFrame(TOmegaScreen& screen, TOmegaRenderer& renderer, TTextureHandle texture, int frame, int kQuads, bool mixBlend) {
+void DrawFrame(TOmegaScreen& screen, TOmegaRenderer& renderer, TTextureHandle texture, int frame, int kQuads,
+               bool mixBlend) {
   screen.Clear(0, 0, 0, 0);
   screen.BeginScene();
   screen.SetTexture(texture);
@@ -47,8 +47,8 @@ void RunFrames(benchmark::State& state, TVideoSystem& video, bool waitForPixels 
     // Reading the frame back waits until the rasteriser has finished it.
     if (waitForPixels) benchmark::DoNotOptimize(screen.Device().ReadPixels());
   }
-  state.counters["quads/s"] = benchmark::Counter(double(state.range(0)) * double(state.iterations()),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["quads/s"] =
+      benchmark::Counter(double(state.range(0)) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_FrameOf1000Quads_Recording(benchmark::State& state) {
@@ -71,6 +71,14 @@ void BM_FrameOf1000Quads_HeadlessGlReadBack(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_FrameOf1000Quads_Recording)->Args({1000, 1})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FrameOf1000Quads_HeadlessGl)->Args({0, 0})->Args({1000, 0})->Args({1000, 1})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_FrameOf1000Quads_HeadlessGlReadBack)->Args({0, 0})->Args({1000, 0})->Args({1000, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameOf1000Quads_HeadlessGl)
+    ->Args({0, 0})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameOf1000Quads_HeadlessGlReadBack)
+    ->Args({0, 0})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -37,8 +37,8 @@ constexpr std::array<TBlendPair, 14> kBlendModes{{
 constexpr std::array<std::pair<int, int>, 7> kFullScreenSizes{
     {{800, 600}, {640, 400}, {640, 480}, {1024, 768}, {320, 200}, {320, 240}, {1280, 1024}}};
 
-constexpr std::array<unsigned, 16> kRefreshRates{56, 60, 70, 72, 75, 85, 90, 100, 120, 140, 144, 150, 160, 170,
-                                                 200, 240};
+constexpr std::array<unsigned, 16> kRefreshRates{56,  60,  70,  72,  75,  85,  90,  100,
+                                                 120, 140, 144, 150, 160, 170, 200, 240};
 
 uint32_t ScaleChannels(uint32_t argb, uint32_t screen) {
   uint32_t out = 0;
@@ -52,22 +52,26 @@ uint32_t ScaleChannels(uint32_t argb, uint32_t screen) {
 std::string DisplayError::Text(int64_t code) {
   static const std::array<std::pair<int64_t, const char*>, 13> kTexts{{
       {0x82000001,
-       "Could not initialize Direct3D. You may\nwant to check that the latest version of\nDirectX is correctly "
+       "Could not initialize Direct3D. You may\nwant to check that the latest version of\nDirectX is "
+       "correctly "
        "installed on your\nsystem.  Also make sure that this program\nwas compiled with header files that "
        "match\nthe installed DirectX DLLs."},
       {0x08200003, "Could not find any compatible Direct3D\ndevices."},
       {0x08200004,
-       "This application cannot run in a desktop\nwindow with the current display settings.\nPlease change your "
+       "This application cannot run in a desktop\nwindow with the current display settings.\nPlease change "
+       "your "
        "desktop settings to a\n16- or 32-bit display mode and re-run this\napplication."},
       {0x82000005, "No hardware-accelerated Direct3D devices\nwere found."},
-      {0x82000006, "This application requires functionality that is\nnot available on your Direct3D "
-                   "hardware\naccelerator."},
+      {0x82000006,
+       "This application requires functionality that is\nnot available on your Direct3D "
+       "hardware\naccelerator."},
       {0x82000007, "Your Direct3D hardware accelerator cannot\nrender into a window."},
       {0x82000008,
        "Your Direct3D hardware accelerator cannot\nrender into a window with the current\ndesktop display "
        "settings."},
       {0x82000009,
-       "This application requires functionality that is\nnot available on your Direct3D hardware\naccelerator "
+       "This application requires functionality that is\nnot available on your Direct3D "
+       "hardware\naccelerator "
        "with the current desktop display\nsettings."},
       {0x0820000C, "Could not reset the Direct3D device."},
       {0x0820000A,
@@ -95,16 +99,29 @@ TOmegaScreen::~TOmegaScreen() {
   if (Created) ReleaseResources();
 }
 
-void TOmegaScreen::RebuildColor() { Color = ColorARGB(ColorRed, ColorGreen, ColorBlue, ColorAlpha); }
-void TOmegaScreen::SetRed(uint8_t value) { ColorRed = value, RebuildColor(); }
-void TOmegaScreen::SetGreen(uint8_t value) { ColorGreen = value, RebuildColor(); }
-void TOmegaScreen::SetBlue(uint8_t value) { ColorBlue = value, RebuildColor(); }
-void TOmegaScreen::SetAlpha(uint8_t value) { ColorAlpha = value, RebuildColor(); }
+void TOmegaScreen::RebuildColor() {
+  Color = ColorARGB(ColorRed, ColorGreen, ColorBlue, ColorAlpha);
+}
+void TOmegaScreen::SetRed(uint8_t value) {
+  ColorRed = value, RebuildColor();
+}
+void TOmegaScreen::SetGreen(uint8_t value) {
+  ColorGreen = value, RebuildColor();
+}
+void TOmegaScreen::SetBlue(uint8_t value) {
+  ColorBlue = value, RebuildColor();
+}
+void TOmegaScreen::SetAlpha(uint8_t value) {
+  ColorAlpha = value, RebuildColor();
+}
 
-void TOmegaScreen::SetBpp(int value) { BitsPerPixel = value == 32 ? 32 : 16; }
+void TOmegaScreen::SetBpp(int value) {
+  BitsPerPixel = value == 32 ? 32 : 16;
+}
 
 void TOmegaScreen::SetFrequency(unsigned value) {
-  RefreshRate = std::find(kRefreshRates.begin(), kRefreshRates.end(), value) != kRefreshRates.end() ? value : 0;
+  RefreshRate =
+      std::find(kRefreshRates.begin(), kRefreshRates.end(), value) != kRefreshRates.end() ? value : 0;
 }
 
 void TOmegaScreen::SetShowMouseCursor(bool show) {

@@ -24,7 +24,9 @@ TAudioDevice::TAudioDevice(bool headless) {
   if (headless) SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
 }
 
-TAudioDevice::~TAudioDevice() { Close(); }
+TAudioDevice::~TAudioDevice() {
+  Close();
+}
 
 bool TAudioDevice::Open(TMixer mixer) {
   Close();

@@ -49,7 +49,11 @@ std::string Utf8ToCp1251(std::string_view utf8) {
   size_t i = 0;
   while (i < utf8.size()) {
     auto lead = static_cast<unsigned char>(utf8[i]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
     if (length == 0 || i + length > utf8.size()) {
       ++i;  // a stray or cut byte: skip it
       continue;

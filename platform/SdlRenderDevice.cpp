@@ -10,14 +10,22 @@ namespace {
 
 SDL_BlendFactor ToSdl(TBlendFactor factor) {
   switch (factor) {
-    case TBlendFactor::Zero: return SDL_BLENDFACTOR_ZERO;
-    case TBlendFactor::One: return SDL_BLENDFACTOR_ONE;
-    case TBlendFactor::SrcColor: return SDL_BLENDFACTOR_SRC_COLOR;
-    case TBlendFactor::InvSrcColor: return SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR;
-    case TBlendFactor::SrcAlpha: return SDL_BLENDFACTOR_SRC_ALPHA;
-    case TBlendFactor::InvSrcAlpha: return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
-    case TBlendFactor::DestColor: return SDL_BLENDFACTOR_DST_COLOR;
-    case TBlendFactor::InvDestColor: return SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR;
+    case TBlendFactor::Zero:
+      return SDL_BLENDFACTOR_ZERO;
+    case TBlendFactor::One:
+      return SDL_BLENDFACTOR_ONE;
+    case TBlendFactor::SrcColor:
+      return SDL_BLENDFACTOR_SRC_COLOR;
+    case TBlendFactor::InvSrcColor:
+      return SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR;
+    case TBlendFactor::SrcAlpha:
+      return SDL_BLENDFACTOR_SRC_ALPHA;
+    case TBlendFactor::InvSrcAlpha:
+      return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
+    case TBlendFactor::DestColor:
+      return SDL_BLENDFACTOR_DST_COLOR;
+    case TBlendFactor::InvDestColor:
+      return SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR;
   }
   return SDL_BLENDFACTOR_ONE;
 }

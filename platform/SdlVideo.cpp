@@ -111,9 +111,10 @@ void TSdlVideo::PollEvents(std::vector<TInputEvent>& events) {
 void TSdlVideo::ToBuffer(int windowX, int windowY, TInputEvent& event) const {
   int windowWidth = 0, windowHeight = 0;
   if (Window) SDL_GetWindowSize(Window, &windowWidth, &windowHeight);
-  int bufferWidth = Device ? Device->Width() : windowWidth, bufferHeight = Device ? Device->Height() : windowHeight;
-  OutputToBuffer(ComputeLetterbox(windowWidth, windowHeight, bufferWidth, bufferHeight), windowX, windowY, event.X,
-                 event.Y);
+  int bufferWidth = Device ? Device->Width() : windowWidth,
+      bufferHeight = Device ? Device->Height() : windowHeight;
+  OutputToBuffer(ComputeLetterbox(windowWidth, windowHeight, bufferWidth, bufferHeight), windowX, windowY,
+                 event.X, event.Y);
 }
 
 void TSdlVideo::Translate(const SDL_Event& event, std::vector<TInputEvent>& events) {

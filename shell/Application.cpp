@@ -23,10 +23,12 @@ namespace fs = std::filesystem;
 // The game reads and writes its files relative to its own folder.
 bool EnterGameFolder(const std::string& dataDir) {
   std::error_code error;
-  fs::path folder = dataDir.empty() ? fs::read_symlink("/proc/self/exe", error).parent_path() : fs::path(dataDir);
+  fs::path folder =
+      dataDir.empty() ? fs::read_symlink("/proc/self/exe", error).parent_path() : fs::path(dataDir);
   if (!error) fs::current_path(folder, error);
-  if (error) std::fprintf(stderr, "Morvel Racing: cannot use the game folder %s: %s\n", folder.c_str(),
-                          error.message().c_str());
+  if (error)
+    std::fprintf(stderr, "Morvel Racing: cannot use the game folder %s: %s\n", folder.c_str(),
+                 error.message().c_str());
   return !error;
 }
 
@@ -157,8 +159,9 @@ int RunGame(const TCommandLine& options) {
     deviceOnly = std::make_unique<TDeviceOnlyVideo>(nullDevice.get());
     video = deviceOnly.get();
   } else {
-    TVideoOptions videoOptions{options.Headless, options.Render == THeadlessRender::Software ? TRenderKind::Software
-                                                                                             : TRenderKind::Gl};
+    TVideoOptions videoOptions{options.Headless, options.Render == THeadlessRender::Software
+                                                     ? TRenderKind::Software
+                                                     : TRenderKind::Gl};
     sdlVideo = std::make_unique<TSdlVideo>(videoOptions);
     video = sdlVideo.get();
   }

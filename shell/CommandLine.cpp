@@ -77,8 +77,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCommandLine& option
       if (!value(text)) return false;
       TScreenshotRequest request;
       size_t colon = text.find(':');
-      if (colon == std::string::npos || !ParseNumber(text.substr(0, colon), request.Frame) || request.Frame < 0 ||
-          colon + 1 == text.size())
+      if (colon == std::string::npos || !ParseNumber(text.substr(0, colon), request.Frame) ||
+          request.Frame < 0 || colon + 1 == text.size())
         return error = "--screenshot takes FRAME:PATH, not '" + text + "'", false;
       request.Path = text.substr(colon + 1);
       options.Screenshots.push_back(request);

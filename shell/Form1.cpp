@@ -69,11 +69,17 @@ void TForm1::FormMouseMove(int x, int y) {
   MouseY = y;
 }
 
-void TForm1::FormMouseDown(TMouseButton, int x, int y) { FormMouseMove(x, y); }
+void TForm1::FormMouseDown(TMouseButton, int x, int y) {
+  FormMouseMove(x, y);
+}
 
-bool TForm1::FormCloseQuery() { return true; }
+bool TForm1::FormCloseQuery() {
+  return true;
+}
 
-void TForm1::OmegaTimer1Timer() { ScreenFrame(CurrentScreen); }
+void TForm1::OmegaTimer1Timer() {
+  ScreenFrame(CurrentScreen);
+}
 
 void TForm1::EnterScreen(TGameScreen screen) {
   CurrentScreen = screen;

@@ -28,7 +28,8 @@ TGameRun::~TGameRun() {
 
 int TGameRun::Run(const std::vector<std::string>& args, const std::string& prefix) {
   const fs::path errors = Dir / "stderr.txt";
-  std::string command = prefix + " " + ShellQuote(MORVEL_GAME_BINARY) + " --data-dir " + ShellQuote(Dir.string());
+  std::string command =
+      prefix + " " + ShellQuote(MORVEL_GAME_BINARY) + " --data-dir " + ShellQuote(Dir.string());
   for (const std::string& arg : args) command += " " + ShellQuote(arg);
   command += " >/dev/null 2>" + ShellQuote(errors.string());
   int status = std::system(command.c_str());

@@ -7,7 +7,9 @@
 
 namespace {
 
-int Channel(uint32_t argb, int shift) { return int((argb >> shift) & 0xFF); }
+int Channel(uint32_t argb, int shift) {
+  return int((argb >> shift) & 0xFF);
+}
 
 }  // namespace
 
@@ -18,8 +20,8 @@ class HeadlessScreenshot : public testing::TestWithParam<const char*> {};
 TEST_P(HeadlessScreenshot, ShowsTheQuadsOfTheFrame) {
   TGameRun game;
   const std::string shot = (game.Folder() / "out.png").string();
-  ASSERT_EQ(game.Run({"--headless", "--render", GetParam(), "--virtual-clock", "--frames", "10", "--screenshot",
-                      "9:" + shot}),
+  ASSERT_EQ(game.Run({"--headless", "--render", GetParam(), "--virtual-clock", "--frames", "10",
+                      "--screenshot", "9:" + shot}),
             0)
       << game.Stderr();
   std::string error;
@@ -28,7 +30,7 @@ TEST_P(HeadlessScreenshot, ShowsTheQuadsOfTheFrame) {
   ASSERT_EQ(picture->Width, 800);
   ASSERT_EQ(picture->Height, 600);
   uint32_t sky = picture->At(20, 20), grass = picture->At(20, 580), board = picture->At(400, 300);
-  EXPECT_GT(Channel(sky, 0), Channel(sky, 8)) << std::hex << sky;       // blue above
+  EXPECT_GT(Channel(sky, 0), Channel(sky, 8)) << std::hex << sky;        // blue above
   EXPECT_GT(Channel(grass, 8), Channel(grass, 0)) << std::hex << grass;  // green below
   EXPECT_NE(board, sky);
   uint32_t band = picture->At(20, 500);  // the red band over the grass
@@ -42,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Renderers, HeadlessScreenshot, testing::Values("gl", "s
 
 TEST(HeadlessRun, ANullRendererRunsTenSecondsOfFrames) {
   TGameRun game;
-  EXPECT_EQ(game.Run({"--headless", "--render", "null", "--virtual-clock", "--frames", "900"}), 0) << game.Stderr();
+  EXPECT_EQ(game.Run({"--headless", "--render", "null", "--virtual-clock", "--frames", "900"}), 0)
+      << game.Stderr();
 }
 
 TEST(HeadlessRun, AScriptedRunEndsOnTime) {

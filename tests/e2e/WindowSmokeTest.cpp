@@ -8,7 +8,8 @@ TEST(WindowSmoke, OpensAWindowUnderXvfbAndDraws) {
   ASSERT_EQ(std::system("command -v xvfb-run >/dev/null"), 0) << "xvfb-run is missing: run tools/bootstrap";
   TGameRun game;
   const std::string shot = (game.Folder() / "window.png").string();
-  ASSERT_EQ(game.Run({"--frames", "90", "--screenshot", "60:" + shot}, "xvfb-run -a -s '-screen 0 1024x768x24'"), 0)
+  ASSERT_EQ(
+      game.Run({"--frames", "90", "--screenshot", "60:" + shot}, "xvfb-run -a -s '-screen 0 1024x768x24'"), 0)
       << game.Stderr();
   std::string error;
   auto picture = ReadPngFile(shot, error);

@@ -120,7 +120,8 @@ TEST_F(ScreenFixture, AResetRebuildsTheComponentsResourcesAndSkipsTheFrame) {
   Screen.EndScene();
   EXPECT_EQ(Device.Presents, 0);
   EXPECT_EQ(Device.Resets, 1);
-  EXPECT_EQ(log, (std::vector<std::string>{"release font", "release pictures", "create pictures", "create font"}));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"release font", "release pictures", "create pictures", "create font"}));
   Screen.BeginScene();
   EXPECT_TRUE(Screen.InScene());
   Screen.RemoveClient(font);
@@ -180,5 +181,6 @@ TEST(OmegaScreen, ErrorTextsByCode) {
   EXPECT_EQ(DisplayError::Text(0x0820000C), "Could not reset the Direct3D device.");
   EXPECT_EQ(DisplayError::Text(DisplayError::OutOfVideoMemory), "Not enough video memory.");
   EXPECT_EQ(DisplayError::Text(12345), "Generic application error.");
-  EXPECT_EQ(DisplayError::Text(DisplayError::NoDisplay).substr(0, 40), "Could not initialize Direct3D. You may\nw");
+  EXPECT_EQ(DisplayError::Text(DisplayError::NoDisplay).substr(0, 40),
+            "Could not initialize Direct3D. You may\nw");
 }

@@ -10,7 +10,9 @@ struct RaceClockFixture : testing::Test {
   TVirtualClock Clock;
   TSystemTimer Timer{Clock, 10};
   int Fired = 0;
-  RaceClockFixture() { Timer.SetOnTimer([this] { ++Fired; }); }
+  RaceClockFixture() {
+    Timer.SetOnTimer([this] { ++Fired; });
+  }
   void Wait(int64_t ms) {
     Clock.Advance(ms * kMs);
     Timer.Poll();

@@ -33,8 +33,14 @@ TEST(Cp1251, EveryByteAgreesWithTheSystemConverter) {
 
 TEST(Cp1251, DropsWhatItCannotEncode) {
   EXPECT_EQ(Utf8ToCp1251("Иван"), "\xC8\xE2\xE0\xED");
-  EXPECT_EQ(Utf8ToCp1251("a\xF0\x9F\x98\x80" "b"), "ab");   // an emoji has no byte
-  EXPECT_EQ(Utf8ToCp1251("a\xE4\xB8\xAD" "b"), "ab");       // nor has a CJK character
-  EXPECT_EQ(Utf8ToCp1251("a\xC3" "b\xFF\x80"), "ab");       // cut and stray bytes are skipped
+  EXPECT_EQ(Utf8ToCp1251("a\xF0\x9F\x98\x80"
+                         "b"),
+            "ab");  // an emoji has no byte
+  EXPECT_EQ(Utf8ToCp1251("a\xE4\xB8\xAD"
+                         "b"),
+            "ab");  // nor has a CJK character
+  EXPECT_EQ(Utf8ToCp1251("a\xC3"
+                         "b\xFF\x80"),
+            "ab");  // cut and stray bytes are skipped
   EXPECT_EQ(Cp1251ToUnicode(0x98), U'\uFFFD');
 }

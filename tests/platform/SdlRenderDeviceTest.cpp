@@ -12,8 +12,12 @@ TQuad Rect(float left, float top, float right, float bottom, uint32_t color) {
   return quad;
 }
 
-uint32_t Pixel(const std::vector<uint32_t>& pixels, int x, int y) { return pixels[size_t(y * 800 + x)]; }
-int Red(uint32_t argb) { return int((argb >> 16) & 0xFF); }
+uint32_t Pixel(const std::vector<uint32_t>& pixels, int x, int y) {
+  return pixels[size_t(y * 800 + x)];
+}
+int Red(uint32_t argb) {
+  return int((argb >> 16) & 0xFF);
+}
 
 class HeadlessDevice : public testing::TestWithParam<TRenderKind> {
  protected:
@@ -98,6 +102,6 @@ TEST(HeadlessGl, SamplesTexturesModulatedByTheVertexColour) {
   device->DrawQuad(Rect(-0.5f, -0.5f, 100, 100, 0xFF808080));  // nearest filtering: four squares
   auto pixels = device->ReadPixels();
   EXPECT_NEAR(Red(Pixel(pixels, 20, 20)), 0x80, 2);
-  EXPECT_EQ(Pixel(pixels, 80, 20) & 0xFF00FF, 0u);  // green texel: no red, no blue
+  EXPECT_EQ(Pixel(pixels, 80, 20) & 0xFF00FF, 0u);       // green texel: no red, no blue
   EXPECT_EQ((Pixel(pixels, 20, 80) >> 8) & 0xFFFF, 0u);  // blue texel
 }

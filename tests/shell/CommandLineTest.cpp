@@ -5,10 +5,10 @@
 TEST(CommandLine, ReadsTheAutomationOptions) {
   TCommandLine options;
   std::string error;
-  ASSERT_TRUE(ParseCommandLine({"--headless", "--render", "software", "--virtual-clock", "--seed", "42",
-                                "--frames", "900", "--script", "in.txt", "--screenshot", "9:a.png",
-                                "--screenshot", "20:dir/b:c.png", "--data-dir", "/tmp/game"},
-                               options, error))
+  ASSERT_TRUE(ParseCommandLine(
+      {"--headless", "--render", "software", "--virtual-clock", "--seed", "42", "--frames", "900", "--script",
+       "in.txt", "--screenshot", "9:a.png", "--screenshot", "20:dir/b:c.png", "--data-dir", "/tmp/game"},
+      options, error))
       << error;
   EXPECT_TRUE(options.Headless);
   EXPECT_EQ(options.Render, THeadlessRender::Software);
@@ -33,8 +33,8 @@ TEST(CommandLine, NoArgumentsIsThePlayersGame) {
 
 TEST(CommandLine, RejectsBadArguments) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--render", "vulkan"}, {"--seed", "x"},          {"--frames", "-1"},     {"--frames"},
-      {"--screenshot", "9"},  {"--screenshot", "x:a"},  {"--screenshot", "9:"}, {"--fast"},
+      {"--render", "vulkan"}, {"--seed", "x"},         {"--frames", "-1"},     {"--frames"},
+      {"--screenshot", "9"},  {"--screenshot", "x:a"}, {"--screenshot", "9:"}, {"--fast"},
   };
   for (const auto& args : bad) {
     TCommandLine options;

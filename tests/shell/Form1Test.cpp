@@ -24,9 +24,9 @@ struct FormFixture : testing::Test {
 
 TEST(GameScreen, KeepsTheGamesNumbers) {
   const std::pair<TGameScreen, int> screens[] = {
-      {gsExitRace, 0}, {gsEnterName, 1},    {gsIntro, 3},        {gsMainMenu, 4},  {gsHelp, 6},
-      {gsOptions, 7},  {gsExitGame, 10},    {gsRace, 12},        {gsChooseTrack, 14},
-      {gsChooseCar, 15}, {gsRaceOver, 16}, {gsPause, 20},        {gsShare, 21},
+      {gsExitRace, 0},  {gsEnterName, 1}, {gsIntro, 3},  {gsMainMenu, 4},     {gsHelp, 6},
+      {gsOptions, 7},   {gsExitGame, 10}, {gsRace, 12},  {gsChooseTrack, 14}, {gsChooseCar, 15},
+      {gsRaceOver, 16}, {gsPause, 20},    {gsShare, 21},
   };
   for (auto [screen, value] : screens) EXPECT_EQ(int(screen), value);
   static_assert(sizeof(TGameScreen) == 1);

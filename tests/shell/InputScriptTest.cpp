@@ -30,7 +30,8 @@ TEST(InputScript, ReadsEveryKindOfLineInFrameOrder) {
 }
 
 TEST(InputScript, NamesTheBadLine) {
-  const char* bad[] = {"5 down", "5 down 300", "x down 3", "-1 up 3", "5 press 3", "5 move 1", "5 text", "5 up 3 4"};
+  const char* bad[] = {"5 down",    "5 down 300", "x down 3", "-1 up 3",
+                       "5 press 3", "5 move 1",   "5 text",   "5 up 3 4"};
   for (const char* text : bad) {
     std::istringstream in(std::string("1 down 13\n") + text + "\n");
     std::string error;
