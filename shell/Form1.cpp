@@ -24,28 +24,28 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
   const TClock& clock = Services.Clock;
-  Random.seed(Services.Seed ? *Services.Seed : uint32_t(clock.Now()));
-  FullScreen = AppliedFullScreen = false;
-  MusicOn = SoundOn = true;
-  AddText.clear();
-  PlayerName.clear();
-  TotalScore = 0;
-  GameImagesPending = true;
-  std::fill(KeyReleased.begin() + 1, KeyReleased.end(), false);
+  State.Random.seed(Services.Seed ? *Services.Seed : uint32_t(clock.Now()));
+  State.FullScreen = State.AppliedFullScreen = false;
+  State.MusicOn = State.SoundOn = true;
+  State.AddText.clear();
+  State.PlayerName.clear();
+  State.TotalScore = 0;
+  State.GameImagesPending = true;
+  std::fill(State.KeyReleased.begin() + 1, State.KeyReleased.end(), false);
 
   OmegaScreen1.Width = 800;
   OmegaScreen1.Height = 600;
   OmegaScreen1.Initialize();
 
-  EditChanged = false;
-  TotalScore = 0;
-  TargetScore = 300;
-  UnlockStage = 0;
-  TargetSteps = {400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};
+  State.EditChanged = false;
+  State.TotalScore = 0;
+  State.TargetScore = 300;
+  State.UnlockStage = 0;
+  State.TargetSteps = {400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};
   OmegaScreen1.SetTextureFilter(true);
-  TracksAvailable = 3;
-  CarsAvailable = 2;
-  ScreenTicks = 0;
+  State.TracksAvailable = 3;
+  State.CarsAvailable = 2;
+  State.ScreenTicks = 0;
   if (Services.Audio) Services.Audio->Open(nullptr);
 }
 
@@ -55,18 +55,18 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormKeyDown(int key) {
-  if (key >= 0 && key < 256) KeyHeld[size_t(key)] = true;
+  if (key >= 0 && key < 256) State.KeyHeld[size_t(key)] = true;
 }
 
 void TForm1::FormKeyUp(int key) {
   if (key < 0 || key >= 256) return;
-  KeyReleased[size_t(key)] = true;
-  KeyHeld[size_t(key)] = false;
+  State.KeyReleased[size_t(key)] = true;
+  State.KeyHeld[size_t(key)] = false;
 }
 
 void TForm1::FormMouseMove(int x, int y) {
-  MouseX = x;
-  MouseY = y;
+  State.MouseX = x;
+  State.MouseY = y;
 }
 
 void TForm1::FormMouseDown(TMouseButton, int x, int y) {
@@ -78,15 +78,15 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::OmegaTimer1Timer() {
-  ScreenFrame(CurrentScreen);
+  ScreenFrame(State.CurrentScreen);
 }
 
 void TForm1::EnterScreen(TGameScreen screen) {
-  CurrentScreen = screen;
+  State.CurrentScreen = screen;
   switch (screen) {
     case gsIntro:
       Placeholder = std::make_unique<TPlaceholderScreen>(OmegaScreen1);
-      ScreenTicks = 0;
+      State.ScreenTicks = 0;
       break;
     default:
       break;
@@ -96,7 +96,7 @@ void TForm1::EnterScreen(TGameScreen screen) {
 void TForm1::ScreenFrame(TGameScreen screen) {
   switch (screen) {
     case gsIntro:
-      Placeholder->Frame(ScreenTicks++);
+      Placeholder->Frame(State.ScreenTicks++);
       break;
     default:
       break;

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <random>
-#include <string>
 
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaTimer.h"
@@ -15,7 +12,7 @@
 #include "platform/InputEvent.h"
 #include "platform/MessageBox.h"
 #include "platform/VideoSystem.h"
-#include "shell/GameScreen.h"
+#include "shell/GameState.h"
 
 class TPlaceholderScreen;
 
@@ -60,30 +57,7 @@ class TForm1 {
   TOmegaTimer AnimTimer;  // configured as the game has it, never enabled
   TSystemTimer RaceTimer;
 
-  // Game-wide state.
-  TGameScreen CurrentScreen = gsIntro;
-  int ScreenTicks = 0;
-  int StepTicks = 0;
-  int CaretTicks = 0;
-  std::array<bool, 256> KeyHeld{};
-  std::array<bool, 256> KeyReleased{};
-  bool FullScreen = false;
-  bool AppliedFullScreen = false;
-  bool MusicOn = true;
-  bool SoundOn = true;
-  std::string PlayerName;
-  std::string AddText;
-  int TotalScore = 0;
-  int TargetScore = 300;
-  int UnlockStage = 0;
-  std::array<int, 9> TargetSteps{400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};
-  int TracksAvailable = 3;
-  int CarsAvailable = 2;
-  bool GameImagesPending = true;
-  bool EditChanged = false;
-  bool DebugView = false;
-  int MouseX = 0, MouseY = 0;  // back-buffer pixels
-  std::mt19937 Random;
+  TGameState State;
 
  private:
   TFormServices Services;

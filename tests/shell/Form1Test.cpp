@@ -34,14 +34,14 @@ TEST(GameScreen, KeepsTheGamesNumbers) {
 
 TEST_F(FormFixture, StartsWithTheGamesDefaults) {
   Form.FormCreate();
-  EXPECT_TRUE(Form.MusicOn);
-  EXPECT_TRUE(Form.SoundOn);
-  EXPECT_FALSE(Form.FullScreen);
-  EXPECT_EQ(Form.TargetScore, 300);
-  EXPECT_EQ(Form.TargetSteps[8], 4500);
-  EXPECT_EQ(Form.TracksAvailable, 3);
-  EXPECT_EQ(Form.CarsAvailable, 2);
-  EXPECT_TRUE(Form.GameImagesPending);
+  EXPECT_TRUE(Form.State.MusicOn);
+  EXPECT_TRUE(Form.State.SoundOn);
+  EXPECT_FALSE(Form.State.FullScreen);
+  EXPECT_EQ(Form.State.TargetScore, 300);
+  EXPECT_EQ(Form.State.TargetSteps[8], 4500);
+  EXPECT_EQ(Form.State.TracksAvailable, 3);
+  EXPECT_EQ(Form.State.CarsAvailable, 2);
+  EXPECT_TRUE(Form.State.GameImagesPending);
   EXPECT_TRUE(Form.OmegaScreen1.Ready());
   EXPECT_TRUE(Device.LinearFilter);
   EXPECT_FALSE(Video.CursorShown);  // the game draws its own cursor
@@ -53,12 +53,12 @@ TEST_F(FormFixture, StartsWithTheGamesDefaults) {
 TEST_F(FormFixture, ShowingRunsTheIntroScreenEveryFrame) {
   Form.FormCreate();
   Form.FormShow();
-  EXPECT_EQ(Form.CurrentScreen, gsIntro);
+  EXPECT_EQ(Form.State.CurrentScreen, gsIntro);
   EXPECT_TRUE(Form.OmegaTimer1.Enabled());
   for (int i = 0; i < 3; ++i) RunFrame();
   EXPECT_EQ(Device.Presents, 3);
   EXPECT_EQ(Device.Clears.size(), 3u);
-  EXPECT_EQ(Form.ScreenTicks, 3);
+  EXPECT_EQ(Form.State.ScreenTicks, 3);
   bool additive = false, textured = false;
   for (const auto& draw : Device.Draws) {
     additive = additive || draw.Destination == TBlendFactor::One;
@@ -72,18 +72,18 @@ TEST_F(FormFixture, ShowingRunsTheIntroScreenEveryFrame) {
 
 TEST_F(FormFixture, AKeyPressedAndReleasedBetweenFramesIsOneRelease) {
   Form.FormKeyDown(80);
-  EXPECT_TRUE(Form.KeyHeld[80]);
+  EXPECT_TRUE(Form.State.KeyHeld[80]);
   Form.FormKeyUp(80);
-  EXPECT_FALSE(Form.KeyHeld[80]);
-  EXPECT_TRUE(Form.KeyReleased[80]);
+  EXPECT_FALSE(Form.State.KeyHeld[80]);
+  EXPECT_TRUE(Form.State.KeyReleased[80]);
   Form.FormKeyDown(300);  // no such virtual key: ignored
   Form.FormKeyUp(-1);
-  EXPECT_EQ(std::count(Form.KeyReleased.begin(), Form.KeyReleased.end(), true), 1);
+  EXPECT_EQ(std::count(Form.State.KeyReleased.begin(), Form.State.KeyReleased.end(), true), 1);
 }
 
 TEST_F(FormFixture, ASeedMakesTheRandomGeneratorRepeatable) {
   Form.FormCreate();
   TForm1 other({Video, Clock, Messages, nullptr, 7u});
   other.FormCreate();
-  EXPECT_EQ(Form.Random(), other.Random());
+  EXPECT_EQ(Form.State.Random(), other.State.Random());
 }
