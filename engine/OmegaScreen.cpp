@@ -258,3 +258,13 @@ void TOmegaScreen::SubmitQuad(TQuad& vertices) {
   }
   if (SceneOpen) RenderDevice->DrawQuad(vertices);
 }
+
+void TOmegaScreen::SubmitUntransformedQuads(std::span<const TQuad> quads) {
+  if (!SceneOpen || quads.empty()) return;
+  // The device's factors may have been set past the remembered mode (an image's additive draw),
+  // so both are set outright; afterwards the device is back at the remembered mode.
+  TBlendPair current = kBlendModes[CurrentBlendMode >= 0 && CurrentBlendMode <= 13 ? CurrentBlendMode : 0];
+  RenderDevice->SetBlendFactors(kBlendModes[0].Source, kBlendModes[0].Destination);
+  for (const TQuad& quad : quads) RenderDevice->DrawQuad(quad);
+  RenderDevice->SetBlendFactors(current.Source, current.Destination);
+}

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,9 @@ class TOmegaScreen {
 
   // Applies the screen colour and transform to the vertices (in place) and draws the quad.
   void SubmitQuad(TQuad& vertices);
+  // Draws quads exactly as given, past the screen-wide transform and colour, with normal alpha
+  // blending whatever the current mode (which stays remembered): text in system fonts.
+  void SubmitUntransformedQuads(std::span<const TQuad> quads);
 
   // Saves the next presented frame as a PNG of that name.
   void RequestScreenshot(const std::string& path) { PendingScreenshot = path; }
