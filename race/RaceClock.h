@@ -1,0 +1,8 @@
+#pragma once
+
+#include "race/RaceState.h"
+
+// One tick of the 10 ms race clock (the form's RaceTimerTimer), in the game's order: the
+// player's lap time while its lap clock runs, the player's race time, then each opponent's race
+// time from opponent 0 up.
+void StepRaceClock(TRaceState& race);
