@@ -1,6 +1,8 @@
 #include "shell/Form1.h"
 
+#include "race/GameProcedures.h"
 #include "shell/PlaceholderScreen.h"
+#include "shell/SettingsFiles.h"
 
 TForm1::TForm1(const TFormServices& services)
     : OmegaScreen1(services.Video, services.Messages),
@@ -29,6 +31,7 @@ void TForm1::FormCreate() {
   State.MusicOn = State.SoundOn = true;
   State.AddText.clear();
   State.PlayerName.clear();
+  State.HighScores = DefaultHighScores();
   State.TotalScore = 0;
   State.GameImagesPending = true;
   std::fill(State.KeyReleased.begin() + 1, State.KeyReleased.end(), false);
@@ -38,13 +41,20 @@ void TForm1::FormCreate() {
   OmegaScreen1.Initialize();
 
   State.EditChanged = false;
+  FillTrackCatalogue(State.Catalogue);
+  FillCarCatalogue(State.Catalogue);
   State.TotalScore = 0;
-  State.TargetScore = 300;
-  State.UnlockStage = 0;
-  State.TargetSteps = {400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};
+  State.Catalogue.TargetScore = 300;
+  State.Catalogue.UnlockStage = 0;
+  State.Catalogue.TargetSteps = kTargetSteps;
   OmegaScreen1.SetTextureFilter(true);
-  State.TracksAvailable = 3;
-  State.CarsAvailable = 2;
+  State.Catalogue.TracksAvailable = 3;
+  State.Catalogue.CarsAvailable = 2;
+  // Both files lie in the working directory, the game folder.
+  LoadSettings(State);
+  if (State.AppliedFullScreen != OmegaScreen1.FullScreen()) OmegaScreen1.ToggleFullScreen();
+  LoadProgress(State);
+  MarkAvailableEntries(State.Catalogue);
   State.ScreenTicks = 0;
   if (Services.Audio) Services.Audio->Open(nullptr);
 }

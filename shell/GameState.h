@@ -5,7 +5,25 @@
 #include <random>
 #include <string>
 
+#include "race/GameConstants.h"
 #include "shell/GameScreen.h"
+
+// One row of the stored high-score table: three texts, as the settings file keeps them.
+struct THighScoreEntry {
+  std::string Place;  // never stored: always the row's number
+  std::string Name;
+  std::string Score;
+};
+
+inline constexpr int kHighScoreRows = 10;
+
+// The table a fresh game has: row i is (i, "Anonymous", 1100 - 100 i).
+inline std::array<THighScoreEntry, kHighScoreRows> DefaultHighScores() {
+  std::array<THighScoreEntry, kHighScoreRows> rows;
+  for (int i = 1; i <= kHighScoreRows; ++i)
+    rows[size_t(i - 1)] = {std::to_string(i), "Anonymous", std::to_string(1100 - 100 * i)};
+  return rows;
+}
 
 // The game-wide state the main form holds: settings, progress and the screen machine's
 // counters. The screens, the settings files and the scoring read and write it.
@@ -23,11 +41,10 @@ struct TGameState {
   std::string PlayerName;
   std::string AddText;  // the options screen's free text, up to 12 characters
   int TotalScore = 0;
-  int TargetScore = 300;
-  int UnlockStage = 0;
-  std::array<int, 9> TargetSteps{400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};
-  int TracksAvailable = 3;
-  int CarsAvailable = 2;
+  std::array<THighScoreEntry, kHighScoreRows> HighScores = DefaultHighScores();  // rows 1..10
+  // The tracks and cars, what is available, the selection and the unlock sequence with its
+  // target score.
+  TCatalogue Catalogue;
   bool GameImagesPending = true;  // the race pictures have not been loaded yet
   bool EditChanged = false;
   bool DebugView = false;      // the track's debug overlay; nothing in the game sets it

@@ -37,10 +37,10 @@ TEST_F(FormFixture, StartsWithTheGamesDefaults) {
   EXPECT_TRUE(Form.State.MusicOn);
   EXPECT_TRUE(Form.State.SoundOn);
   EXPECT_FALSE(Form.State.FullScreen);
-  EXPECT_EQ(Form.State.TargetScore, 300);
-  EXPECT_EQ(Form.State.TargetSteps[8], 4500);
-  EXPECT_EQ(Form.State.TracksAvailable, 3);
-  EXPECT_EQ(Form.State.CarsAvailable, 2);
+  EXPECT_EQ(Form.State.Catalogue.TargetScore, 300);
+  EXPECT_EQ(Form.State.Catalogue.TargetSteps[8], 4500);
+  EXPECT_EQ(Form.State.Catalogue.TracksAvailable, 3);
+  EXPECT_EQ(Form.State.Catalogue.CarsAvailable, 2);
   EXPECT_TRUE(Form.State.GameImagesPending);
   EXPECT_TRUE(Form.OmegaScreen1.Ready());
   EXPECT_TRUE(Device.LinearFilter);

@@ -1,0 +1,202 @@
+#include "shell/SettingsFiles.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+#include "shell/SettingsLines.h"
+#include "shell/TextEncoding.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Far beyond anything the game writes; a larger file is read up to here.
+constexpr size_t kMaxFileBytes = size_t(1) << 20;
+
+void Complain(const char* what, const fs::path& file, const std::string& reason) {
+  std::fprintf(stderr, "Morvel Racing: %s \"%s\": %s\n", what, file.c_str(), reason.c_str());
+}
+
+// The file's contents up to the size limit, and whether it went on beyond; none when it exists
+// but cannot be read (after saying so).
+struct TFileText {
+  std::string Text;
+  bool CutShort = false;
+};
+
+std::optional<TFileText> ReadFileText(const fs::path& file) {
+  std::error_code error;
+  if (!fs::is_regular_file(file, error)) {
+    Complain("cannot read", file, error ? error.message() : "not a file");
+    return std::nullopt;
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in.is_open()) {
+    Complain("cannot read", file, std::strerror(errno));
+    return std::nullopt;
+  }
+  TFileText result;
+  result.Text.resize(kMaxFileBytes + 1);
+  in.read(result.Text.data(), std::streamsize(result.Text.size()));
+  if (in.bad()) {
+    Complain("cannot read", file, std::strerror(errno));
+    return std::nullopt;
+  }
+  result.Text.resize(size_t(in.gcount()));
+  result.CutShort = result.Text.size() > kMaxFileBytes;
+  if (result.CutShort) result.Text.resize(kMaxFileBytes);
+  return result;
+}
+
+template <typename TRead>
+bool LoadFile(const fs::path& file, TRead read) {
+  std::error_code error;
+  const bool present = fs::exists(file, error);
+  if (error) Complain("cannot read", file, error.message());
+  if (!present) return false;
+  const std::optional<TFileText> content = ReadFileText(file);
+  if (!content) return false;
+  TLineReader lines(content->Text, content->CutShort);
+  read(lines);
+  return true;
+}
+
+bool WriteAll(int handle, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(handle, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    text.remove_prefix(size_t(written));
+  }
+  return true;
+}
+
+// Writes a file beside the old one, flushes it to the disk and renames it over the old one, so
+// an interrupted save leaves either the old file or the new one, never a part of either.
+bool SaveFile(const fs::path& file, std::string_view text) {
+  fs::path temporary = file;
+  temporary += ".tmp";
+  const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (handle < 0) {
+    Complain("cannot write", temporary, std::strerror(errno));
+    return false;
+  }
+  bool written = WriteAll(handle, text) && ::fsync(handle) == 0;
+  const int writeError = errno;
+  written = ::close(handle) == 0 && written;
+  std::error_code error;
+  if (written) fs::rename(temporary, file, error);
+  if (!written || error) {
+    Complain("cannot write", file, written ? error.message() : std::strerror(writeError));
+    fs::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
+void ReadSettingsLines(TGameState& state, TLineReader& lines) {
+  // The yes/no lines are compared with "false" as decoded, without removing any filling.
+  if (auto line = lines.Next(); line && DecodeText(*line) != "false")
+    state.FullScreen = state.AppliedFullScreen = true;
+  if (auto line = lines.Next(); line && DecodeText(*line) == "false") state.MusicOn = false;
+  if (auto line = lines.Next(); line && DecodeText(*line) == "false") state.SoundOn = false;
+  if (auto line = lines.Next()) state.AddText = TextOfLine(*line);
+  if (auto line = lines.Next()) state.PlayerName = TextOfLine(*line);
+  for (THighScoreEntry& row : state.HighScores) {
+    for (std::string* field : {&row.Name, &row.Score}) {
+      const std::optional<std::string_view> line = lines.Next();
+      if (!line) continue;
+      std::string value = TextOfLine(*line);
+      if (!value.empty()) *field = std::move(value);
+    }
+  }
+}
+
+void ReadProgressLines(TGameState& state, TLineReader& lines) {
+  auto readNumber = [&lines](int& field) {
+    if (const std::optional<std::string_view> line = lines.Next())
+      if (const std::optional<int> number = NumberOfLine(*line)) field = *number;
+  };
+  TCatalogue& catalogue = state.Catalogue;
+  for (int* counter : {&state.TotalScore, &catalogue.TracksAvailable, &catalogue.CarsAvailable,
+                       &catalogue.TargetScore, &catalogue.UnlockStage})
+    readNumber(*counter);
+  for (TTrack& track : catalogue.Tracks) {
+    readNumber(track.BestTime.Hundredths);
+    readNumber(track.BestTime.Seconds);
+    readNumber(track.BestTime.Minutes);
+  }
+  // Only catalogue entries can be available, and the stage indexes the target steps.
+  catalogue.TracksAvailable = std::clamp(catalogue.TracksAvailable, 0, catalogue.LastTrack + 1);
+  catalogue.CarsAvailable = std::clamp(catalogue.CarsAvailable, 0, catalogue.LastCar + 1);
+  catalogue.UnlockStage = std::clamp(catalogue.UnlockStage, 0, kUnlockStages);
+}
+
+void AddLine(std::string& text, std::string_view line) {
+  text.append(line);
+  text.append("\r\n");
+}
+
+}  // namespace
+
+void ReadSettings(TGameState& state, std::string_view fileText) {
+  TLineReader lines(fileText, false);
+  ReadSettingsLines(state, lines);
+}
+
+void ReadProgress(TGameState& state, std::string_view fileText) {
+  TLineReader lines(fileText, false);
+  ReadProgressLines(state, lines);
+}
+
+std::string SettingsFileText(const TGameState& state) {
+  std::string text;
+  AddLine(text, FlagLine(state.FullScreen));
+  AddLine(text, FlagLine(state.MusicOn));
+  AddLine(text, FlagLine(state.SoundOn));
+  AddLine(text, TextLine(state.AddText));
+  AddLine(text, TextLine(state.PlayerName));
+  for (const THighScoreEntry& row : state.HighScores) {
+    AddLine(text, TextLine(row.Name));
+    AddLine(text, TextLine(row.Score));
+  }
+  return text;
+}
+
+std::string ProgressFileText(const TGameState& state) {
+  const TCatalogue& catalogue = state.Catalogue;
+  std::string text;
+  for (int counter : {state.TotalScore, catalogue.TracksAvailable, catalogue.CarsAvailable,
+                      catalogue.TargetScore, catalogue.UnlockStage})
+    AddLine(text, NumberLine(counter));
+  for (const TTrack& track : catalogue.Tracks) {
+    AddLine(text, NumberLine(track.BestTime.Hundredths));
+    AddLine(text, NumberLine(track.BestTime.Seconds));
+    AddLine(text, NumberLine(track.BestTime.Minutes));
+  }
+  return text;
+}
+
+bool LoadSettings(TGameState& state, const fs::path& file) {
+  return LoadFile(file, [&state](TLineReader& lines) { ReadSettingsLines(state, lines); });
+}
+
+bool LoadProgress(TGameState& state, const fs::path& file) {
+  return LoadFile(file, [&state](TLineReader& lines) { ReadProgressLines(state, lines); });
+}
+
+bool SaveSettings(const TGameState& state, const fs::path& file) {
+  return SaveFile(file, SettingsFileText(state));
+}
+
+bool SaveProgress(const TGameState& state, const fs::path& file) {
+  return SaveFile(file, ProgressFileText(state));
+}

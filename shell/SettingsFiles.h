@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "shell/GameState.h"
+
+// The two files that keep the game between runs, in the working directory (the game folder).
+// Every line is one value in the game's text encoding; a value is known by its line number.
+inline constexpr const char* kSettingsFileName = "Config.cfg";     // settings, name, high scores
+inline constexpr const char* kProgressFileName = "Configdat.cfg";  // score, unlocks, best times
+
+// Reads the settings file when it exists; returns whether it was read. A full-screen line sets
+// FullScreen and AppliedFullScreen: the caller then brings the display into that state. A file
+// that cannot be read leaves everything as it was and says so in one line on stderr.
+bool LoadSettings(TGameState& state, const std::filesystem::path& file = kSettingsFileName);
+
+// Reads the progress file when it exists; returns whether it was read. The counts and the stage
+// are brought into the catalogue's range; a line that is no number keeps its value.
+bool LoadProgress(TGameState& state, const std::filesystem::path& file = kProgressFileName);
+
+// Write the whole file anew; return whether it was written. The old file is replaced only by a
+// complete new one; a failure leaves the game running and says so in one line on stderr.
+bool SaveSettings(const TGameState& state, const std::filesystem::path& file = kSettingsFileName);
+bool SaveProgress(const TGameState& state, const std::filesystem::path& file = kProgressFileName);
+
+// The same on the files' whole contents, for callers that hold the bytes themselves.
+void ReadSettings(TGameState& state, std::string_view fileText);
+void ReadProgress(TGameState& state, std::string_view fileText);
+std::string SettingsFileText(const TGameState& state);
+std::string ProgressFileText(const TGameState& state);
