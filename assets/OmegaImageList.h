@@ -57,7 +57,7 @@ class TImageListItem {
   TTextureHandle Texture() const { return TextureHandle; }
   bool HasTexture() const { return !Texels.Pixels.empty(); }
   // Whether the item was ever bound to a display by BuildTextures (a sprite draws only then).
-  bool OnDisplay() const { return Screen != nullptr; }
+  bool OnDisplay() const { return EverOnDisplay; }
   TOmegaScreen* Display() const { return Screen; }
 
   // Replaces the picture at run time: one pattern of the whole picture, texture sizes guessed
@@ -105,6 +105,7 @@ class TImageListItem {
   TOmegaRenderer* Renderer = nullptr;
   TPixmap Texels;  // the texture's pixels kept in memory, so it survives a device reset
   TTextureHandle TextureHandle = kNoTexture;
+  bool EverOnDisplay = false;
 };
 
 // The images of a list, in package order.

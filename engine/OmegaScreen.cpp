@@ -239,6 +239,11 @@ void TOmegaScreen::SetBlendMode(int mode) {
   CurrentBlendMode = mode;
 }
 
+void TOmegaScreen::SetDestinationBlend(TBlendFactor destination) {
+  TBlendPair blend = kBlendModes[CurrentBlendMode >= 0 && CurrentBlendMode <= 13 ? CurrentBlendMode : 0];
+  if (RenderDevice) RenderDevice->SetBlendFactors(blend.Source, destination);
+}
+
 void TOmegaScreen::SetTexture(TTextureHandle texture) {
   if (RenderDevice) RenderDevice->SetTexture(texture);
 }

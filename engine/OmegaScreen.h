@@ -102,6 +102,9 @@ class TOmegaScreen {
   // Blend modes 0..13; -1 keeps the current one; others behave as 0 but are remembered.
   void SetBlendMode(int mode);
   int BlendMode() const { return CurrentBlendMode; }
+  // Sets the destination factor on the device directly, keeping the current mode's source
+  // factor; the remembered mode stays, so the next SetBlendMode of that mode changes nothing.
+  void SetDestinationBlend(TBlendFactor destination);
   void SetTexture(TTextureHandle texture);
 
   // Applies the screen colour and transform to the vertices (in place) and draws the quad.

@@ -1,0 +1,132 @@
+#include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "assets/ColorNames.h"
+#include "assets/OmegaImageList.h"
+#include "assets/PictureData.h"
+#include "engine/Colors.h"
+#include "engine/FatalError.h"
+
+namespace {
+
+int TextureSide(int pictureSide) {
+  return std::max(2, int(std::bit_ceil(unsigned(std::max(pictureSide, 1)))));
+}
+
+std::string Trimmed(const std::string& text) {
+  size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// A path with a drive, a network path or an absolute path is used as it stands; any other is
+// taken below the game's folder, whatever the current folder is.
+std::filesystem::path ResolvePicturePath(const std::string& filepath, const std::string& gameFolder) {
+  if (filepath.find(':') != std::string::npos || filepath.find("\\\\") != std::string::npos) return filepath;
+  std::string native = filepath;
+  std::ranges::replace(native, '\\', '/');  // the game's folder separator
+  std::filesystem::path path = native;
+  return path.is_absolute() ? path : std::filesystem::path(gameFolder) / path;
+}
+
+std::optional<TPictureFormat> FormatOf(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  std::ranges::transform(extension, extension.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  if (extension == ".png") return TPictureFormat::Png;
+  if (extension == ".bmp") return TPictureFormat::Bmp;
+  return std::nullopt;
+}
+
+}  // namespace
+
+TImageListItem::~TImageListItem() {
+  ReleaseTexture(true);
+}
+
+void TImageListItem::SetPicture(const TPixmap& picture) {
+  Picture = picture;
+  if (!HasPicture()) return;
+  PictureWidth = Picture.Width, PictureHeight = Picture.Height;
+  TileWidth = Picture.Width, TileHeight = Picture.Height;
+  if (TextureWidth < 2) {
+    TextureWidth = TextureSide(Picture.Width);
+    TextureHeight = TextureSide(Picture.Height);
+  }
+}
+
+uint32_t TImageListItem::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= std::min(PictureWidth, Texels.Width) ||
+      y >= std::min(PictureHeight, Texels.Height))
+    return 0;
+  return Texels.At(x, y);
+}
+
+void TImageListItem::LoadExternalPicture(const std::string& gameFolder) {
+  Filepath = Trimmed(Filepath);
+  if (Filepath.empty()) return;
+  std::filesystem::path path = ResolvePicturePath(Filepath, gameFolder);
+  std::error_code missing;
+  if (!std::filesystem::is_regular_file(path, missing)) return;  // the stored picture stays
+  std::optional<TPictureFormat> format = FormatOf(path);
+  std::ifstream file(path, std::ios::binary);
+  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  TPixmap picture;
+  std::string error = format ? "" : "not a PNG or BMP file";
+  if (format && DecodePicture(*format, bytes, picture, error))
+    Picture = std::move(picture);
+  else
+    std::fprintf(stderr, "Morvel Racing: picture %s of '%s' not read: %s\n", path.c_str(), Name.c_str(),
+                 error.c_str());
+}
+
+void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer,
+                                  const std::string& gameFolder, TMessageBoxes& messages) {
+  if (!HasTexture()) LoadExternalPicture(gameFolder);
+  if (!HasPicture() && !HasTexture()) return;
+  Screen = &screen;
+  Renderer = &renderer;
+  EverOnDisplay = true;
+  if (HasPicture()) {
+    if (TileHeight < 1) TileHeight = Picture.Height;
+    if (TileWidth < 1) TileWidth = Picture.Width;
+  }
+  if (!HasTexture()) {
+    // The picture lies in the top-left corner; the rest of the texture is transparent black.
+    Texels = {TextureSide(Picture.Width), TextureSide(Picture.Height), {}};
+    Texels.Pixels.assign(size_t(Texels.Width) * size_t(Texels.Height), 0);
+    uint32_t key = ColorKeyARGB(TransparentColor);
+    for (int y = 0; y < Picture.Height; ++y)
+      for (int x = 0; x < Picture.Width; ++x) {
+        uint32_t texel = Picture.At(x, y);
+        Texels.Pixels[size_t(y) * size_t(Texels.Width) + size_t(x)] = Transparent && texel == key ? 0 : texel;
+      }
+  }
+  if (TextureHandle == kNoTexture) UploadTexture(screen, messages);
+  TextureWidth = Texels.Width, TextureHeight = Texels.Height;
+  if (HasPicture()) PictureWidth = Picture.Width, PictureHeight = Picture.Height;
+  PictureWidth = std::max(PictureWidth, 1), PictureHeight = std::max(PictureHeight, 1);
+  Rows = PictureHeight / TileHeight;
+  Columns = PictureWidth / TileWidth;
+  // A picture from its own file lives on only as the texture and is read again when needed.
+  if (!Filepath.empty()) Picture = {};
+}
+
+void TImageListItem::UploadTexture(TOmegaScreen& screen, TMessageBoxes& messages) {
+  TextureHandle = screen.Device().CreateTexture(Texels.Width, Texels.Height, Texels.Pixels.data());
+  if (TextureHandle != kNoTexture) return;
+  messages.Show("Error", ImageListMessage::TextureError + Name);
+  throw TFatalError(ImageListMessage::TextureError + Name);
+}
+
+void TImageListItem::ReleaseTexture(bool freeTexture) {
+  if (TextureHandle != kNoTexture && Screen && Screen->Ready())
+    Screen->Device().DestroyTexture(TextureHandle);
+  TextureHandle = kNoTexture;
+  Screen = nullptr;
+  Renderer = nullptr;
+  if (freeTexture) Texels = {};
+}
