@@ -64,8 +64,6 @@ std::vector<std::string> FontCandidates(const std::string& faceName) {
       if (pattern) candidates.emplace_back(pattern);
     return candidates;
   }
-  candidates.emplace_back("Liberation Sans");
-  candidates.emplace_back("DejaVu Sans");
   return candidates;
 }
 

@@ -17,9 +17,9 @@ struct TFontFile {
   bool Oblique = false;   // italic was asked of a face without an italic cut: slant the outlines
 };
 
-// The fontconfig patterns tried for a face name, best first: the name itself, then the faces of
-// this system that stand in for it ("Arial Black" becomes the black or bold cut of a sans, the
-// decorative faces of the menus a bold sans).
+// The fontconfig patterns tried for a face name, best first: the name itself, then, for the faces
+// the game names, those of this system that stand in for them ("Arial Black" becomes the black or
+// bold cut of a sans, the decorative faces of the menus a bold sans).
 std::vector<std::string> FontCandidates(const std::string& faceName);
 
 // Finds font files through fontconfig. A face that neither exists nor has a stand-in still gets a
