@@ -251,18 +251,18 @@ TSprite* TOmegaSprite::Items(int index) const {
 
 void TOmegaSprite::Insert(TEntry entry) {
   // Before the sprites of the same Z: a newcomer is drawn under them, and ties never reorder.
-  int z = entry.Sprite->Z();
-  auto place = std::lower_bound(List.begin(), List.end(), z,
-                                [](const TEntry& listed, int value) { return listed.Sprite->Z() < value; });
+  auto place = FirstWithZ(entry.Sprite->Z());
   List.insert(place, std::move(entry));
 }
 
+std::vector<TOmegaSprite::TEntry>::const_iterator TOmegaSprite::FirstWithZ(int z) const {
+  return std::lower_bound(List.begin(), List.end(), z,
+                          [](const TEntry& listed, int value) { return listed.Sprite->Z() < value; });
+}
+
 size_t TOmegaSprite::IndexOf(const TSprite& sprite) const {
-  int z = sprite.Z();
-  auto first = std::lower_bound(List.begin(), List.end(), z,
-                                [](const TEntry& listed, int value) { return listed.Sprite->Z() < value; });
-  auto found =
-      std::find_if(first, List.end(), [&](const TEntry& listed) { return listed.Sprite == &sprite; });
+  auto found = std::find_if(FirstWithZ(sprite.Z()), List.end(),
+                            [&](const TEntry& listed) { return listed.Sprite == &sprite; });
   assert(found != List.end());
   return size_t(found - List.begin());
 }

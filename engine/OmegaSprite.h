@@ -178,6 +178,8 @@ class TOmegaSprite {
   void Remove(const TSprite& sprite);
   void QueueDead(TSprite& sprite) { DeadList.push_back(&sprite); }
   void Adopt(std::unique_ptr<TSprite> sprite);
+  // The first place whose sprite has at least this Z (the list is always in Z order).
+  std::vector<TEntry>::const_iterator FirstWithZ(int z) const;
   size_t IndexOf(const TSprite& sprite) const;
   void Free(const TSprite& sprite);
 
