@@ -1,0 +1,107 @@
+#include "assets/SoundMixer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "assets/ModStream.h"
+
+int TSoundMixer::AddBus(bool mono) {
+  std::lock_guard lock(Lock);
+  Buses.push_back({.Mono = mono});
+  return int(Buses.size()) - 1;
+}
+
+void TSoundMixer::SetBusGain(int bus, double gain) {
+  std::lock_guard lock(Lock);
+  Buses.at(size_t(bus)).Gain = gain;
+}
+
+void TSoundMixer::SetBusRate(int bus, double rate) {
+  std::lock_guard lock(Lock);
+  Buses.at(size_t(bus)).Rate = rate;
+}
+
+void TSoundMixer::StartVoice(const void* owner, const TWaveSound* wave, int bus, int plays) {
+  std::lock_guard lock(Lock);
+  if (wave->Frames() == 0 || plays == 0) return;
+  Voices.push_back({owner, wave, bus, plays == kForever ? kForever : plays - 1});
+}
+
+void TSoundMixer::StopVoices(const void* owner) {
+  std::lock_guard lock(Lock);
+  std::erase_if(Voices, [owner](const TVoice& voice) { return voice.Owner == owner; });
+}
+
+bool TSoundMixer::IsPlaying(const void* owner) const {
+  std::lock_guard lock(Lock);
+  return std::any_of(Voices.begin(), Voices.end(),
+                     [owner](const TVoice& voice) { return voice.Owner == owner; });
+}
+
+void TSoundMixer::AddStream(TModStream* stream) {
+  std::lock_guard lock(Lock);
+  TStreamInput input;
+  input.Stream = stream;
+  Streams.push_back(std::move(input));
+}
+
+void TSoundMixer::RemoveStream(TModStream* stream) {
+  std::lock_guard lock(Lock);
+  std::erase_if(Streams, [stream](const TStreamInput& input) { return input.Stream == stream; });
+}
+
+void TSoundMixer::Mix(int16_t* out, int frames) {
+  std::lock_guard lock(Lock);
+  Sum.assign(size_t(frames) * 2, 0.0f);
+  std::erase_if(Voices, [&](TVoice& voice) { return !MixVoice(voice, Sum.data(), frames); });
+  for (TStreamInput& input : Streams) MixStream(input, Sum.data(), frames);
+  for (size_t i = 0; i < Sum.size(); ++i)
+    out[i] = int16_t(std::lrint(std::clamp(Sum[i], -32768.0f, 32767.0f)));
+}
+
+bool TSoundMixer::MixVoice(TVoice& voice, float* mix, int frames) const {
+  const TBus& bus = Buses[size_t(voice.Bus)];
+  const int16_t* samples = voice.Wave->Samples.data();
+  const int length = voice.Wave->Frames();
+  const float gain = float(bus.Gain);
+  for (int i = 0; i < frames; ++i) {
+    if (voice.Position >= length) {
+      if (voice.PlaysLeft == 0) return false;
+      if (voice.PlaysLeft != kForever) --voice.PlaysLeft;
+      voice.Position -= length;
+    }
+    const int at = int(voice.Position);
+    const float fraction = float(voice.Position - at);
+    const int next = at + 1 < length ? at + 1 : at;
+    float frame[2];
+    for (int c = 0; c < 2; ++c)
+      frame[c] = samples[at * 2 + c] + fraction * float(samples[next * 2 + c] - samples[at * 2 + c]);
+    if (bus.Mono) frame[0] = frame[1] = (frame[0] + frame[1]) * 0.5f;
+    mix[i * 2] += frame[0] * gain;
+    mix[i * 2 + 1] += frame[1] * gain;
+    voice.Position += bus.Rate;
+  }
+  return voice.Position < length || voice.PlaysLeft != 0;
+}
+
+void TSoundMixer::MixStream(TStreamInput& input, float* mix, int frames) {
+  constexpr int64_t from = TModStream::kRate;
+  const int64_t needed = (input.Phase + int64_t(frames) * from) / kRate;
+  input.Pulled.assign(size_t(needed) * 2, 0);
+  input.Stream->Drain(input.Pulled.data(), int(needed));
+  size_t pulled = 0;
+  for (int i = 0; i < frames; ++i) {
+    const float t = float(input.Phase) / float(kRate);
+    for (int c = 0; c < 2; ++c) mix[i * 2 + c] += input.Previous[c] + t * (input.Next[c] - input.Previous[c]);
+    input.Phase += from;
+    while (input.Phase >= kRate) {
+      input.Phase -= kRate;
+      for (int c = 0; c < 2; ++c) {
+        input.Previous[c] = input.Next[c];
+        input.Next[c] = input.Pulled[pulled * 2 + c];
+      }
+      ++pulled;
+    }
+  }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+#include "platform/Wave.h"
+
+class TModStream;
+
+// Mixes everything that sounds into the sound card's format (44100 Hz 16-bit stereo): sound
+// effects playing on buses (one per audio path, with the path's volume and rate) and the streams
+// of the music modules, brought up from their own rate. Mix runs on the audio thread; everything
+// else on the main thread; one lock keeps them apart.
+class TSoundMixer {
+ public:
+  static constexpr int kRate = 44100;
+  static constexpr int kForever = -1;
+
+  // A new bus at full volume and its own rate; returns its number.
+  int AddBus(bool mono);
+  void SetBusGain(int bus, double gain);
+  // Playback rate of everything on the bus relative to its own (1 plays unchanged).
+  void SetBusRate(int bus, double rate);
+
+  // Starts one more playing of the wave on the bus; owner identifies it for Stop and IsPlaying.
+  // plays counts whole playings (kForever repeats until stopped). The wave must outlive the voice:
+  // StopVoices before freeing it.
+  void StartVoice(const void* owner, const TWaveSound* wave, int bus, int plays);
+  void StopVoices(const void* owner);
+  bool IsPlaying(const void* owner) const;
+
+  // A module's stream is mixed while it is added (it plays only while started).
+  void AddStream(TModStream* stream);
+  void RemoveStream(TModStream* stream);
+
+  // Fills frames of interleaved stereo with the mix.
+  void Mix(int16_t* out, int frames);
+
+ private:
+  struct TBus {
+    bool Mono = false;
+    double Gain = 1;
+    double Rate = 1;
+  };
+  struct TVoice {
+    const void* Owner;
+    const TWaveSound* Wave;
+    int Bus;
+    int PlaysLeft;        // kForever, or playings still to come after this one
+    double Position = 0;  // in frames of the wave
+  };
+  // A module stream brought to the mixer's rate by linear interpolation between its frames.
+  struct TStreamInput {
+    TModStream* Stream = nullptr;
+    int64_t Phase = 0;  // from the previous frame towards the next, in 1/kRate steps
+    float Previous[2] = {0, 0};
+    float Next[2] = {0, 0};
+    std::vector<int16_t> Pulled;
+  };
+
+  bool MixVoice(TVoice& voice, float* mix, int frames) const;  // false once it has finished
+  static void MixStream(TStreamInput& input, float* mix, int frames);
+
+  mutable std::mutex Lock;
+  std::vector<TBus> Buses;
+  std::vector<TVoice> Voices;
+  std::vector<TStreamInput> Streams;
+  std::vector<float> Sum;
+};

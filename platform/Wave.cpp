@@ -1,0 +1,40 @@
+#include "platform/Wave.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+namespace {
+
+struct TWaveFreer {
+  void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+};
+
+struct TStreamFreer {
+  void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+};
+
+std::optional<TWaveSound> Convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length,
+                                  int sampleRate) {
+  std::unique_ptr<SDL_AudioStream, TStreamFreer> stream(
+      SDL_NewAudioStream(from.format, from.channels, from.freq, AUDIO_S16SYS, 2, sampleRate));
+  if (!stream || SDL_AudioStreamPut(stream.get(), data, int(length)) != 0 ||
+      SDL_AudioStreamFlush(stream.get()) != 0)
+    return std::nullopt;
+  TWaveSound sound;
+  sound.Samples.resize(size_t(SDL_AudioStreamAvailable(stream.get())) / sizeof(int16_t));
+  const int bytes = int(sound.Samples.size() * sizeof(int16_t));
+  if (SDL_AudioStreamGet(stream.get(), sound.Samples.data(), bytes) != bytes) return std::nullopt;
+  return sound;
+}
+
+}  // namespace
+
+std::optional<TWaveSound> LoadWaveFile(const std::string& path, int sampleRate) {
+  SDL_AudioSpec spec{};
+  Uint8* buffer = nullptr;
+  Uint32 length = 0;
+  if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) return std::nullopt;
+  std::unique_ptr<Uint8, TWaveFreer> owned(buffer);
+  return Convert(spec, buffer, length, sampleRate);
+}
