@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+
+#include "ArtPackage.h"
+#include "ArtTextures.h"
+
+// One function per family of pictures; each adds its pictures to the package(s) they belong to.
+
+void DrawCursor(TArtPackage& menus);
+void DrawIntro(TArtPackage& menus, const TArtTextures& textures);
+void DrawMenuScreens(TArtPackage& menus, const TArtTextures& textures);
+void DrawMenuDialogs(TArtPackage& menus);
+void DrawHelpKeys(TArtPackage& menus);
+void DrawMenuButtons(TArtPackage& menus);
+void DrawTrackPreviews(TArtPackage& menus, const TArtTextures& textures,
+                       const std::filesystem::path& trackFolder);
+void DrawCarPreviews(TArtPackage& menus);
+void DrawSplashCars(TArtPackage& menus);
+// The race cars; the menu package gets them under the demonstration race's names.
+void DrawRaceCars(TArtPackage& package, bool menuNames);
+// Probe, smoke and pointer sprites, drawn in both packages.
+void DrawMarkers(TArtPackage& package);
+void DrawDebugMarkers(TArtPackage& race);
+void DrawRoad(TArtPackage& race, const TArtTextures& textures);
+void DrawScenery(TArtPackage& race);
+void DrawDashboard(TArtPackage& race);
+void DrawStartLights(TArtPackage& race);
+void DrawRaceDialogs(TArtPackage& race);

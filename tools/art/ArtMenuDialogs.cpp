@@ -1,0 +1,158 @@
+#include <string>
+
+#include "ArtFamilies.h"
+#include "ArtHelpLayout.h"
+#include "ArtPaint.h"
+#include "ArtText.h"
+#include "ArtWidgets.h"
+
+namespace {
+
+constexpr int DialogWidth = 586;
+constexpr int DialogHeight = 392;
+constexpr double DialogHeader = 88;
+constexpr double PageHeader = 56;
+const TTextStyle Explanation{19, TFace::Plain, TAlign::Left};
+const TTextStyle Centred{21, TFace::Heavy, TAlign::Centre};
+
+void PaintNameEntry(cairo_t* cr) {
+  PaintDialog(cr, DialogWidth, DialogHeight, DialogHeader, "ENTER YOUR NAME");
+  PaintCrossedFlags(cr, 293, 150, 92);
+  // The prompt above the field; the field and OK button draw themselves below it.
+  DrawText(cr, "Type your name, then press OK", {20, TFace::Heavy, TAlign::Centre, 290}, 293, 236,
+           Palette::Navy);
+}
+
+void PaintQuitDialog(cairo_t* cr) {
+  PaintDialog(cr, DialogWidth, DialogHeight, DialogHeader, "QUIT GAME?");
+  DrawText(cr, "Leave Morvel Racing now?", Centred, 290, 160, Palette::Navy);
+  DrawText(cr, "Your score and unlocked tracks are kept", {18, TFace::Plain, TAlign::Centre}, 290, 205,
+           Palette::TealText);
+  DrawText(cr, "for your next race.", {18, TFace::Plain, TAlign::Centre}, 290, 232, Palette::TealText);
+  PaintCrossedFlags(cr, 56, 345, 52);
+  DrawText(cr, "See you on the grid!", {15, TFace::Heavy, TAlign::Left, 200}, 92, 350, Palette::TitleRed);
+}
+
+void PaintPageFrame(cairo_t* cr, const std::string& title) {
+  PaintDialog(cr, HelpPageWidth, HelpPageHeight, PageHeader, title);
+}
+
+void PaintParagraph(cairo_t* cr, const char* text, double top) {
+  DrawParagraph(cr, text, Explanation, 36, top, 31, Palette::Navy);
+}
+
+void PaintPodium(cairo_t* cr, double cx, double bottom) {
+  const struct {
+    double X, Height;
+    TArtColor Colour;
+    const char* Place;
+  } steps[] = {{-46, 28, Hex(0xC9CDD3), "2"}, {0, 42, Palette::SunYellow, "1"}, {46, 20, Hex(0xE08A4A), "3"}};
+  for (const auto& step : steps) {
+    const TPath block = RoundedRect(cx + step.X - 22, bottom - step.Height, 44, step.Height, 3);
+    FillVertical(cr, block, bottom - step.Height, Shade(step.Colour, 0.2), bottom, Shade(step.Colour, -0.1));
+    StrokePath(cr, block, Palette::Ink, 2.5);
+    DrawText(cr, step.Place, {18, TFace::Heavy, TAlign::Centre}, cx + step.X, bottom - step.Height / 2,
+             Palette::White, 2);
+  }
+}
+
+void PaintHowToPlay(cairo_t* cr) {
+  PaintPageFrame(cr, "HOW TO PLAY");
+  PaintParagraph(cr,
+                 "Race your rivals round the track for the set number of laps.\n"
+                 "Drive through every check line in turn: the glowing yellow\n"
+                 "frame on the road is the next one, and the radar points to it.\n"
+                 "Finish 1st, 2nd or 3rd to win points for the track.\n"
+                 "Points add up to your score: reach the target score\n"
+                 "to unlock new tracks and new cars.",
+                 78);
+  PaintPodium(cr, 540, 338);
+}
+
+void PaintControls(cairo_t* cr) {
+  PaintPageFrame(cr, "CONTROLS");
+  const struct {
+    int ScreenY;
+    const char* Text;
+  } rows[] = {{233, "Accelerate"},     {279, "Brake, then reverse"},      {325, "Steer left and right"},
+              {372, "Pause (F1 too)"}, {419, "Handbrake: Ctrl or Space"}, {463, "Leave the race"}};
+  for (const auto& row : rows) {
+    const double y = row.ScreenY - HelpPageY;
+    const double dashes[] = {1, 5};
+    cairo_set_dash(cr, dashes, 2, 0);
+    StrokePath(
+        cr,
+        [=](cairo_t* k) {
+          cairo_move_to(k, 312, y);
+          cairo_line_to(k, 318, y);
+        },
+        WithAlpha(Palette::Navy, 0.5), 2);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    DrawText(cr, row.Text, {20, TFace::Heavy, TAlign::Left, 300}, 324, y, Palette::Navy);
+  }
+  // The holes the key pictures show through (they are drawn under the page).
+  cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+  for (const THelpKey& key : HelpKeys) {
+    cairo_rectangle(cr, key.CentreX - key.Width / 2 - HelpPageX, key.CentreY - key.Height / 2 - HelpPageY,
+                    key.Width, key.Height);
+  }
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
+
+void PaintTips(cairo_t* cr) {
+  PaintPageFrame(cr, "TIPS");
+  PaintParagraph(cr,
+                 "Keep to the asphalt: on the grass your car slows to 30 %.\n"
+                 "Lost your way? The radar arrow always points to the\n"
+                 "next check line; miss one and the lap does not count.\n"
+                 "Trees, rocks, houses and walls stop you dead: steer clear!\n"
+                 "Flick the handbrake to swing through tight bends.\n"
+                 "New tracks and faster cars unlock as your score grows.",
+                 78);
+}
+
+// Options: labels right-aligned before x 540 on screen with dotted leaders to the switches and the field.
+void PaintOptions(cairo_t* cr) {
+  constexpr double Width = 736;
+  constexpr double Height = 270;
+  PaintCreamPanel(cr, 0, 0, Width, Height);
+  PaintGameEmblem(cr, 100, 92, 130);
+  const struct {
+    double CentreY;
+    const char* Label;
+    double LeaderEnd;
+  } rows[] = {{24, "FULL SCREEN", 546},
+              {83, "MUSIC", 546},
+              {142, "SOUND", 546},
+              {197, "TEAM NAME (SENT WITH YOUR SCORE)", 499}};
+  for (const auto& row : rows) {
+    const TTextBox box =
+        DrawText(cr, row.Label, {19, TFace::Heavy, TAlign::Right, 440}, 488, row.CentreY, Palette::Navy);
+    const double dashes[] = {0.1, 7};
+    cairo_set_dash(cr, dashes, 2, 0);
+    StrokePath(
+        cr,
+        [=](cairo_t* k) {
+          cairo_move_to(k, box.Right + 10, row.CentreY + 1);
+          cairo_line_to(k, row.LeaderEnd, row.CentreY + 1);
+        },
+        WithAlpha(Palette::Navy, 0.55), 2.5);
+    cairo_set_dash(cr, nullptr, 0, 0);
+  }
+  DrawText(cr, "Changes take effect when you press APPLY.", {15, TFace::Plain, TAlign::Centre}, Width / 2,
+           243, Palette::TealText);
+}
+
+}  // namespace
+
+void DrawMenuDialogs(TArtPackage& menus) {
+  menus.Add("scr_entername", DialogWidth, DialogHeight, PaintNameEntry);
+  menus.Add("scr_help", HelpPageWidth, HelpPageHeight, PaintHowToPlay);
+  menus.Add("scr_help2", HelpPageWidth, HelpPageHeight, PaintControls);
+  menus.Add("scr_help3", HelpPageWidth, HelpPageHeight, PaintTips);
+  // The game names a fourth page it never reaches; it gets the third page's picture.
+  menus.Add("scr_help4", HelpPageWidth, HelpPageHeight, PaintTips);
+  menus.Add("scr_opt", 736, 270, PaintOptions);
+  menus.Add("scr_ExitTheGame", DialogWidth, DialogHeight, PaintQuitDialog);
+}

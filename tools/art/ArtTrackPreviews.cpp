@@ -1,0 +1,166 @@
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "ArtFamilies.h"
+#include "ArtPaint.h"
+#include "ArtText.h"
+#include "race/TrackFile.h"
+
+namespace {
+
+constexpr int PreviewSize = 214;
+constexpr double Cell = 160;  // a road piece
+constexpr double Inset = 18;  // room inside the frame
+
+// Catalogue order of the selection screen: tr_track1 shows "Data\data3.prd", tr_track2 "Data\data2.prd",
+// and from tr_track3 on the files follow in order.
+constexpr int PreviewTrackFile[] = {3, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+
+std::vector<TTrackRecord> LoadRecords(const std::filesystem::path& file) {
+  std::ifstream stream(file, std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+  if (!stream.good() && !stream.eof()) return {};
+  TTrackFileResult result = ParseTrackFile(bytes, file.string());
+  if (!result.Ok()) throw std::runtime_error(result.Error);
+  return result.Records;
+}
+
+bool IsRoad(const TTrackRecord& record) {
+  return record.Kind >= TRecordKind::FirstRoad && record.Kind <= TRecordKind::LastRoad;
+}
+
+// The centre line of one road piece, in world pixels.
+void AddPieceCentreLine(cairo_t* cr, const TTrackRecord& piece) {
+  const double x = piece.X;
+  const double y = piece.Y;
+  const double half = Cell / 2;
+  // Corners: the turn's centre is the piece corner between its two openings.
+  struct TTurn {
+    int Kind;
+    double CornerX, CornerY, From;
+  };
+  constexpr TTurn turns[] = {{14, Cell, Cell, 180}, {13, 0, Cell, 270}, {12, Cell, 0, 90}, {11, 0, 0, 0}};
+  cairo_new_sub_path(cr);
+  for (const TTurn& turn : turns) {
+    if (piece.Kind != turn.Kind) continue;
+    cairo_arc(cr, x + turn.CornerX, y + turn.CornerY, half, Radians(turn.From), Radians(turn.From + 90));
+    return;
+  }
+  if (piece.Kind == 2) {
+    cairo_move_to(cr, x + half, y);
+    cairo_line_to(cr, x + half, y + Cell);
+  } else {
+    cairo_move_to(cr, x, y + half);
+    cairo_line_to(cr, x + Cell, y + half);
+  }
+}
+
+void PaintFrame(cairo_t* cr, TArtColor inside, const TArtTextures* textures) {
+  const TPath frame = RoundedRect(3, 3, PreviewSize - 6, PreviewSize - 6, 14);
+  if (textures != nullptr) {
+    FillTextured(cr, frame, textures->Grass.get());
+  } else {
+    FillPath(cr, frame, inside);
+  }
+  StrokePath(cr, RoundedRect(6, 6, PreviewSize - 12, PreviewSize - 12, 12), Palette::White, 5);
+  StrokePath(cr, frame, Palette::Ink, 3);
+}
+
+void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const TArtTextures& textures) {
+  PaintFrame(cr, Palette::Grass, &textures);
+  double left = std::numeric_limits<double>::max();
+  double top = left;
+  double right = std::numeric_limits<double>::lowest();
+  double bottom = right;
+  for (const TTrackRecord& record : records) {
+    if (!IsRoad(record)) continue;
+    left = std::min(left, double(record.X));
+    top = std::min(top, double(record.Y));
+    right = std::max(right, record.X + Cell);
+    bottom = std::max(bottom, record.Y + Cell);
+  }
+  if (left > right) return;
+  const double span = std::max(right - left, bottom - top);
+  const double scale = (PreviewSize - 2 * Inset) / span;
+  cairo_save(cr);
+  cairo_translate(cr, PreviewSize / 2.0, PreviewSize / 2.0);
+  cairo_scale(cr, scale, scale);
+  cairo_translate(cr, -(left + right) / 2, -(top + bottom) / 2);
+  const TPath road = [&records](cairo_t* k) {
+    for (const TTrackRecord& record : records) {
+      if (IsRoad(record)) AddPieceCentreLine(k, record);
+    }
+  };
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+  StrokePath(cr, road, Palette::Ink, 10 / scale + 70);
+  StrokePath(cr, road, Palette::White, 6 / scale + 70);
+  StrokePath(cr, road, Palette::Asphalt, 70);
+  // Scenery as dots beside the road, and the chequered start.
+  for (const TTrackRecord& record : records) {
+    if (record.Kind == TRecordKind::Obstacle) {
+      FillPath(cr, Circle(record.X, record.Y, 1.6 / scale + 14), Palette::FoliageDark);
+    }
+  }
+  for (const TTrackRecord& record : records) {
+    if (record.Kind != TRecordKind::StartLinePaint) continue;
+    Transformed(cr, record.X, record.Y, record.Param, 1, [&] {
+      cairo_rectangle(cr, -Cell / 2, -20, Cell, 40);
+      cairo_clip(cr);
+      Chequer(cr, -Cell / 2, -20, 8, 2, 20, Hex(0x15151C), Palette::White);
+    });
+  }
+  cairo_restore(cr);
+}
+
+void PaintLocked(cairo_t* cr) {
+  PaintFrame(cr, Hex(0x5B6F8C), nullptr);
+  FillRadial(cr, RoundedRect(9, 9, PreviewSize - 18, PreviewSize - 18, 10), 107, 90, 130, Hex(0x7F93B0),
+             Hex(0x44556F));
+  // A padlock.
+  const double cx = 107;
+  StrokePath(
+      cr,
+      [=](cairo_t* k) {
+        cairo_arc(k, cx, 86, 24, Pi, 2 * Pi);
+        cairo_line_to(k, cx + 24, 100);
+        cairo_move_to(k, cx - 24, 100);
+        cairo_line_to(k, cx - 24, 86);
+      },
+      Palette::Ink, 14);
+  StrokePath(
+      cr,
+      [=](cairo_t* k) {
+        cairo_arc(k, cx, 86, 24, Pi, 2 * Pi);
+        cairo_line_to(k, cx + 24, 100);
+        cairo_move_to(k, cx - 24, 100);
+        cairo_line_to(k, cx - 24, 86);
+      },
+      Hex(0xC9CDD3), 8);
+  const TPath body = RoundedRect(cx - 38, 96, 76, 58, 10);
+  FillVertical(cr, body, 96, Palette::SunYellow, 154, Palette::Orange);
+  StrokePath(cr, body, Palette::Ink, 3);
+  FillPath(cr, Circle(cx, 118, 7), Palette::Ink);
+  FillPath(cr, Polygon({cx - 4, 120, cx + 4, 120, cx + 6, 138, cx - 6, 138}), Palette::Ink);
+  DrawText(cr, "LOCKED", {26, TFace::Heavy, TAlign::Centre}, cx, 180, Palette::White, 2.5);
+}
+
+}  // namespace
+
+void DrawTrackPreviews(TArtPackage& menus, const TArtTextures& textures,
+                       const std::filesystem::path& trackFolder) {
+  for (int preview = 0; preview < 12; ++preview) {
+    const std::filesystem::path file =
+        trackFolder / ("data" + std::to_string(PreviewTrackFile[preview]) + ".prd");
+    const std::vector<TTrackRecord> records = LoadRecords(file);
+    if (records.empty())
+      std::fprintf(stderr, "morvel-art: no road in %s; its preview stays empty\n", file.c_str());
+    menus.Add("tr_track" + std::to_string(preview + 1), PreviewSize, PreviewSize,
+              [&](cairo_t* cr) { PaintTrackMap(cr, records, textures); });
+  }
+  menus.Add("tr_notav", PreviewSize, PreviewSize, PaintLocked);
+}
