@@ -20,8 +20,8 @@ int RoundPixel(float value);
 inline constexpr const char* kNoImageListMessage = "No OmegaImageList assigned to sprite!";
 
 // Every object on screen: a picture with position, draw order, pattern, colours and a per-frame
-// move. Sprites are made by the engine (TOmegaSprite::Create), which owns them; a sprite ends by
-// Kill and the engine's next RemoveDead.
+// move. Sprites are made only by the engine (TOmegaSprite::Create, never on the stack or with new),
+// which owns them; a sprite ends by Kill and the engine's next RemoveDead.
 //
 // Fields with a setter (name, position, Z, image, pattern, colour channels, size) are changed
 // through it, because the setter keeps the derived values (corners, bounds, centre, list order,
