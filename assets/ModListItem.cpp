@@ -43,7 +43,7 @@ void TModListItem::Load() {
   FailedFile.reset();
   Stream = std::make_unique<TModStream>();
   Rendered.resize(size_t(TModStream::kHalfFrames) * TModStream::kChannels);
-  Worker = std::make_unique<TModPlugEventThread>([this] { Refill(); });
+  Worker = std::make_unique<TModPlugEventThread>([this] { return Refill(); });
   Mixer.AddStream(Stream.get());
 }
 
@@ -95,14 +95,17 @@ void TModListItem::WaitForRefills() {
 }
 
 // The cursor reaching the start of one half means the other half has just been played.
-void TModListItem::Refill() {
+// The worker touches only the stream and the player, never the item's own members that the main
+// thread changes.
+bool TModListItem::Refill() {
   const TModStream::TNotice notice = Stream->Wait(kWorkerWait);
   if (notice.Ended) {
-    Stop();  // the music has been played out; this suspends the worker itself
-    return;
+    Stream->Halt();  // the music has been played out: stopped, as by Stop
+    return false;
   }
   if (notice.Reached[0]) FillHalf(1);
   if (notice.Reached[1]) FillHalf(0);
+  return true;
 }
 
 void TModListItem::FillHalf(int half) {

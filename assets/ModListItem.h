@@ -53,7 +53,7 @@ class TModListItem {
  private:
   void Load();
   std::vector<uint8_t> ReadModuleFile() const;
-  void Refill();  // one round of the worker
+  bool Refill();  // one round of the worker; false once the music has ended
   void FillHalf(int half);
 
   TSoundMixer& Mixer;

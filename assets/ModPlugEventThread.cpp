@@ -40,6 +40,6 @@ void TModPlugEventThread::Run() {
       Changed.wait(lock, [this] { return !Suspended || Terminated; });
       if (Terminated) return;
     }
-    Callback();
+    if (!Callback()) Suspend();
   }
 }

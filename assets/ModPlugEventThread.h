@@ -6,11 +6,11 @@
 #include <thread>
 
 // The worker thread of one music module: runs its callback again and again while resumed, until
-// terminated. It starts suspended; Suspend takes effect once the running round has returned, and
-// the callback may suspend its own thread.
+// terminated. It starts suspended; Suspend takes effect once the running round has returned. A
+// round that returns false suspends its own thread.
 class TModPlugEventThread {
  public:
-  using TCallback = std::function<void()>;
+  using TCallback = std::function<bool()>;
 
   explicit TModPlugEventThread(TCallback callback);
   ~TModPlugEventThread();  // terminates and waits for the thread to end
