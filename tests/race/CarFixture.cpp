@@ -3,13 +3,13 @@
 #include "race/Indicators.h"
 #include "race/WorldScroll.h"
 
-void CarFixture::Frame() {
+void TTestRace::Frame() {
   Sprites.RemoveDead();
   Sprites.Move(0);
   ScrollWayPoints(Race);
 }
 
-int CarFixture::CountSmoke() const {
+int TTestRace::CountSmoke() const {
   int count = 0;
   for (int i = 0; i < Sprites.Count(); ++i) {
     if (dynamic_cast<const TDim*>(Sprites.Items(i))) ++count;

@@ -16,9 +16,9 @@
 
 // A race without a track file: the sprite engine, picture lists whose pictures have sizes but
 // no pixels, the key tables and a race state the test fills in.
-class CarFixture : public testing::Test {
- protected:
-  CarFixture() {
+class TTestRace {
+ public:
+  TTestRace() {
     for (const char* car : {"car1", "car2", "car3", "car4", "car5"}) {
       AddPicture(GameImages, car, 32, 56);
       AddPicture(MenuImages, car, 32, 56);
@@ -89,3 +89,5 @@ class CarFixture : public testing::Test {
   std::mt19937 Random{7};
   TRaceContext Context{Race, Sprites, GameImages, MenuImages, KeyHeld, KeyReleased, StepTicks, Random};
 };
+
+class CarFixture : public testing::Test, public TTestRace {};

@@ -99,7 +99,7 @@ TEST_F(EnemyCarTest, KeyFlagsOfReachedWayPoints) {
   };
   const TCase cases[] = {{0, false, false}, {1, false, false}, {2, false, true}, {3, true, true}};
   for (const TCase& c : cases) {
-    CarFixture::Race = TRaceState{};
+    TTestRace::Race = TRaceState{};
     Race.RaceScreen = true;
     AddWayPoint(450, 300.4);
     AddWayPoint(450, 900, c.KeyFlag);
