@@ -1,0 +1,80 @@
+// Without libFuzzer: the seeds of both settings files, every cut of them and a few thousand
+// deterministic mutations, through the same checks. With --write-seeds config|configdat DIR it
+// writes one reader's seeds as a corpus.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "SettingsFuzzChecks.h"
+#include "shell/TextEncoding.h"
+
+namespace {
+
+struct TRandom {
+  uint64_t State = 0x9E3779B97F4A7C15ull;
+  uint32_t Next() {
+    State ^= State << 13, State ^= State >> 7, State ^= State << 17;
+    return uint32_t(State);
+  }
+};
+
+// One change of the kinds a hand edit, a bad disk or a cut transfer would make.
+void Mutate(std::string& text, TRandom& random) {
+  static const std::string kInserts[] = {"\r\n", "\n", "\r", std::string(1, '\0'), "%", "-", "false", "I0OZ"};
+  const size_t at = text.empty() ? 0 : random.Next() % text.size();
+  switch (random.Next() % 5) {
+    case 0:
+      if (!text.empty()) text[at] = char(text[at] ^ (1 << (random.Next() % 8)));
+      break;
+    case 1:
+      if (!text.empty()) text[at] = kBase32Alphabet[random.Next() % kBase32Alphabet.size()];
+      break;
+    case 2:
+      text.insert(at, kInserts[random.Next() % std::size(kInserts)]);
+      break;
+    case 3:
+      if (!text.empty()) text.erase(at, 1 + random.Next() % 9);
+      break;
+    default:
+      text.insert(at, std::string(1 + random.Next() % 4000, kBase32Alphabet[random.Next() % 32]));
+  }
+}
+
+int Replay(const char* name, const std::vector<std::string>& seeds, void (*check)(std::string_view)) {
+  TRandom random;
+  int runs = 0;
+  for (const std::string& seed : seeds) {
+    for (size_t length = 0; length <= seed.size(); ++length)
+      check(std::string_view(seed).substr(0, length)), ++runs;
+    for (int i = 0; i < 2000; ++i) {
+      std::string mutated = seed;
+      for (int c = 1 + int(random.Next() % 4); c > 0; --c) Mutate(mutated, random);
+      check(mutated), ++runs;
+    }
+  }
+  std::printf("%s reader: %d inputs, no crash\n", name, runs);
+  return 0;
+}
+
+int WriteSeeds(const std::string& reader, const std::filesystem::path& folder) {
+  const bool progress = reader == "configdat";
+  if (!progress && reader != "config") return 2;
+  std::filesystem::create_directories(folder);
+  int index = 0;
+  for (const std::string& seed : progress ? ProgressSeeds() : SettingsSeeds()) {
+    std::ofstream out(folder / ("seed" + std::to_string(index++) + ".cfg"), std::ios::binary);
+    out.write(seed.data(), std::streamsize(seed.size()));
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--write-seeds") return WriteSeeds(argv[2], argv[3]);
+  return Replay("Config.cfg", SettingsSeeds(), CheckSettingsFile) +
+         Replay("Configdat.cfg", ProgressSeeds(), CheckProgressFile);
+}
