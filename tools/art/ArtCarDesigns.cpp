@@ -266,7 +266,7 @@ void PaintCar(cairo_t* cr, TCarModel model, int steer, double ink) {
   Bevel(cr, body, 1.1, WithAlpha(Shade(design.Body, 0.55), 0.9), WithAlpha(Shade(design.Body, -0.45), 0.8));
   PaintLivery(cr, model, design, ink);
   PaintCockpit(cr, design, ink);
-  PaintLights(cr, design);
   StrokePath(cr, body, Palette::Ink, ink);
   if (model == TCarModel::Beast) PaintRearWing(cr, design, ink);
+  PaintLights(cr, design);
 }

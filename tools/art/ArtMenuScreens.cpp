@@ -183,7 +183,7 @@ void PaintSparkle(cairo_t* cr, double cx, double cy, double glow, double arm) {
 void DrawMenuScreens(TArtPackage& menus, const TArtTextures& textures) {
   menus.Add("mainback", ScreenWidth, ScreenHeight, [&](cairo_t* cr) { PaintMainBack(cr, textures); });
   menus.Add("scr_title", ScreenWidth, ScreenHeight, [](cairo_t* cr) {
-    PaintGameTitle(cr, 400, 76, 64, 600);
+    PaintGameTitle(cr, 400, 78, 60, 600);
     PaintCornerPlate(cr);
   });
   menus.Add("dobav", 216, 344, PaintButtonPlate);

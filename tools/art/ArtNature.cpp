@@ -19,13 +19,13 @@ double SquareReach(double angle, double squareness) {
 
 std::vector<TCluster> CanopyClusters(double size, std::uint64_t seed) {
   TArtRandom random(seed);
-  const int around = 6 + random.Below(2);
+  const int around = 7 + random.Below(2);
   const double turn = random.Uniform(0, 2 * Pi);
   std::vector<TCluster> clusters;
   for (int i = 0; i < around; ++i) {
     const double angle = turn + 2 * Pi * i / around + random.Uniform(-0.15, 0.15);
-    const double distance = size * random.Uniform(0.25, 0.27) * SquareReach(angle, 0.7);
-    const double radius = size * random.Uniform(0.21, 0.23);
+    const double distance = size * random.Uniform(0.27, 0.29) * SquareReach(angle, 1.0);
+    const double radius = size * random.Uniform(0.22, 0.24);
     const double reach = std::min(1.0, (size * 0.5 - 1) / (distance + radius));
     clusters.push_back({distance * reach * std::cos(angle), distance * reach * std::sin(angle), radius});
   }
@@ -76,14 +76,14 @@ void PaintFir(cairo_t* cr, double cx, double cy, double size) {
       cairo_new_sub_path(c);
       for (int i = 0; i < 18; ++i) {
         const double angle = turn + Pi * i / 9;
-        const double r = (i % 2 == 0 ? outer : inner) * std::min(1.3, SquareReach(angle, 0.6));
+        const double r = (i % 2 == 0 ? outer : inner) * std::min(1.36, SquareReach(angle, 0.9));
         cairo_line_to(c, cx + r * std::cos(angle), cy + r * std::sin(angle));
       }
       cairo_close_path(c);
     };
   };
-  const double r = size * 0.46;
-  const TPath outer = star(r, r * 0.8, -Pi / 4);
+  const double r = size * 0.48;
+  const TPath outer = star(r, r * 0.86, -Pi / 4);
   ContactShadow(cr, outer, 2);
   StrokePath(cr, outer, Palette::Ink, 3);
   FillPath(cr, outer, Shade(Palette::Fir, -0.15));
@@ -110,7 +110,7 @@ void PaintRock(cairo_t* cr, double cx, double cy, double size, std::uint64_t see
   std::vector<double> ys;
   for (int i = 0; i < sides; ++i) {
     const double angle = turn + 2 * Pi * i / sides + random.Uniform(-0.15, 0.15);
-    const double r = size * 0.47 * random.Uniform(0.86, 1.0) * std::min(1.28, SquareReach(angle, 0.8));
+    const double r = size * 0.48 * random.Uniform(0.92, 1.0) * std::min(1.4, SquareReach(angle, 1.0));
     xs.push_back(cx + r * std::cos(angle));
     ys.push_back(cy + r * std::sin(angle));
   }

@@ -49,7 +49,8 @@ void TArtPackage::Save(const std::filesystem::path& folder, const std::string& m
     if (status != CAIRO_STATUS_SUCCESS) {
       throw std::runtime_error("writing " + file + ": " + cairo_status_to_string(status));
     }
-    manifest << picture.Name << ' ' << file << ' ' << picture.TileWidth << ' ' << picture.TileHeight << '\n';
+    manifest << picture.Name << ' ' << file << " tile=" << picture.TileWidth << 'x' << picture.TileHeight
+             << '\n';
   }
   if (!manifest) throw std::runtime_error("writing the manifest in " + folder.string());
 }

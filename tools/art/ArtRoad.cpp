@@ -76,15 +76,17 @@ TPath Sector(double cx, double cy, double inner, double outer, double from, doub
 void PaintCorner(cairo_t* cr, const TArtTextures& textures, const TCornerLayout& c) {
   const double from = c.StartAngle;
   const double to = c.StartAngle + 90;
-  PaintAsphalt(cr, textures, Sector(c.CentreX, c.CentreY, 0, Cell - Kerb, from, to));
+  // Asphalt under the whole quarter disc, then the kerbs over it, so no seam lets the grass through.
+  PaintAsphalt(cr, textures, Sector(c.CentreX, c.CentreY, 0, Cell, from, to));
   // Outer kerb: an odd count when both ends share a colour, even when they differ.
   const int blocks = c.StartRed == c.EndRed ? CornerBlocksSame : CornerBlocksSame + 1;
+  FillPath(cr, Sector(c.CentreX, c.CentreY, Cell - Kerb, Cell, from, to), Palette::White);
   for (int block = 0; block < blocks; ++block) {
     const double a0 = from + 90.0 * block / blocks;
     const double a1 = from + 90.0 * (block + 1) / blocks;
-    const bool red = (block % 2 == 0) == c.StartRed;
-    FillPath(cr, Sector(c.CentreX, c.CentreY, Cell - Kerb, Cell, a0, a1),
-             red ? Palette::KerbRed : Palette::White);
+    if ((block % 2 == 0) == c.StartRed) {
+      FillPath(cr, Sector(c.CentreX, c.CentreY, Cell - Kerb, Cell, a0, a1), Palette::KerbRed);
+    }
   }
   FillPath(cr, Sector(c.CentreX, c.CentreY, Cell - 1, Cell, from, to), Palette::Ink);
   FillPath(cr, Sector(c.CentreX, c.CentreY, Cell - Kerb - 2, Cell - Kerb, from, to), Palette::AsphaltDark);
@@ -94,13 +96,6 @@ void PaintCorner(cairo_t* cr, const TArtTextures& textures, const TCornerLayout&
            c.StartRed ? Palette::KerbRed : Palette::White);
   FillPath(cr, Sector(c.CentreX, c.CentreY, 0, Kerb, mid, to), c.EndRed ? Palette::KerbRed : Palette::White);
   FillPath(cr, Sector(c.CentreX, c.CentreY, Kerb, Kerb + 2, from, to), Palette::AsphaltDark);
-  // The ink line of the straights' outer edge continues along the tile edges under the inner kerb.
-  const double edgeX = c.CentreX == 0 ? 0 : Cell - 1;
-  const double edgeY = c.CentreY == 0 ? 0 : Cell - 1;
-  cairo_rectangle(cr, c.CentreX == 0 ? 0 : Cell - Kerb, edgeY, Kerb, 1);
-  cairo_rectangle(cr, edgeX, c.CentreY == 0 ? 0 : Cell - Kerb, 1, Kerb);
-  SetColor(cr, Palette::Ink);
-  cairo_fill(cr);
 }
 
 // Road paint wears: erase seeded flecks from what was painted, more at higher wear.

@@ -14,7 +14,7 @@ void AddTrees(TArtPackage& race) {
     const int size = sizes[tree];
     race.Add("tree" + std::to_string(tree + 1), size, size, [=](cairo_t* cr) {
       KeepClearBorder(cr, size, size);
-      PaintTree(cr, size / 2.0, size / 2.0 - 0.5, size - 5, 0x7EE + tree,
+      PaintTree(cr, size / 2.0, size / 2.0 - 0.5, size - 3, 0x7EE + tree,
                 tree == 3 ? AutumnLeaves : SummerLeaves);
     });
   }
@@ -23,7 +23,7 @@ void AddTrees(TArtPackage& race) {
     const int size = firSizes[fir];
     race.Add("elka" + std::to_string(fir + 1), size, size, [=](cairo_t* cr) {
       KeepClearBorder(cr, size, size);
-      PaintFir(cr, size / 2.0, size / 2.0 - 0.5, size - 4);
+      PaintFir(cr, size / 2.0, size / 2.0 - 0.5, size - 2);
     });
   }
 }
@@ -35,7 +35,7 @@ void AddBuildings(TArtPackage& race) {
   });
   race.AddSheet("rock1", 48, 48, 5, 1, [](cairo_t* cr, int pattern) {
     KeepClearBorder(cr, 48, 48);
-    PaintRock(cr, 24, 23.5, 44, 0x50C + pattern * 17, pattern == 1 || pattern == 3);
+    PaintRock(cr, 24, 23.5, 46, 0x50C + pattern * 17, pattern == 1 || pattern == 3);
   });
 }
 
@@ -43,17 +43,17 @@ void AddBuildings(TArtPackage& race) {
 void PaintArch(cairo_t* cr, int pattern) {
   const double cx = 48;
   const double cy = 38;
-  const double outer = 45;
-  const double inner = 17;
+  const double outer = 46;
+  const double inner = 12;
   const TPath ring = [=](cairo_t* k) {
     cairo_new_sub_path(k);
     cairo_arc(k, cx, cy, outer, Pi, 2 * Pi);
-    cairo_line_to(k, cx + outer, 53);
-    cairo_line_to(k, cx + inner, 53);
+    cairo_line_to(k, cx + outer, 54);
+    cairo_line_to(k, cx + inner, 54);
     cairo_line_to(k, cx + inner, cy);
     cairo_arc_negative(k, cx, cy, inner, 2 * Pi, Pi);
-    cairo_line_to(k, cx - inner, 53);
-    cairo_line_to(k, cx - outer, 53);
+    cairo_line_to(k, cx - inner, 54);
+    cairo_line_to(k, cx - outer, 54);
     cairo_close_path(k);
   };
   ContactShadow(cr, ring, 2);
@@ -66,10 +66,12 @@ void PaintArch(cairo_t* cr, int pattern) {
       StrokePath(cr, Circle(x, y, r), Palette::Ink, 1.5);
       FillPath(cr, Circle(x - r * 0.35, y - r * 0.4, r * 0.16), WithAlpha(Palette::White, 0.4));
     };
-    for (double x : {cx - 30, cx + 30}) tyre(x, 43.5, 10.5);
+    FillPath(cr, ring, Hex(0x2A2A30));
+    StrokePath(cr, ring, Palette::Ink, 2);
+    for (double x : {cx - 30, cx + 30}) tyre(x, 43, 11);
     for (int ring = 0; ring < 7; ++ring) {
       const double angle = Pi + Pi * ring / 6;
-      tyre(cx + 30 * std::cos(angle), 34 + 22 * std::sin(angle), 11.5);
+      tyre(cx + 30 * std::cos(angle), 38 + 22 * std::sin(angle), 12);
     }
     return;
   }
