@@ -106,7 +106,7 @@ void PaintTips(cairo_t* cr) {
                  "Keep to the asphalt: on the grass your car slows to 30 %.\n"
                  "Lost your way? The radar arrow always points to the\n"
                  "next check line; miss one and the lap does not count.\n"
-                 "Trees, rocks, houses and walls stop you dead: steer clear!\n"
+                 "Trees, rocks, houses and walls block the way: steer clear!\n"
                  "Flick the handbrake to swing through tight bends.\n"
                  "New tracks and faster cars unlock as your score grows.",
                  78);
