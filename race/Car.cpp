@@ -1,9 +1,34 @@
 #include "race/Car.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "race/Driver.h"
 #include "race/Indicators.h"
+
+namespace {
+
+struct TBox {
+  double Left, Top, Right, Bottom;
+};
+
+TBox GrownBox(const TQuadPoints& quad) {
+  TBox box{quad[0].X, quad[0].Y, quad[0].X, quad[0].Y};
+  for (const TPointD& p : quad) {
+    box = {std::min(box.Left, p.X), std::min(box.Top, p.Y), std::max(box.Right, p.X),
+           std::max(box.Bottom, p.Y)};
+  }
+  const double margin = std::max(box.Right - box.Left, box.Bottom - box.Top) / 50 + 1;
+  return {box.Left - margin, box.Top - margin, box.Right + margin, box.Bottom + margin};
+}
+
+}  // namespace
+
+bool QuadsMayOverlap(const TQuadPoints& a, const TQuadPoints& b) {
+  const TBox boxA = GrownBox(a), boxB = GrownBox(b);
+  return boxA.Left <= boxB.Right && boxB.Left <= boxA.Right && boxA.Top <= boxB.Bottom &&
+         boxB.Top <= boxA.Bottom;
+}
 
 TCar::TCar(TOmegaSprite& engine, TRaceContext& context, bool menuVariant, double heading,
            const std::string& name, int carIndex, double centreY, double centreX)

@@ -12,6 +12,15 @@
 class TGroundPoint;
 class TArrow;
 
+// Whether two quadrilaterals lie close enough for QuadsOverlap to find them overlapping: their
+// bounding boxes, grown by a fiftieth of their size (the angle-sum test also takes points a hair
+// outside a side), meet. A cheap test that spares the arc cosines for cars far apart.
+bool QuadsMayOverlap(const TQuadPoints& a, const TQuadPoints& b);
+// QuadsOverlap behind that cheap test.
+inline bool CarsOverlap(const TQuadPoints& a, const TQuadPoints& b) {
+  return QuadsMayOverlap(a, b) && QuadsOverlap(a, b);
+}
+
 // Every car of a race: a sprite that moves by the car motion. The player's car and the
 // opponents derive from it and give it its per-frame move.
 //

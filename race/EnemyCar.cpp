@@ -81,7 +81,7 @@ void TEnemyCar::AvoidCars() {
   if (race.OpponentCount > 1) {
     for (int j = 0; j < ActiveOpponents(race); ++j) {
       const TEnemyCar* other = race.Opponents[j];
-      if (!other || other == this || !QuadsOverlap(SquareAround(eyePoint, 30), other->CornerPoints)) continue;
+      if (!other || other == this || !CarsOverlap(SquareAround(eyePoint, 30), other->CornerPoints)) continue;
       const double side = SideOf(*other);
       if (side > 0) {
         eye.DodgeLeft = true;
@@ -93,7 +93,7 @@ void TEnemyCar::AvoidCars() {
     }
   }
   // The player's car is given a wider berth, and never a tie.
-  if (race.Player && QuadsOverlap(SquareAround(eyePoint, 50), race.Player->CornerPoints)) {
+  if (race.Player && CarsOverlap(SquareAround(eyePoint, 50), race.Player->CornerPoints)) {
     const bool left = SideOf(*race.Player) > 0;
     eye.DodgeLeft = left;
     eye.DodgeRight = !left;
@@ -194,7 +194,7 @@ void TEnemyCar::TouchCars() {
     for (int j = 0; j < ActiveOpponents(race); ++j) {
       const TEnemyCar* other = race.Opponents[j];
       if (!other || other == this || Distance(centre, other->Centre()) >= 200) continue;
-      Contact[j] = QuadsOverlap(CornerPoints, other->CornerPoints);
+      Contact[j] = CarsOverlap(CornerPoints, other->CornerPoints);
       if (!Contact[j]) ContactBefore[j] = false;
     }
     for (int j = 0; j < ActiveOpponents(race); ++j) {
@@ -204,7 +204,7 @@ void TEnemyCar::TouchCars() {
       ContactBefore[j] = true;
     }
   }
-  TouchingPlayer = race.Player && QuadsOverlap(CornerPoints, race.Player->CornerPoints);
+  TouchingPlayer = race.Player && CarsOverlap(CornerPoints, race.Player->CornerPoints);
   if (TouchingPlayer) RespondToContact(*race.Player);
 }
 

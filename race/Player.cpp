@@ -88,7 +88,7 @@ void TPlayer::TouchOpponents() {
   for (int i = 0; i < ActiveOpponents(race); ++i) {
     const TEnemyCar* opponent = race.Opponents[i];
     if (!opponent || Distance(centre, opponent->Centre()) >= 200) continue;
-    Contact[i] = QuadsOverlap(CornerPoints, opponent->CornerPoints);
+    Contact[i] = CarsOverlap(CornerPoints, opponent->CornerPoints);
     if (!Contact[i]) ContactBefore[i] = false;
   }
   for (int i = 0; i < ActiveOpponents(race); ++i) {

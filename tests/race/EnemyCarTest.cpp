@@ -197,3 +197,25 @@ TEST_F(EnemyCarTest, CarsInContactPushEachOtherApart) {
 }
 
 }  // namespace
+
+namespace {
+
+// The cheap pre-test never turns away a pair that QuadsOverlap would find overlapping, even for
+// the near misses the angle-sum test takes as hits.
+TEST(CarsOverlapTest, ThePreTestKeepsEveryOverlap) {
+  std::mt19937 random(3);
+  std::uniform_real_distribution<double> place(-60, 60), turn(-180, 180), size(4, 80);
+  int overlaps = 0;
+  for (int trial = 0; trial < 20000; ++trial) {
+    const double w = size(random), h = size(random);
+    const TQuadPoints a =
+        TurnedOutline({0, 0}, std::hypot(w, h) / 2, turn(random), RectangleCornerAngles(w, h));
+    const TQuadPoints b = SquareAround({place(random), place(random)}, size(random));
+    const bool overlap = QuadsOverlap(a, b);
+    overlaps += overlap;
+    EXPECT_EQ(CarsOverlap(a, b), overlap) << trial;
+  }
+  EXPECT_GT(overlaps, 1000);
+}
+
+}  // namespace
