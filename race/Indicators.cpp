@@ -46,9 +46,14 @@ bool NearRectangle(TPointD point, const TSprite& sprite) {
 
 }  // namespace
 
+// Road pieces lie at depth 20 and paints at 29; the engine keeps its list ordered by depth, so
+// the search ends at the first sprite above them.
+constexpr int kDeepestSurface = 29;
+
 bool OnRoadSurface(const TOmegaSprite& engine, TPointD point) {
   for (int i = 0; i < engine.Count(); ++i) {
     const TSprite& sprite = *engine.Items(i);
+    if (sprite.Z() > kDeepestSurface) break;
     if (!NearRectangle(point, sprite) || !IsRoadSurface(sprite)) continue;
     const double x = sprite.X(), y = sprite.Y(), w = sprite.Width(), h = sprite.Height();
     if (PointInQuad(point, {{{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}}})) return true;
