@@ -6,6 +6,7 @@
 
 #include "assets/OilReader.h"
 #include "assets/OmegaImageList.h"
+#include "platform/GamePath.h"
 
 namespace {
 
@@ -15,9 +16,7 @@ constexpr const char* kGameTitle = "Morvel Racing";
 }  // namespace
 
 bool TImageListCollection::LoadFromFile(const std::string& fileName) {
-  std::string native = fileName;
-  std::ranges::replace(native, '\\', '/');  // the game's folder separator
-  std::ifstream file(native, std::ios::binary);
+  std::ifstream file(NativePath(fileName), std::ios::binary);
   std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
   if (!file.is_open() || file.bad()) {
     LoadError = "cannot read " + fileName;

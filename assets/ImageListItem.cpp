@@ -10,6 +10,7 @@
 #include "assets/PictureData.h"
 #include "engine/Colors.h"
 #include "engine/FatalError.h"
+#include "platform/GamePath.h"
 
 namespace {
 
@@ -27,9 +28,7 @@ std::string Trimmed(const std::string& text) {
 // taken below the game's folder, whatever the current folder is.
 std::filesystem::path ResolvePicturePath(const std::string& filepath, const std::string& gameFolder) {
   if (filepath.find(':') != std::string::npos || filepath.find("\\\\") != std::string::npos) return filepath;
-  std::string native = filepath;
-  std::ranges::replace(native, '\\', '/');  // the game's folder separator
-  std::filesystem::path path = native;
+  std::filesystem::path path = NativePath(filepath);
   return path.is_absolute() ? path : std::filesystem::path(gameFolder) / path;
 }
 
