@@ -90,8 +90,11 @@ bool SaveFile(const fs::path& file, std::string_view text) {
     return false;
   }
   bool written = WriteAll(handle, text) && ::fsync(handle) == 0;
-  const int writeError = errno;
-  written = ::close(handle) == 0 && written;
+  int writeError = written ? 0 : errno;
+  if (::close(handle) != 0 && written) {
+    written = false;
+    writeError = errno;
+  }
   std::error_code error;
   if (written) fs::rename(temporary, file, error);
   if (!written || error) {
