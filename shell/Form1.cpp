@@ -1,6 +1,7 @@
 #include "shell/Form1.h"
 
 #include "race/GameProcedures.h"
+#include "race/RaceClock.h"
 #include "shell/PlaceholderScreen.h"
 #include "shell/SettingsFiles.h"
 
@@ -20,6 +21,7 @@ TForm1::TForm1(const TFormServices& services)
   OmegaTimer1.SetFPSWarningFrames(10);
   OmegaTimer1.SetOnTimer([this](TOmegaTimer&) { OmegaTimer1Timer(); });
   AnimTimer.SetTargetFPS(0);
+  RaceTimer.SetOnTimer([this] { RaceTimerTimer(); });
 }
 
 TForm1::~TForm1() = default;
@@ -85,6 +87,10 @@ void TForm1::FormMouseDown(TMouseButton, int x, int y) {
 
 bool TForm1::FormCloseQuery() {
   return true;
+}
+
+void TForm1::RaceTimerTimer() {
+  StepRaceClock(Race);
 }
 
 void TForm1::OmegaTimer1Timer() {

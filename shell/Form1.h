@@ -12,6 +12,7 @@
 #include "platform/InputEvent.h"
 #include "platform/MessageBox.h"
 #include "platform/VideoSystem.h"
+#include "race/RaceState.h"
 #include "shell/GameState.h"
 
 class TPlaceholderScreen;
@@ -45,6 +46,8 @@ class TForm1 {
 
   // The frame event of OmegaTimer1.
   void OmegaTimer1Timer();
+  // The 10 ms event of RaceTimer.
+  void RaceTimerTimer();
 
   // The screen machine.
   void EnterScreen(TGameScreen screen);
@@ -58,6 +61,7 @@ class TForm1 {
   TSystemTimer RaceTimer;
 
   TGameState State;
+  TRaceState Race;
 
  private:
   TFormServices Services;
