@@ -31,10 +31,10 @@ std::optional<TWaveSound> Convert(const SDL_AudioSpec& from, const Uint8* data, 
 }  // namespace
 
 std::optional<TWaveSound> LoadWaveFile(const std::string& path, int sampleRate) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec format{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) return std::nullopt;
+  if (!SDL_LoadWAV(path.c_str(), &format, &buffer, &length)) return std::nullopt;
   std::unique_ptr<Uint8, TWaveFreer> owned(buffer);
-  return Convert(spec, buffer, length, sampleRate);
+  return Convert(format, buffer, length, sampleRate);
 }

@@ -40,15 +40,15 @@ class PackagesTest : public ::testing::Test {
 };
 
 TEST_F(PackagesTest, EveryPictureIsThereWithItsTileSizeAndGrid) {
-  for (const TPictureSpec& spec : PictureInventory()) {
-    SCOPED_TRACE(std::string(spec.Package) + " " + spec.Name);
-    const TImageListItem* item = Lists.at(spec.Package)->Find(spec.Name);
+  for (const TPictureEntry& entry : PictureInventory()) {
+    SCOPED_TRACE(std::string(entry.Package) + " " + entry.Name);
+    const TImageListItem* item = Lists.at(entry.Package)->Find(entry.Name);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->TileWidth, spec.TileWidth);
-    EXPECT_EQ(item->TileHeight, spec.TileHeight);
+    EXPECT_EQ(item->TileWidth, entry.TileWidth);
+    EXPECT_EQ(item->TileHeight, entry.TileHeight);
     // No remainder: the picture is exactly the grid of tiles.
-    EXPECT_EQ(item->Picture.Width, spec.TileWidth * spec.Columns);
-    EXPECT_EQ(item->Picture.Height, spec.TileHeight * spec.Rows);
+    EXPECT_EQ(item->Picture.Width, entry.TileWidth * entry.Columns);
+    EXPECT_EQ(item->Picture.Height, entry.TileHeight * entry.Rows);
     EXPECT_LE(std::max(item->Picture.Width, item->Picture.Height), 1024);
     EXPECT_FALSE(item->Transparent);
   }
@@ -61,23 +61,23 @@ TEST_F(PackagesTest, MenuPackageStartsWithTheCursorWhoseTipIsSolidInEveryPattern
 }
 
 TEST_F(PackagesTest, TurnedSpritesKeepAClearBorderInEveryTile) {
-  for (const TPictureSpec& spec : PictureInventory()) {
-    if (!spec.Rotates) continue;
-    const TImageListItem& item = Item(spec.Package, spec.Name);
-    for (int row = 0; row < spec.Rows; ++row) {
-      for (int column = 0; column < spec.Columns; ++column) {
-        const int left = column * spec.TileWidth;
-        const int top = row * spec.TileHeight;
+  for (const TPictureEntry& entry : PictureInventory()) {
+    if (!entry.Rotates) continue;
+    const TImageListItem& item = Item(entry.Package, entry.Name);
+    for (int row = 0; row < entry.Rows; ++row) {
+      for (int column = 0; column < entry.Columns; ++column) {
+        const int left = column * entry.TileWidth;
+        const int top = row * entry.TileHeight;
         int opaque = 0;
-        for (int x = 0; x < spec.TileWidth; ++x) {
+        for (int x = 0; x < entry.TileWidth; ++x) {
           opaque += Alpha(item, left + x, top) != 0;
-          opaque += Alpha(item, left + x, top + spec.TileHeight - 1) != 0;
+          opaque += Alpha(item, left + x, top + entry.TileHeight - 1) != 0;
         }
-        for (int y = 0; y < spec.TileHeight; ++y) {
+        for (int y = 0; y < entry.TileHeight; ++y) {
           opaque += Alpha(item, left, top + y) != 0;
-          opaque += Alpha(item, left + spec.TileWidth - 1, top + y) != 0;
+          opaque += Alpha(item, left + entry.TileWidth - 1, top + y) != 0;
         }
-        EXPECT_EQ(opaque, 0) << spec.Package << " " << spec.Name << " tile " << column << "," << row;
+        EXPECT_EQ(opaque, 0) << entry.Package << " " << entry.Name << " tile " << column << "," << row;
       }
     }
   }
@@ -263,17 +263,17 @@ TEST_F(PackagesTest, TextTheGameWritesStaysReadable) {
 }
 
 TEST_F(PackagesTest, ObstaclesFillTheRectangleThatCollides) {
-  for (const TPictureSpec& spec : PictureInventory()) {
-    const std::string& name = spec.Name;
+  for (const TPictureEntry& entry : PictureInventory()) {
+    const std::string& name = entry.Name;
     const bool obstacle = name.starts_with("tree") || name.starts_with("elka") || name == "house" ||
                           name == "rock1" || name == "ark";
-    if (spec.Package != std::string("data2") || !obstacle) continue;
+    if (entry.Package != std::string("data2") || !obstacle) continue;
     const TImageListItem& item = Item("data2", name);
-    for (int pattern = 0; pattern < spec.Columns; ++pattern) {
-      const int x0 = pattern * spec.TileWidth;
+    for (int pattern = 0; pattern < entry.Columns; ++pattern) {
+      const int x0 = pattern * entry.TileWidth;
       const int solid =
-          CountAlpha(item, x0, 0, x0 + spec.TileWidth, spec.TileHeight, [](int a) { return a >= 128; });
-      EXPECT_GE(solid, 0.7 * spec.TileWidth * spec.TileHeight) << name << " pattern " << pattern;
+          CountAlpha(item, x0, 0, x0 + entry.TileWidth, entry.TileHeight, [](int a) { return a >= 128; });
+      EXPECT_GE(solid, 0.7 * entry.TileWidth * entry.TileHeight) << name << " pattern " << pattern;
     }
   }
 }

@@ -2,7 +2,7 @@
 
 namespace {
 
-void AddNumbered(std::vector<TPictureSpec>& specs, const char* package, const std::string& stem, int count,
+void AddNumbered(std::vector<TPictureEntry>& specs, const char* package, const std::string& stem, int count,
                  int w, int h, int columns = 1, bool rotates = false) {
   for (int i = 1; i <= count; ++i)
     specs.push_back({package, stem + std::to_string(i), w, h, columns, 1, rotates});
@@ -10,8 +10,8 @@ void AddNumbered(std::vector<TPictureSpec>& specs, const char* package, const st
 
 }  // namespace
 
-std::vector<TPictureSpec> PictureInventory() {
-  std::vector<TPictureSpec> specs = {
+std::vector<TPictureEntry> PictureInventory() {
+  std::vector<TPictureEntry> specs = {
       // Menus: intro.
       {"data1", "mousecursor", 32, 32, 8},
       {"data1", "logo_vek", 220, 220},

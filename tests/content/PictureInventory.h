@@ -5,7 +5,7 @@
 
 // Every picture the game draws from its two packages, with the tile size and pattern grid its screen
 // needs (where the game draws it decides the size).
-struct TPictureSpec {
+struct TPictureEntry {
   const char* Package;  // "data1" (menus) or "data2" (race)
   std::string Name;
   int TileWidth;
@@ -15,4 +15,4 @@ struct TPictureSpec {
   bool Rotates = false;  // drawn turned or scaled: every tile keeps a fully clear 1-px border
 };
 
-std::vector<TPictureSpec> PictureInventory();
+std::vector<TPictureEntry> PictureInventory();
