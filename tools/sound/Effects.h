@@ -1,0 +1,16 @@
+#pragma once
+
+// The game's sound effects, synthesised: each is a mono sound in -1..1 at kEffectRate.
+
+#include <string>
+#include <vector>
+
+inline constexpr int kEffectRate = 22050;
+
+struct TSoundEffect {
+  std::string FileName;  // as the game opens it from its "Sounds" folder
+  std::vector<double> Samples;
+};
+
+// Button click, switch, engine start, finish fanfare and the two start-light beeps.
+std::vector<TSoundEffect> MakeSoundEffects();
