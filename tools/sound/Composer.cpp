@@ -1,7 +1,7 @@
 #include "tools/sound/Composer.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <array>
 
 #include "tools/sound/Instruments.h"
 #include "tools/sound/Synth.h"
@@ -83,15 +83,15 @@ class TArranger {
     }
   }
 
-  // Three voices held through the bar, each kept near its own middle so the chords move smoothly.
+  // Three voices held through the bar. Every chord tone is placed within one octave of the scale
+  // (from its second degree up), so neighbouring chords share notes and move by small steps.
   void Pad(int bar, int chord) {
     const TChannel voices[3] = {kPadLow, kPadMid, kPadHigh};
-    const int centres[3] = {2, 4, 6};
+    std::array<int, 3> degrees{};
+    for (int voice = 0; voice < 3; ++voice) degrees[size_t(voice)] = (chord + 2 * voice + 6) % 7 + 1;
+    std::sort(degrees.begin(), degrees.end());
     for (int voice = 0; voice < 3; ++voice) {
-      int degree = chord + 2 * voice;
-      while (degree > centres[voice] + 3) degree -= 7;
-      while (degree < centres[voice] - 3) degree += 7;
-      const uint8_t note = Key.Note(degree, 4);
+      const uint8_t note = Key.Note(degrees[size_t(voice)], 4);
       if (note == PadNotes[voice]) continue;  // a held note carries on into the next bar
       PadNotes[voice] = note;
       Cell(bar, 0, voices[voice]) = {note, kPadInstrument, XmVolume(Style.PadVolume)};
@@ -138,8 +138,9 @@ class TArranger {
   void Melody(const TSection& section) {
     TNoise random(section.Seed);
     std::vector<int> motifs[2];
+    constexpr int kSteps[] = {-2, -1, -1, 0, 1, 1, 2};  // mostly stepwise, now and then a skip
     for (std::vector<int>& motif : motifs) {
-      for (int row = 0; row < kRowsPerBar; ++row) motif.push_back(int((random.Next() + 1.0) * 2.5) - 2);
+      for (int row = 0; row < kRowsPerBar; ++row) motif.push_back(kSteps[int((random.Next() + 1.0) * 3.5)]);
     }
     int degree = 4 + section.Chords[0];
     bool sounding = false;

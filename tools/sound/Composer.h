@@ -38,7 +38,7 @@ struct TTuneStyle {
   std::string BellRhythm;
   std::string Kick, Snare, HiHat;
   int LeadOctave = 5;
-  int BassVolume = 48, PadVolume = 20, LeadVolume = 40, BellVolume = 20, DrumVolume = 48;
+  int BassVolume = 60, PadVolume = 28, LeadVolume = 52, BellVolume = 28, DrumVolume = 60;
   std::vector<TSection> Sections;
   std::vector<uint8_t> Form;  // section indices in playing order
   uint16_t RestartPosition = 0;

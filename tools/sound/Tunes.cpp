@@ -40,9 +40,9 @@ TTuneStyle RaceTune() {
   style.Snare = "....x.......x...";
   style.HiHat = "xoxoxoxoxoxoxoxo";
   style.LeadOctave = 5;
-  style.BassVolume = 52;
-  style.PadVolume = 16;
-  style.BellVolume = 14;
+  style.BassVolume = 64;
+  style.PadVolume = 22;
+  style.BellVolume = 20;
   style.Sections = {
       {{0, 0, 5, 6}, false, false, 1, true, 101},  // engines warming up
       {{0, 5, 2, 6}, true, false, 2, false, 211},
@@ -67,9 +67,9 @@ TTuneStyle ResultsTune() {
   style.Kick = "x.......x.......";
   style.Snare = "....x.......x...";
   style.HiHat = "..o...o...o...o.";
-  style.PadVolume = 24;
-  style.LeadVolume = 36;
-  style.DrumVolume = 36;
+  style.PadVolume = 32;
+  style.LeadVolume = 48;
+  style.DrumVolume = 46;
   style.Sections = {
       {{0, 3, 4, 0}, false, true, 0, false, 7},
       {{0, 3, 5, 4}, true, false, 1, false, 17},
