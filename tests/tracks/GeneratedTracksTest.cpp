@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "assets/OmegaImageList.h"
+#include "race/GameConstants.h"
+#include "race/RaceSetup.h"
+#include "race/RaceState.h"
+#include "race/TrackFile.h"
+#include "race/TrackTables.h"
+
+namespace {
+
+// One track file in the built game folder, with what the catalogue says of it.
+struct TTrackCase {
+  std::string GameName;  // "Data\data4.prd"
+  int Rivals;
+  double Length;  // the catalogue's length; 0 for the demonstration loop
+};
+
+void PrintTo(const TTrackCase& track, std::ostream* out) {
+  *out << track.GameName;
+}
+
+std::vector<TTrackCase> TrackCases() {
+  std::vector<TTrackCase> cases{{kDemoTrackFile, kDemoOpponents, 0}};
+  for (const TTrack& track : kTrackCatalogue)
+    cases.push_back(
+        {std::string(track.DataFile), track.Rivals, std::atof(std::string(track.Length).c_str())});
+  return cases;
+}
+
+std::string BuiltPath(const std::string& gameName) {
+  return std::string(MORVEL_GAME_DIR) + "/Data/" + gameName.substr(gameName.rfind('\\') + 1);
+}
+
+struct TRect {
+  double Left, Top, Right, Bottom;
+  bool Contains(double x, double y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+  bool Overlaps(const TRect& other) const {
+    return Left < other.Right && other.Left < Right && Top < other.Bottom && other.Top < Bottom;
+  }
+  // Whether a disc reaches inside the rectangle (touching the edge does not count).
+  bool ReachedBy(double x, double y, double radius) const {
+    const double dx = std::max({Left - x, 0.0, x - Right});
+    const double dy = std::max({Top - y, 0.0, y - Bottom});
+    return dx * dx + dy * dy < radius * radius;
+  }
+};
+
+bool IsRoad(const TTrackRecord& record) {
+  return record.Kind >= TRecordKind::FirstRoad && record.Kind <= TRecordKind::LastRoad;
+}
+
+// The race pictures of the built game: road pieces and obstacles take their sizes from them.
+class TGeneratedTrackTest : public testing::TestWithParam<TTrackCase> {
+ protected:
+  void SetUp() override {
+    std::ifstream file(BuiltPath(GetParam().GameName), std::ios::binary);
+    ASSERT_TRUE(file) << BuiltPath(GetParam().GameName);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    const TTrackFileResult parsed = ParseTrackFile(bytes, GetParam().GameName);
+    ASSERT_TRUE(parsed.Ok()) << parsed.Error;
+    Records = parsed.Records;
+    ASSERT_TRUE(Pictures.LoadFromFile(std::string(MORVEL_GAME_DIR) + "/Data/data2.oil"))
+        << Pictures.LastError();
+    for (const TTrackRecord& record : Records)
+      if (IsRoad(record)) Road.push_back(RoadRect(record));
+  }
+
+  const TImageListItem& Picture(const std::string& name) {
+    const TImageListItem* item = Pictures.Find(name);
+    EXPECT_NE(item, nullptr) << name;
+    return *item;
+  }
+
+  TRect RoadRect(const TTrackRecord& record) {
+    static const std::map<int, std::string> names{{1, "roadstr"},     {2, "roadstrvert"}, {11, "roadroters"},
+                                                  {12, "roadroters"}, {13, "roadroters"}, {14, "roadroters"}};
+    const TImageListItem& picture = Picture(names.at(record.Kind));
+    return {double(record.X), double(record.Y), double(record.X + picture.TileWidth),
+            double(record.Y + picture.TileHeight)};
+  }
+
+  bool OnRoad(double x, double y) const {
+    return std::any_of(Road.begin(), Road.end(), [&](const TRect& rect) { return rect.Contains(x, y); });
+  }
+
+  std::vector<TTrackRecord> Records;
+  std::vector<TRect> Road;
+  TImageListCollection Pictures;
+};
+
+TEST_P(TGeneratedTrackTest, HoldsWhatItsRaceNeeds) {
+  EXPECT_EQ(CheckRaceTrack(Records, GetParam().GameName, GetParam().Rivals), "");
+  EXPECT_FALSE(Road.empty());
+}
+
+TEST_P(TGeneratedTrackTest, WayPointsAndStartSlotsLieOnTheRoad) {
+  for (const TTrackRecord& record : Records) {
+    if (record.Kind != TRecordKind::WayPoint && record.Kind != TRecordKind::StartSlot) continue;
+    EXPECT_TRUE(OnRoad(record.X, record.Y))
+        << "kind " << record.Kind << " at " << record.X << ", " << record.Y;
+  }
+}
+
+TEST_P(TGeneratedTrackTest, NoObstacleStandsOnTheRoad) {
+  static const std::map<int, std::string> names{{1, "tree1"}, {2, "tree2"},    {3, "tree3"},    {4, "tree4"},
+                                                {5, "house"}, {6, "elka1"},    {7, "elka2"},    {8, "rock1"},
+                                                {9, "ark"},   {10, "horwall"}, {11, "vertwall"}};
+  for (const TTrackRecord& record : Records) {
+    if (record.Kind != TRecordKind::Obstacle) continue;
+    ASSERT_TRUE(names.contains(record.Index)) << "obstacle kind " << record.Index;
+    const TImageListItem& picture = Picture(names.at(record.Index));
+    const double w = picture.TileWidth, h = picture.TileHeight;
+    for (const TRect& road : Road) {
+      if (record.Index == 10 || record.Index == 11) {
+        // Walls stand as drawn.
+        const TRect wall{record.X - w / 2, record.Y - h / 2, record.X + w / 2, record.Y + h / 2};
+        EXPECT_FALSE(wall.Overlaps(road)) << "wall at " << record.X << ", " << record.Y;
+      } else {
+        // The others are turned at random: whatever the angle, they stay within half their diagonal.
+        EXPECT_FALSE(road.ReachedBy(record.X, record.Y, std::hypot(w, h) / 2))
+            << "obstacle " << record.Index << " at " << record.X << ", " << record.Y;
+      }
+    }
+  }
+}
+
+TEST_P(TGeneratedTrackTest, CheckLinesCountFromZeroAndTheFinishIsArmed) {
+  std::vector<int> numbers;
+  int finishLines = 0;
+  for (const TTrackRecord& record : Records) {
+    if (record.Kind == TRecordKind::CheckLine) {
+      numbers.push_back(record.Index);
+      EXPECT_TRUE(OnRoad(record.X, record.Y));
+    }
+    if (record.Kind == TRecordKind::FinishLine) ++finishLines;
+  }
+  std::sort(numbers.begin(), numbers.end());
+  ASSERT_GE(numbers.size(), 3u);
+  for (std::size_t i = 0; i < numbers.size(); ++i) EXPECT_EQ(numbers[i], int(i));
+  // Line 2 arms the finish, and the finish counts only when the next line is 0 or 1 again.
+  EXPECT_EQ(numbers.size(), 3u);
+  EXPECT_EQ(finishLines, 1);
+}
+
+TEST_P(TGeneratedTrackTest, OpponentsProveTheirLapsWithKeyWayPoints) {
+  TRaceState race;
+  FillTrackTables(Records, race, true);
+  OrderWayPoints(race);
+  ASSERT_GE(race.KeyWayPointCount, 3);
+  // In driving order: the proof (flag 2) comes before the way point that arms the finish (3).
+  int proof = 0, arming = 0;
+  for (int i = 1; i <= race.WayPointCount; ++i) {
+    if (race.WayPoints[i].KeyFlag == 2) proof = i;
+    if (race.WayPoints[i].KeyFlag == 3) arming = i;
+  }
+  EXPECT_GT(proof, 0);
+  EXPECT_GT(arming, proof);
+  // Way point 1 lies ahead of the grid: the front car is nearer to it than to the last one.
+  const TStartSlot& front = race.StartSlots[1];
+  const TWayPoint& first = race.WayPoints[1];
+  EXPECT_GT(first.X, front.X);
+}
+
+TEST_P(TGeneratedTrackTest, LengthMatchesTheCatalogue) {
+  if (GetParam().Length == 0) GTEST_SKIP() << "the demonstration loop has no catalogue length";
+  TRaceState race;
+  FillTrackTables(Records, race, false);
+  OrderWayPoints(race);
+  const double length = race.TrackLength[race.WayPointCount];
+  EXPECT_NEAR(length, GetParam().Length, 0.15 * GetParam().Length);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTracks, TGeneratedTrackTest, testing::ValuesIn(TrackCases()),
+                         [](const testing::TestParamInfo<TTrackCase>& info) {
+                           std::string name = info.param.GameName.substr(info.param.GameName.rfind('\\') + 1);
+                           return name.substr(0, name.find('.'));
+                         });
+
+}  // namespace
