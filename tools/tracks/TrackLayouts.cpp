@@ -32,7 +32,7 @@ constexpr std::array<TTrackLayout, 13> kLayouts{{
     // Track 11: a snake down the middle and a long climb.
     {"Data\\data11.prd", "R5 D3 L2 D2 R2 D2 R3 U7 R3 D10 L11 U10", 8, 10, false},
     // Track 12: short chicanes, a bay and a hairpin notch.
-    {"Data\\data10.prd", "R6 U2 R3 D2 R3 D5 L2 D2 R2 D3 L6 U2 L6 U8", 8, 11, false},
+    {"Data\\data10.prd", "R8 U2 R3 D2 R3 D5 L2 D2 R2 D3 L8 U2 L6 U8", 8, 11, false},
 }};
 
 }  // namespace

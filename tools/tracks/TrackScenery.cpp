@@ -96,13 +96,18 @@ void AddScenery(const TLoopResult& loop, const TGridPlacement& place, int diffic
   }
   TSceneryDice dice(uint32_t(0x7EAC + 977 * difficulty + count));
   const int besideChance = 30 + 5 * difficulty;
-  const int closeness = std::min(10, difficulty);
+  const int closeness = std::min(6, difficulty);  // room for a car pushed to the road's edge
   for (int row = minRow - marginCells; row <= maxRow + marginCells; ++row) {
     for (int column = minColumn - marginCells; column <= maxColumn + marginCells; ++column) {
       const TGridCell cell{column, row};
       if (road.contains({column, row})) continue;
       const TNeighbours beside = RoadBeside(road, straights, cell);
       if (beside.Count >= 2) continue;  // inside a bend or between two roads
+      if (beside.Count == 1 && !beside.Straight) {
+        // Outside a bend, where cars run wide: only flowers.
+        if (dice.Chance(40)) AddFlowers(place, cell, dice, records);
+        continue;
+      }
       if (beside.Count == 1 && beside.Straight && difficulty >= 3 && dice.Chance(10 + 3 * difficulty))
         AddWall(place, cell, beside, 30 - 2 * closeness, records);
       else if (dice.Chance(beside.Count == 1 ? besideChance : 45))

@@ -20,6 +20,6 @@ inline constexpr int kWallLength = 160, kWallThickness = 16;
 // Grass cells of the loop's surroundings (`marginCells` wide) get trees, rocks, houses, arches,
 // walls along straights and flowers, each inside its own cell so nothing stands on the road.
 // Higher difficulty: more of them and closer to the road. Cells inside a bend are kept clear,
-// since cars cut across them.
+// since cars cut across them, and outside a bend, where they run wide, only flowers grow.
 void AddScenery(const TLoopResult& loop, const TGridPlacement& place, int difficulty, int marginCells,
                 std::vector<TTrackRecord>& records);
