@@ -113,6 +113,34 @@ TEST_P(TGeneratedTrackTest, WayPointsAndStartSlotsLieOnTheRoad) {
   }
 }
 
+// A bend piece is a quarter disc of the piece's size round one of its corners: kinds 11 .. 14 turn
+// round the top-left, top-right, bottom-left and bottom-right corner.
+bool OnDrawnPiece(const TTrackRecord& piece, double size, double x, double y) {
+  if (x < piece.X || x > piece.X + size || y < piece.Y || y > piece.Y + size) return false;
+  if (piece.Kind < 11) return true;
+  const bool right = piece.Kind == 12 || piece.Kind == 14;
+  const bool bottom = piece.Kind == 13 || piece.Kind == 14;
+  return std::hypot(x - (piece.X + (right ? size : 0)), y - (piece.Y + (bottom ? size : 0))) <= size;
+}
+
+TEST_P(TGeneratedTrackTest, TheWayPointPathRunsOnTheDrawnRoad) {
+  TRaceState race;
+  FillTrackTables(Records, race, false);
+  OrderWayPoints(race);
+  const double size = Picture("roadroters").TileWidth;
+  for (int i = 1; i <= race.WayPointCount; ++i) {
+    const TWayPoint& from = race.WayPoints[i];
+    const TWayPoint& to = race.WayPoints[i == race.WayPointCount ? 1 : i + 1];
+    for (int step = 0; step <= 16; ++step) {
+      const double x = from.X + (to.X - from.X) * step / 16, y = from.Y + (to.Y - from.Y) * step / 16;
+      const bool onRoad = std::any_of(Records.begin(), Records.end(), [&](const TTrackRecord& record) {
+        return IsRoad(record) && OnDrawnPiece(record, size, x, y);
+      });
+      EXPECT_TRUE(onRoad) << "after way point " << i << " at " << x << ", " << y;
+    }
+  }
+}
+
 TEST_P(TGeneratedTrackTest, NoObstacleStandsOnTheRoad) {
   static const std::map<int, std::string> names{{1, "tree1"}, {2, "tree2"},    {3, "tree3"},    {4, "tree4"},
                                                 {5, "house"}, {6, "elka1"},    {7, "elka2"},    {8, "rock1"},
