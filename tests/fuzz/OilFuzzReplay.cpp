@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "FuzzReplay.h"
 #include "OilSeeds.h"
 #include "assets/OilReader.h"
 
@@ -14,13 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
-struct TRandom {
-  uint64_t State = 0x9E3779B97F4A7C15ull;
-  uint32_t Next() {
-    State ^= State << 13, State ^= State >> 7, State ^= State << 17;
-    return uint32_t(State);
-  }
-};
+using TRandom = TFuzzRandom;
 
 void Run(const std::vector<uint8_t>& bytes) {
   LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
@@ -78,13 +72,7 @@ int Replay() {
 }
 
 int WriteSeeds(const std::filesystem::path& folder) {
-  std::filesystem::create_directories(folder);
-  int index = 0;
-  for (const std::vector<uint8_t>& seed : OilSeeds()) {
-    std::ofstream out(folder / ("seed" + std::to_string(index++) + ".oil"), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(seed.data()), std::streamsize(seed.size()));
-  }
-  return 0;
+  return WriteSeedFiles(folder, OilSeeds(), ".oil");
 }
 
 }  // namespace

@@ -3,23 +3,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "FuzzReplay.h"
 #include "race/TrackFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
-struct TRandom {
-  uint64_t State = 0x9E3779B97F4A7C15ull;
-  uint32_t Next() {
-    State ^= State << 13, State ^= State >> 7, State ^= State << 17;
-    return uint32_t(State);
-  }
-};
+using TRandom = TFuzzRandom;
 
 // Field values most likely to be trusted by mistake: every record kind and the extremes.
 constexpr int32_t kValues[] = {0,  1,  2,  3,  4,  5,   7,   8,   9,  10,   11,         14,        15,
@@ -87,13 +81,7 @@ int Replay() {
 }
 
 int WriteSeeds(const std::filesystem::path& folder) {
-  std::filesystem::create_directories(folder);
-  int index = 0;
-  for (const std::vector<uint8_t>& seed : Seeds()) {
-    std::ofstream out(folder / ("seed" + std::to_string(index++) + ".prd"), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(seed.data()), std::streamsize(seed.size()));
-  }
-  return 0;
+  return WriteSeedFiles(folder, Seeds(), ".prd");
 }
 
 }  // namespace

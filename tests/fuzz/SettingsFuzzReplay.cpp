@@ -4,22 +4,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "FuzzReplay.h"
 #include "SettingsFuzzChecks.h"
 #include "shell/TextEncoding.h"
 
 namespace {
 
-struct TRandom {
-  uint64_t State = 0x9E3779B97F4A7C15ull;
-  uint32_t Next() {
-    State ^= State << 13, State ^= State >> 7, State ^= State << 17;
-    return uint32_t(State);
-  }
-};
+using TRandom = TFuzzRandom;
 
 // One change of the kinds a hand edit, a bad disk or a cut transfer would make.
 void Mutate(std::string& text, TRandom& random) {
@@ -62,13 +56,7 @@ int Replay(const char* name, const std::vector<std::string>& seeds, void (*check
 int WriteSeeds(const std::string& reader, const std::filesystem::path& folder) {
   const bool progress = reader == "configdat";
   if (!progress && reader != "config") return 2;
-  std::filesystem::create_directories(folder);
-  int index = 0;
-  for (const std::string& seed : progress ? ProgressSeeds() : SettingsSeeds()) {
-    std::ofstream out(folder / ("seed" + std::to_string(index++) + ".cfg"), std::ios::binary);
-    out.write(seed.data(), std::streamsize(seed.size()));
-  }
-  return 0;
+  return WriteSeedFiles(folder, progress ? ProgressSeeds() : SettingsSeeds(), ".cfg");
 }
 
 }  // namespace
