@@ -60,10 +60,14 @@ class TOmegaGUIList {
 
 // Where the GUI believes the mouse is and which widgets it is dealing with.
 struct TGUIPointer {
-  int MouseX = 0, MouseY = 0;  // back-buffer pixels
-  int HoverID = -1;            // the widget under the mouse; 0: none
-  int PressedID = 0;  // the widget under the mouse when the left button went down; -1 after a release
-  int FocusID = 0;    // the widget that gets the keys; below 1: none
+  // Back-buffer pixels.
+  int MouseX = 0, MouseY = 0;
+  // The widget under the mouse; 0: none, -1: no move seen yet.
+  int HoverID = -1;
+  // The widget under the mouse when the left button went down; -1 after a release.
+  int PressedID = 0;
+  // The widget that gets the keys; below 1: none.
+  int FocusID = 0;
   bool LeftDown = false, RightDown = false, MiddleDown = false;
 };
 
@@ -111,6 +115,10 @@ class TOmegaGUI {
   const TGUIPointer& PreviousPointer() const { return Previous; }
   void SetFocusID(int id) { Current.FocusID = id; }
 
+ private:
+  friend class TOmegaGUIComponent;
+  friend class TOmegaGUIList;
+
   // Held while handlers run: frees wait until the outermost event is done.
   class TEventScope {
    public:
@@ -123,9 +131,6 @@ class TOmegaGUI {
     TOmegaGUI& GUI;
   };
 
- private:
-  friend class TOmegaGUIComponent;
-  friend class TOmegaGUIList;
   int Register(TOmegaGUIComponent& widget);
   void Unregister(const TOmegaGUIComponent& widget) { Registry[size_t(widget.ID())] = nullptr; }
   void Retire(std::unique_ptr<TOmegaGUIComponent> widget);
