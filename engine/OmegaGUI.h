@@ -77,6 +77,17 @@ struct TGUIPointer {
 // The form hands every input event to HandleEvent first and gives it to its own handlers only
 // when HandleEvent returns false. The mouse arrives in back-buffer pixels, so no scaling
 // happens here. Keyboard focus stays the window system's business.
+//
+// A screen's page:
+//   TOmegaGUIList& page = OmegaGUI1.AddPage("GUI2");
+//   TOmegaButton& start = page.Add<TOmegaButton>();
+//   TImageListItem* picture = OmegaImageList1.Find("b_stgame");
+//   start.SetStateImage(GUIState::Normal, picture);  // and Hover, Pressed with their patterns
+//   start.Left = x, start.Top = y, start.Width = picture->TileWidth, start.Height = picture->TileHeight;
+//   start.Caption = "";
+//   start.OnClick = [this](TOmegaGUIComponent&) { ... };  // may free the page
+//   page.BringToFront();
+// Each frame after the sprites: OmegaGUI1.Draw(). Leaving the screen: OmegaGUI1.FreePage(page).
 class TOmegaGUI {
  public:
   // The clock paces mouse moves (at most one every 10 ms of game time); the font (may be null)

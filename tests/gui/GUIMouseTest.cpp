@@ -241,3 +241,23 @@ TEST_F(GUIFixture, FreedWidgetLeavesItsPage) {
   Move(11, 10);
   EXPECT_EQ(GUI.Pointer().HoverID, a.ID());
 }
+
+// A click the game makes itself, outside any input event, may free the page too: the widget
+// lasts until the GUI next draws.
+TEST_F(GUIFixture, DirectClickMayFreeItsOwnPage) {
+  TOmegaGUIList& menu = GUI.AddPage("menu");
+  auto& quit = Watched("Quit", 0, 0, 40, 20, &menu);
+  auto token = std::make_shared<int>(7);
+  std::weak_ptr<int> watch = token;
+  int seen = 0;
+  quit.OnClick = [this, &menu, token, &seen](TOmegaGUIComponent&) {
+    GUI.FreePage(menu);
+    seen = *token;
+  };
+  token.reset();
+  quit.Click();
+  EXPECT_EQ(seen, 7);
+  EXPECT_TRUE(GUI.Pages().size() == 1 && !watch.expired());
+  GUI.Draw();
+  EXPECT_TRUE(watch.expired());
+}
