@@ -4,16 +4,12 @@
 
 #include "engine/OmegaBitmapFont.h"
 
-namespace {
-constexpr int kEnter = 13, kSpace = 32;
-}
-
 TOmegaButton::TOmegaButton(TWidgetKey key, TOmegaGUIList& page)
     : TOmegaGUIComponent(key, page), Caption(std::to_string(ID())) {}
 
 void TOmegaButton::KeyEvent(int key, bool isChar) {
   TOmegaGUIComponent::KeyEvent(key, isChar);
-  if (!isChar && (key == kEnter || key == kSpace) && Alive()) Click();
+  if (!isChar && (key == GUIKey::Enter || key == GUIKey::Space) && Alive()) Click();
 }
 
 void TOmegaButton::Draw() {

@@ -9,10 +9,6 @@
 
 namespace {
 
-namespace Key {
-constexpr int Backspace = 8, Enter = 13, End = 35, Home = 36, Left = 37, Right = 39, Delete = 46;
-}
-
 // Small and capital letters beyond "a".."z" that the name fields know.
 constexpr std::array<std::pair<unsigned char, unsigned char>, 4> kLetterPairs{
     {{228, 196}, {241, 209}, {246, 214}, {252, 220}}};
@@ -106,19 +102,19 @@ void TOmegaEdit::KeyEvent(int key, bool isChar) {
 void TOmegaEdit::EditKey(int key) {
   size_t caret = Caret();
   switch (key) {
-    case Key::End:
+    case GUIKey::End:
       CursorPos = TextLength();
       break;
-    case Key::Home:
+    case GUIKey::Home:
       CursorPos = 0;
       break;
-    case Key::Left:
+    case GUIKey::Left:
       CursorPos = int(caret > 0 ? caret - 1 : 0);
       break;
-    case Key::Right:
+    case GUIKey::Right:
       CursorPos = int(std::min(caret + 1, Text.size()));
       break;
-    case Key::Delete:
+    case GUIKey::Delete:
       if (caret < Text.size()) Text.erase(caret, 1);
       break;
     default:
@@ -128,14 +124,14 @@ void TOmegaEdit::EditKey(int key) {
 
 void TOmegaEdit::TypeCharacter(unsigned char c) {
   size_t caret = Caret();
-  if (c == Key::Backspace) {
+  if (c == GUIKey::Backspace) {
     if (caret > 0) {
       Text.erase(caret - 1, 1);
       CursorPos = int(caret - 1);
     }
     return;
   }
-  if (c == Key::Enter) return;
+  if (c == GUIKey::Enter) return;
   if (MaxLength >= 0 && TextLength() >= MaxLength) return;
   c = Convert(CharFilter, c);
   if (!Passes(CharFilter, c)) return;

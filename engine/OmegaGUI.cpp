@@ -6,15 +6,20 @@
 
 namespace {
 
+// Where a list of owners holds that object (the end when it does not).
+template <class T>
+auto FindOwner(std::vector<std::unique_ptr<T>>& list, const T& item) {
+  return std::find_if(list.begin(), list.end(), [&item](const auto& owned) { return owned.get() == &item; });
+}
+
 // Moves one element of a list of owners to its end, keeping the others in order.
 template <class T>
 void MoveOwnerToEnd(std::vector<std::unique_ptr<T>>& list, const T& item) {
-  auto found =
-      std::find_if(list.begin(), list.end(), [&item](const auto& owned) { return owned.get() == &item; });
+  auto found = FindOwner(list, item);
   if (found != list.end()) std::rotate(found, found + 1, list.end());
 }
 
-// Mouse moves closer together than this are left to the form, as the game always had it.
+// Mouse moves closer together than this are left to the form.
 constexpr int64_t kMouseMoveMilliseconds = 10;
 
 }  // namespace
@@ -26,8 +31,7 @@ void TOmegaGUIList::Free(TOmegaGUIComponent& widget) {
 }
 
 std::unique_ptr<TOmegaGUIComponent> TOmegaGUIList::Release(TOmegaGUIComponent& widget) {
-  auto found = std::find_if(Widgets.begin(), Widgets.end(),
-                            [&widget](const auto& owned) { return owned.get() == &widget; });
+  auto found = FindOwner(Widgets, widget);
   if (found == Widgets.end()) return nullptr;
   std::unique_ptr<TOmegaGUIComponent> released = std::move(*found);
   Widgets.erase(found);
@@ -67,8 +71,7 @@ TOmegaGUIList& TOmegaGUI::AddPage(std::string name) {
 }
 
 void TOmegaGUI::FreePage(TOmegaGUIList& page) {
-  auto found = std::find_if(PageList.begin(), PageList.end(),
-                            [&page](const auto& owned) { return owned.get() == &page; });
+  auto found = FindOwner(PageList, page);
   if (found == PageList.end()) return;
   for (const auto& widget : page.Widgets) Unregister(*widget);
   std::unique_ptr<TOmegaGUIList> freed = std::move(*found);
@@ -138,7 +141,7 @@ bool TOmegaGUI::Dispatch(const TInputEvent& event) {
     case TInputKind::KeyDown:
       KeyEvent(event.Key, false);
       // Text input carries no control characters; Windows follows these two keys with theirs.
-      if (event.Key == 8 || event.Key == 13) KeyEvent(event.Key, true);
+      if (event.Key == GUIKey::Backspace || event.Key == GUIKey::Enter) KeyEvent(event.Key, true);
       return false;
     default:
       return false;

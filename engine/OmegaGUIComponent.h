@@ -12,6 +12,11 @@ class TOmegaBitmapFont;
 class TOmegaGUI;
 class TOmegaGUIList;
 
+// The virtual-key codes the widgets react to.
+namespace GUIKey {
+constexpr int Backspace = 8, Enter = 13, Space = 32, End = 35, Home = 36, Left = 37, Right = 39, Delete = 46;
+}
+
 // The looks of a widget, by index into TOmegaGUIComponent::States.
 namespace GUIState {
 constexpr int Normal = 0, Hover = 1, Pressed = 2, Overlay = 3;

@@ -18,7 +18,7 @@ struct EditFixture : GUIFixture {
   }
 };
 
-constexpr int kBackspace = 8, kEnter = 13, kEnd = 35, kHome = 36, kLeft = 37, kRight = 39, kDelete = 46;
+using namespace GUIKey;
 
 }  // namespace
 
@@ -40,17 +40,17 @@ TEST_F(EditFixture, EditKeys) {
   };
   auto down = [](int key) { return KeyEvent(TInputKind::KeyDown, key); };
   const TCase cases[] = {
-      {"abc", 3, {down(kHome)}, "abc", 0},
-      {"abc", 0, {down(kEnd)}, "abc", 3},
-      {"abc", 1, {down(kLeft), down(kLeft)}, "abc", 0},
-      {"abc", 2, {down(kRight), down(kRight)}, "abc", 3},
-      {"abc", 1, {down(kDelete)}, "ac", 1},
-      {"abc", 3, {down(kDelete)}, "abc", 3},
-      {"", 0, {down(kDelete)}, "", 0},
+      {"abc", 3, {down(Home)}, "abc", 0},
+      {"abc", 0, {down(End)}, "abc", 3},
+      {"abc", 1, {down(Left), down(Left)}, "abc", 0},
+      {"abc", 2, {down(Right), down(Right)}, "abc", 3},
+      {"abc", 1, {down(Delete)}, "ac", 1},
+      {"abc", 3, {down(Delete)}, "abc", 3},
+      {"", 0, {down(Delete)}, "", 0},
       // Backspace and Enter come as key downs only; the GUI makes their characters.
-      {"abc", 1, {down(kBackspace)}, "bc", 0},
-      {"abc", 0, {down(kBackspace)}, "abc", 0},
-      {"abc", 3, {down(kEnter)}, "abc", 3},
+      {"abc", 1, {down(Backspace)}, "bc", 0},
+      {"abc", 0, {down(Backspace)}, "abc", 0},
+      {"abc", 3, {down(Enter)}, "abc", 3},
       {"abc", 1, {TextEvent("XY")}, "aXYbc", 3},
       // A caret left beyond a text shortened by the game types at the end.
       {"ab", 7, {TextEvent("c")}, "abc", 3},
@@ -98,7 +98,7 @@ TEST_F(EditFixture, FullFieldStillTakesBackspace) {
   Reset("abcdefghijkl", 12);
   Type("m");
   EXPECT_EQ(Edit.Text, "abcdefghijkl");
-  KeyDown(kBackspace);
+  KeyDown(Backspace);
   Type("mn");
   EXPECT_EQ(Edit.Text, "abcdefghijkm");
 }
@@ -117,12 +117,12 @@ TEST_F(EditFixture, ReadOnlyFieldHearsKeysButKeepsItsText) {
   Edit.OnKey = [&keys](TOmegaGUIComponent&, int key, bool) { keys.push_back(key); };
   Edit.ReadOnly = true;
   Reset("abc", 3);
-  KeyDown(kBackspace);
-  KeyDown(kHome);
+  KeyDown(Backspace);
+  KeyDown(Home);
   Type("d");
   EXPECT_EQ(Edit.Text, "abc");
   EXPECT_EQ(Edit.CursorPos, 3);
-  EXPECT_EQ(keys, (std::vector<int>{kBackspace, kBackspace, kHome, 'd'}));
+  EXPECT_EQ(keys, (std::vector<int>{Backspace, Backspace, Home, 'd'}));
 }
 
 // Keys go to the focused edit only while its page is enabled.
