@@ -172,7 +172,9 @@ TEST_F(GUIFixture, HandledEventsDoNotReachTheForm) {
     Clock.Advance(TVirtualClock::kFrequency);
     EXPECT_FALSE(Send(c.Event)) << int(c.Event.Kind);
   }
-  EXPECT_FALSE(GUI.Pointer().LeftDown);
+  Clock.Advance(TVirtualClock::kFrequency);
+  EXPECT_FALSE(Send(MouseEvent(TInputKind::MouseMove, 77, 77)));
+  EXPECT_EQ(GUI.Pointer().MouseX, 5);
 }
 
 TEST_F(GUIFixture, FocusedButtonClicksOnEnterAndSpaceKeyDowns) {
