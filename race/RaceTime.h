@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 // A race time as the race clock counts it: one hundredth per 10 ms tick.
 struct TRaceTime {
@@ -16,3 +18,11 @@ struct TRaceTime {
     ++Minutes;
   }
 };
+
+// The way the game writes a time: minutes as they are, seconds and hundredths with two digits
+// ("3:07:05").
+inline std::string RaceTimeText(const TRaceTime& time) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%d:%02d:%02d", time.Minutes, time.Seconds, time.Hundredths);
+  return text;
+}

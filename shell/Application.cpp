@@ -8,11 +8,11 @@
 #include <thread>
 
 #include "engine/FatalError.h"
-#include "platform/AudioDevice.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/RecordingRenderDevice.h"
 #include "platform/SdlVideo.h"
+#include "race/GameConstants.h"
 #include "shell/Form1.h"
 #include "shell/InputScript.h"
 
@@ -72,6 +72,7 @@ class TMainLoop {
         if (shot.Frame == frame) Form.OmegaScreen1.RequestScreenshot(shot.Path);
       Guarded([&] { Form.RaceTimer.Poll(); });
       Guarded([&] { Form.OmegaTimer1.Tick(); });
+      if (Form.Closing()) break;
       if (Options.Frames && Form.OmegaTimer1.TotalFrames() >= *Options.Frames) break;
       if (!VirtualClock) Sleep();
     }
@@ -145,6 +146,11 @@ class TMainLoop {
 }  // namespace
 
 int RunGame(const TCommandLine& options) {
+  if (const auto& race = options.RaceRun.Race; race && (race->Track >= kTrackCount || race->Car >= kCarCount)) {
+    std::fprintf(stderr, "Morvel Racing: --race: there are tracks 0 to %d and cars 0 to %d\n", kTrackCount - 1,
+                 kCarCount - 1);
+    return 2;
+  }
   TInputScript script;
   if (!LoadScript(options.ScriptPath, script)) return 2;
   if (!EnterGameFolder(options.DataDir)) return 2;
@@ -169,14 +175,14 @@ int RunGame(const TCommandLine& options) {
   TMonotonicClock realClock;
   TVirtualClock virtualClock;
   const TClock& clock = options.VirtualClock ? static_cast<const TClock&>(virtualClock) : realClock;
-  TAudioDevice audio(options.Headless);
-  TForm1 form({*video, clock, messages, &audio, options.Seed});
+  TForm1 form({*video, clock, messages, options.Headless, options.Seed, options.RaceRun});
   try {
     form.FormCreate();
     form.FormShow();
     TMainLoop(options, form, sdlVideo.get(), messages, options.VirtualClock ? &virtualClock : nullptr,
               std::move(script))
         .Run();
+    form.FormDestroy();
   } catch (const TFatalError&) {
     return 1;
   }

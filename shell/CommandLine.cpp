@@ -17,6 +17,9 @@ const char* const kUsage =
     "                                FRAME down VK | FRAME up VK | FRAME text TEXT |\n"
     "                                FRAME move X Y | FRAME click X Y\n"
     "  --screenshot FRAME:PATH     save the back buffer as PNG after that frame (repeatable)\n"
+    "  --race TRACK:CAR            skip the menus: race catalogue track TRACK with car CAR (from 0)\n"
+    "  --autopilot                 the computer drives the player's car, through its keys\n"
+    "  --trace FILE                write one line per race frame to FILE (CSV)\n"
     "  --data-dir DIR              the game folder (default: the program's folder)\n"
     "  --help                      this text\n";
 
@@ -73,6 +76,18 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCommandLine& option
       if (!value(options.ScriptPath)) return false;
     } else if (arg == "--data-dir") {
       if (!value(options.DataDir)) return false;
+    } else if (arg == "--race") {
+      if (!value(text)) return false;
+      TRaceRequest race;
+      size_t colon = text.find(':');
+      if (colon == std::string::npos || !ParseNumber(text.substr(0, colon), race.Track) ||
+          !ParseNumber(text.substr(colon + 1), race.Car) || race.Track < 0 || race.Car < 0)
+        return error = "--race takes TRACK:CAR, not '" + text + "'", false;
+      options.RaceRun.Race = race;
+    } else if (arg == "--autopilot") {
+      options.RaceRun.Autopilot = true;
+    } else if (arg == "--trace") {
+      if (!value(options.RaceRun.TracePath)) return false;
     } else if (arg == "--screenshot") {
       if (!value(text)) return false;
       TScreenshotRequest request;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/RaceRun.h"
+
 enum class THeadlessRender { Gl, Software, Null };
 
 struct TScreenshotRequest {
@@ -24,6 +26,7 @@ struct TCommandLine {
   std::string ScriptPath;
   std::vector<TScreenshotRequest> Screenshots;
   std::string DataDir;
+  TRaceRunOptions RaceRun;  // --race, --autopilot, --trace
 };
 
 // Fills options from the arguments after the program name; on a bad argument returns false

@@ -1,20 +1,41 @@
 #include "shell/Form1.h"
 
+#include <filesystem>
+
+#include "assets/SoundError.h"
 #include "race/GameProcedures.h"
 #include "race/RaceClock.h"
+#include "shell/MenuSprites.h"
 #include "shell/PlaceholderScreen.h"
 #include "shell/SettingsFiles.h"
+#include "shell/SoundSetup.h"
 
 TForm1::TForm1(const TFormServices& services)
     : OmegaScreen1(services.Video, services.Messages),
+      OmegaImageList1(services.Messages),
+      GameImageList(services.Messages),
+      ShareList(services.Messages),
+      OmegaFont1(OmegaScreen1, Fonts),
+      OmegaFont2(OmegaScreen1, Fonts),
+      OmegaFont3(OmegaScreen1, Fonts),
+      OmegaFont4(OmegaScreen1, Fonts),
+      OmegaBitmapFont1(OmegaScreen1, Fonts),
       OmegaTimer1(services.Clock),
       AnimTimer(services.Clock),
       RaceTimer(services.Clock, 10),
-      Services(services) {
+      Sound3D(services.Clock),
+      OmegaSprite1(services.Messages),
+      RaceContext{Race,           OmegaSprite1,       GameImageList,  OmegaImageList1,
+                  State.KeyHeld,  State.KeyReleased,  State.StepTicks, State.Random},
+      Services(services),
+      RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
   OmegaScreen1.CenterX = 400;
   OmegaScreen1.CenterY = 300;
   OmegaScreen1.SetShowMouseCursor(false);
+  OmegaBitmapFont1.SetOmegaImageList(&OmegaImageList1);
+  OmegaBitmapFont1.SetOmegaImageIndex(0);
+  OmegaBitmapFont1.LineSpace = 10;
   OmegaTimer1.SetTargetFPS(90);
   OmegaTimer1.SetMinFPS(10);
   OmegaTimer1.SetMaxFPS(120);
@@ -22,6 +43,7 @@ TForm1::TForm1(const TFormServices& services)
   OmegaTimer1.SetOnTimer([this](TOmegaTimer&) { OmegaTimer1Timer(); });
   AnimTimer.SetTargetFPS(0);
   RaceTimer.SetOnTimer([this] { RaceTimerTimer(); });
+  ConfigureSound3D(Sound3D);
 }
 
 TForm1::~TForm1() = default;
@@ -38,9 +60,16 @@ void TForm1::FormCreate() {
   State.GameImagesPending = true;
   std::fill(State.KeyReleased.begin() + 1, State.KeyReleased.end(), false);
 
+  // The game folder is the working directory (the program's folder, or --data-dir).
+  const std::string gameFolder = std::filesystem::current_path().string();
+  for (TOmegaImageList* list : {&OmegaImageList1, &GameImageList, &ShareList}) list->GameFolder = gameFolder;
+  OmegaImageList1.LoadFromFile("Data\\data1.oil");
+
   OmegaScreen1.Width = 800;
   OmegaScreen1.Height = 600;
   OmegaScreen1.Initialize();
+  OmegaImageList1.SetOmegaScreen(&OmegaScreen1);
+  OmegaImageList1.BuildTextures();
 
   State.EditChanged = false;
   FillTrackCatalogue(State.Catalogue);
@@ -50,6 +79,7 @@ void TForm1::FormCreate() {
   State.Catalogue.UnlockStage = 0;
   State.Catalogue.TargetSteps = kTargetSteps;
   OmegaScreen1.SetTextureFilter(true);
+  GameCursor = &OmegaSprite1.Create<TCursor>(OmegaImageList1, State);
   State.Catalogue.TracksAvailable = 3;
   State.Catalogue.CarsAvailable = 2;
   // Both files lie in the working directory, the game folder.
@@ -57,13 +87,36 @@ void TForm1::FormCreate() {
   if (State.AppliedFullScreen != OmegaScreen1.FullScreen()) OmegaScreen1.ToggleFullScreen();
   LoadProgress(State);
   MarkAvailableEntries(State.Catalogue);
+  OmegaFont1.SetFont("Friday13", 30);
   State.ScreenTicks = 0;
-  if (Services.Audio) Services.Audio->Open(nullptr);
+  Sound3D.CreateAudioPaths();
+  Sound3D.OpenDevice(Services.Headless);
 }
 
 void TForm1::FormShow() {
   OmegaTimer1.SetEnabled(true);
+  PlayMusic("menumusic");
+  if (!State.MusicOn) StopMusic("menumusic");
+  std::string error;
+  if (!RaceRun.Open(error)) {
+    ShowMessage(error);
+    Close();
+    return;
+  }
+  if (const auto& request = RaceRun.Options().Race) {
+    State.Catalogue.SelectedTrack = request->Track;
+    State.Catalogue.SelectedCar = request->Car;
+    StartRace();
+    if (State.CurrentScreen != gsRace) Close();  // the track could not be read
+    return;
+  }
   EnterScreen(gsIntro);
+}
+
+void TForm1::FormDestroy() {
+  for (const char* name : {"losemusic", "gamemusic", "menumusic"})
+    if (TModListItem* module = Sound3D.ModList.Find(name)) module->Unload();
+  RaceRun.PrintResults(Race);
 }
 
 void TForm1::FormKeyDown(int key) {
@@ -86,7 +139,7 @@ void TForm1::FormMouseDown(TMouseButton, int x, int y) {
 }
 
 bool TForm1::FormCloseQuery() {
-  return true;
+  return State.CurrentScreen == gsShare;
 }
 
 void TForm1::RaceTimerTimer() {
@@ -94,7 +147,36 @@ void TForm1::RaceTimerTimer() {
 }
 
 void TForm1::OmegaTimer1Timer() {
+  if (State.MusicOn) OmegaMusic1.UpdateSongs();
   ScreenFrame(State.CurrentScreen);
+}
+
+void TForm1::PlaySound(const std::string& name) {
+  TSoundListItem* sound = State.SoundOn ? Sound3D.SoundList.Find(name) : nullptr;
+  if (!sound || sound->LoadFailed()) return;
+  try {
+    sound->Play();
+  } catch (const ESoundError& e) {
+    ShowMessage(e.what());
+  }
+}
+
+void TForm1::PlayMusic(const std::string& name) {
+  TModListItem* module = Sound3D.ModList.Find(name);
+  if (!module || module->LoadFailed()) return;
+  try {
+    module->Play();
+  } catch (const ESoundError& e) {
+    ShowMessage(e.what());
+  }
+}
+
+void TForm1::StopMusic(const std::string& name) {
+  if (TModListItem* module = Sound3D.ModList.Find(name)) module->Stop();
+}
+
+void TForm1::ShowMessage(const std::string& text) {
+  Services.Messages.Show("Morvel Racing", text);
 }
 
 void TForm1::EnterScreen(TGameScreen screen) {
@@ -104,25 +186,46 @@ void TForm1::EnterScreen(TGameScreen screen) {
       Placeholder = std::make_unique<TPlaceholderScreen>(OmegaScreen1);
       State.ScreenTicks = 0;
       break;
+    case gsRace:
+      EnterRace();
+      break;
+    case gsPause:
+      EnterPause();
+      break;
     default:
       break;
   }
 }
 
 void TForm1::ScreenFrame(TGameScreen screen) {
+  // The opponents drive the race's way only while the race screen itself runs.
+  Race.RaceScreen = screen == gsRace;
   switch (screen) {
     case gsIntro:
       Placeholder->Frame(State.ScreenTicks++);
       break;
+    case gsRace:
+      RaceFrame();
+      break;
+    case gsPause:
+      PauseFrame();
+      break;
     default:
       break;
   }
+  if (RaceRun.AfterFrame(Race, OmegaTimer1.TotalFrames(), State.CurrentScreen, State.StepTicks)) Close();
 }
 
 void TForm1::LeaveScreen(TGameScreen screen) {
   switch (screen) {
     case gsIntro:
       Placeholder.reset();
+      break;
+    case gsRace:
+      LeaveRace();
+      break;
+    case gsPause:
+      LeavePause();
       break;
     default:
       break;

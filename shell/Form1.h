@@ -1,33 +1,49 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
+#include "assets/OmegaImageList.h"
+#include "assets/OmegaMusic.h"
+#include "assets/OmegaSound3D.h"
+#include "engine/FontLibrary.h"
+#include "engine/OmegaBitmapFont.h"
+#include "engine/OmegaFont.h"
 #include "engine/OmegaScreen.h"
+#include "engine/OmegaSprite.h"
 #include "engine/OmegaTimer.h"
 #include "engine/SystemTimer.h"
-#include "platform/AudioDevice.h"
 #include "platform/Clock.h"
 #include "platform/InputEvent.h"
 #include "platform/MessageBox.h"
 #include "platform/VideoSystem.h"
 #include "race/RaceState.h"
+#include "race/TrackFile.h"
 #include "shell/GameState.h"
+#include "shell/RaceRun.h"
 
 class TPlaceholderScreen;
+class TCursor;
+class TMenuScreen;
+class TBegArrows;
+class TLight;
+class TRunningString;
 
-// What the form needs from the machine it runs on.
+// What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
   TVideoSystem& Video;
   const TClock& Clock;
   TMessageBoxes& Messages;
-  TAudioDevice* Audio = nullptr;  // none: the game stays silent
+  bool Headless = false;          // no window: SDL's dummy audio unless told otherwise
   std::optional<uint32_t> Seed;   // none: seeded from the clock
+  TRaceRunOptions RaceRun;        // --race, --autopilot, --trace
 };
 
 // The main form: owns every component of the game and the game-wide state, and runs the
-// screen machine.
+// screen machine. Each family of screens lives in a file of its own (RaceControl.cpp, ...).
 class TForm1 {
  public:
   explicit TForm1(const TFormServices& services);
@@ -38,6 +54,7 @@ class TForm1 {
   // The form's events, in the order the window system raises them.
   void FormCreate();
   void FormShow();
+  void FormDestroy();
   void FormKeyDown(int key);
   void FormKeyUp(int key);
   void FormMouseMove(int x, int y);
@@ -54,16 +71,67 @@ class TForm1 {
   void ScreenFrame(TGameScreen screen);
   void LeaveScreen(TGameScreen screen);
 
-  // Components.
+  // Sound effects (only while sound is on) and the music modules. A missing or broken file is
+  // reported once and the game goes on without it.
+  void PlaySound(const std::string& name);
+  void PlayMusic(const std::string& name);
+  void StopMusic(const std::string& name);
+
+  // The program is to end: the main loop stops after this frame.
+  void Close() { CloseRequested = true; }
+  bool Closing() const { return CloseRequested; }
+
+  // Race control (RaceControl.cpp).
+  void StartRace();
+  void DrawHud();
+
+  // Components, in the order they are made; they are freed the other way round, so the sprites
+  // go before the pictures they show and the display goes last.
   TOmegaScreen OmegaScreen1;
+  TOmegaImageList OmegaImageList1;
+  TOmegaImageList GameImageList;
+  TOmegaImageList ShareList;
+  TFontLibrary Fonts;
+  TOmegaFont OmegaFont1, OmegaFont2, OmegaFont3, OmegaFont4;
+  TOmegaBitmapFont OmegaBitmapFont1;
   TOmegaTimer OmegaTimer1;
   TOmegaTimer AnimTimer;  // configured as the game has it, never enabled
   TSystemTimer RaceTimer;
+  TOmegaMusic OmegaMusic1;
+  TOmegaSound3D Sound3D;
 
   TGameState State;
   TRaceState Race;
+  TOmegaSprite OmegaSprite1;
+  TRaceContext RaceContext;
+
+  // Sprites the screens keep hold of; the sprite engine owns them.
+  TCursor* GameCursor = nullptr;
+  TMenuScreen* GameScreenSprite = nullptr;
+  TBegArrows* StartArrows = nullptr;
+  std::array<TLight*, 3> MenuLights{};
+  TRunningString* Ticker = nullptr;
 
  private:
+  void ShowMessage(const std::string& text);
+
+  // Race control (RaceControl.cpp).
+  void EnterRace();
+  void RaceFrame();
+  void StartLights(int t);
+  void RaceKeys();
+  void LeaveRace();
+  void EnterPause();
+  void PauseFrame();
+  void LeavePause();
+  void ResumeRace();
+  void DrawFrozenRace();
+  void LoadGameImages();
+  void KillMenuRace();
+
   TFormServices Services;
+  TRaceRun RaceRun;
+  std::vector<TTrackRecord> PendingTrack;  // read by StartRace, laid out when the race is entered
+  bool CloseRequested = false;
   std::unique_ptr<TPlaceholderScreen> Placeholder;
 };

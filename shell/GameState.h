@@ -47,6 +47,7 @@ struct TGameState {
   TCatalogue Catalogue;
   bool GameImagesPending = true;  // the race pictures have not been loaded yet
   bool EditChanged = false;
+  int RacePoints = 0;  // points of the race being run
   bool DebugView = false;      // the track's debug overlay; nothing in the game sets it
   int MouseX = 0, MouseY = 0;  // back-buffer pixels
   std::mt19937 Random;

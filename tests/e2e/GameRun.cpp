@@ -15,6 +15,17 @@ std::string ShellQuote(const std::string& text) {
   return quoted + "'";
 }
 
+namespace {
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
 TGameRun::TGameRun() {
   std::string pattern = (fs::temp_directory_path() / "morvel-e2e-XXXXXX").string();
   Dir = mkdtemp(pattern.data());
@@ -27,15 +38,13 @@ TGameRun::~TGameRun() {
 }
 
 int TGameRun::Run(const std::vector<std::string>& args, const std::string& prefix) {
-  const fs::path errors = Dir / "stderr.txt";
+  const fs::path errors = Dir / "stderr.txt", output = Dir / "stdout.txt";
   std::string command =
       prefix + " " + ShellQuote(MORVEL_GAME_BINARY) + " --data-dir " + ShellQuote(Dir.string());
   for (const std::string& arg : args) command += " " + ShellQuote(arg);
-  command += " >/dev/null 2>" + ShellQuote(errors.string());
+  command += " >" + ShellQuote(output.string()) + " 2>" + ShellQuote(errors.string());
   int status = std::system(command.c_str());
-  std::ifstream in(errors);
-  std::stringstream text;
-  text << in.rdbuf();
-  ErrorText = text.str();
+  ErrorText = ReadText(errors);
+  OutputText = ReadText(output);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -19,10 +19,12 @@ class TGameRun {
 
   const std::filesystem::path& Folder() const { return Dir; }
   const std::string& Stderr() const { return ErrorText; }
+  const std::string& Stdout() const { return OutputText; }
 
  private:
   std::filesystem::path Dir;
   std::string ErrorText;
+  std::string OutputText;
 };
 
 std::string ShellQuote(const std::string& text);

@@ -7,7 +7,8 @@ TEST(CommandLine, ReadsTheAutomationOptions) {
   std::string error;
   ASSERT_TRUE(ParseCommandLine(
       {"--headless", "--render", "software", "--virtual-clock", "--seed", "42", "--frames", "900", "--script",
-       "in.txt", "--screenshot", "9:a.png", "--screenshot", "20:dir/b:c.png", "--data-dir", "/tmp/game"},
+       "in.txt", "--screenshot", "9:a.png", "--screenshot", "20:dir/b:c.png", "--data-dir", "/tmp/game", "--race", "11:4",
+       "--autopilot", "--trace", "t.csv"},
       options, error))
       << error;
   EXPECT_TRUE(options.Headless);
@@ -20,6 +21,11 @@ TEST(CommandLine, ReadsTheAutomationOptions) {
   EXPECT_EQ(options.Screenshots[0].Frame, 9);
   EXPECT_EQ(options.Screenshots[1].Path, "dir/b:c.png");
   EXPECT_EQ(options.DataDir, "/tmp/game");
+  ASSERT_TRUE(options.RaceRun.Race);
+  EXPECT_EQ(options.RaceRun.Race->Track, 11);
+  EXPECT_EQ(options.RaceRun.Race->Car, 4);
+  EXPECT_TRUE(options.RaceRun.Autopilot);
+  EXPECT_EQ(options.RaceRun.TracePath, "t.csv");
 }
 
 TEST(CommandLine, NoArgumentsIsThePlayersGame) {
@@ -35,6 +41,7 @@ TEST(CommandLine, RejectsBadArguments) {
   const std::vector<std::vector<std::string>> bad = {
       {"--render", "vulkan"}, {"--seed", "x"},         {"--frames", "-1"},     {"--frames"},
       {"--screenshot", "9"},  {"--screenshot", "x:a"}, {"--screenshot", "9:"}, {"--fast"},
+      {"--race", "3"},        {"--race", "3:x"},       {"--race", "-1:0"},     {"--trace"},
   };
   for (const auto& args : bad) {
     TCommandLine options;

@@ -11,7 +11,7 @@ struct FormFixture : testing::Test {
   TDeviceOnlyVideo Video{&Device};
   TVirtualClock Clock;
   TMessageBoxes Messages{true};
-  TForm1 Form{{Video, Clock, Messages, nullptr, 7u}};
+  TForm1 Form{{Video, Clock, Messages, true, 7u}};
 
   void RunFrame() {
     Clock.Advance(TVirtualClock::kFrequency / 90);
@@ -83,7 +83,7 @@ TEST_F(FormFixture, AKeyPressedAndReleasedBetweenFramesIsOneRelease) {
 
 TEST_F(FormFixture, ASeedMakesTheRandomGeneratorRepeatable) {
   Form.FormCreate();
-  TForm1 other({Video, Clock, Messages, nullptr, 7u});
+  TForm1 other({Video, Clock, Messages, true, 7u});
   other.FormCreate();
   EXPECT_EQ(Form.State.Random(), other.State.Random());
 }

@@ -1,0 +1,229 @@
+// Race control: from the race button to the results, with the pause and the start lights.
+#include <string>
+
+#include "race/EnemyCar.h"
+#include "race/Indicators.h"
+#include "race/IndicatorsMenu.h"
+#include "race/Player.h"
+#include "race/RaceSetup.h"
+#include "race/TrackDebugOverlay.h"
+#include "race/WorldScroll.h"
+#include "shell/Form1.h"
+#include "shell/KeyCodes.h"
+#include "shell/MenuSprites.h"
+
+namespace {
+
+// Frames of the start sequence: the lights go green at kGreenLight and are gone at kLightsGone.
+constexpr int kGreenLight = 250;
+constexpr int kLightsGone = 300;
+// Frames between the player's finish and the results.
+constexpr int kFinishFrames = 150;
+
+}  // namespace
+
+void TForm1::StartRace() {
+  const TTrack& track = State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)];
+  // The track is read before anything changes, so a bad file leaves the menus as they were.
+  TTrackFileResult file = ReadRaceTrack(track);
+  if (!file.Ok()) {
+    ShowMessage(file.Error);
+    return;
+  }
+  PendingTrack = std::move(file.Records);
+  if (State.MusicOn) {
+    StopMusic("menumusic");
+    PlayMusic("gamemusic");
+  }
+  KillMenuRace();
+  LeaveScreen(gsChooseCar);
+  if (State.GameImagesPending) LoadGameImages();
+  EnterScreen(gsRace);
+}
+
+void TForm1::KillMenuRace() {
+  for (int i = 0; i < OmegaSprite1.Count(); ++i)
+    if (OmegaSprite1.Items(i)->Name() == "enemy") OmegaSprite1.Items(i)->Kill();
+  for (TLight*& light : MenuLights) {
+    if (light) light->Kill();
+    light = nullptr;
+  }
+  OmegaSprite1.RemoveDead();
+}
+
+void TForm1::LoadGameImages() {
+  OmegaScreen1.Clear(0, 0, 0, 0);
+  OmegaScreen1.BeginScene();
+  if (TImageListItem* back = OmegaImageList1.Find("splash_back")) back->Draw(0, 0, 0);
+  OmegaFont1.SetFont("Arial Black", 55);
+  OmegaFont1.TextOut(326, 312, "LOADING...");
+  OmegaScreen1.EndScene();
+  GameImageList.LoadFromFile("Data\\data2.oil");
+  GameImageList.SetOmegaScreen(&OmegaScreen1);
+  GameImageList.BuildTextures();
+  State.GameImagesPending = false;
+}
+
+void TForm1::EnterRace() {
+  State.KeyReleased.fill(false);
+  OmegaFont1.SetFont("Arial Black", 11);
+  State.CurrentScreen = gsRace;
+  Race.FinishCounter = 1;
+  for (size_t row = 1; row < Race.Results.size(); ++row) Race.Results[row] = {};
+  const TCatalogue& catalogue = State.Catalogue;
+  PrepareRace(RaceContext, catalogue.Tracks[size_t(catalogue.SelectedTrack)], catalogue.SelectedCar,
+              catalogue.CarsAvailable, PendingTrack);
+  PendingTrack.clear();
+  State.RacePoints = 0;
+  State.ScreenTicks = 0;
+  StartArrows = &OmegaSprite1.Create<TBegArrows>(RaceContext, 0, 321, 396);
+  GameCursor->Visible = false;
+  RaceRun.RaceEntered(RaceContext);
+}
+
+void TForm1::RaceFrame() {
+  OmegaScreen1.Clear(0, 0, 0, 0);
+  OmegaSprite1.RemoveDead();
+  OmegaScreen1.BeginScene();
+  GameImageList.BeginDraw();
+  // Each frame shows the state the previous frame reached.
+  OmegaSprite1.Draw();
+  RaceRun.BeforeMove();
+  OmegaSprite1.Move(0);
+  StartLights(State.ScreenTicks);
+  DrawHud();
+  ScrollWayPoints(Race);
+  if (Race.DebugView) DrawTrackDebugOverlay(RaceContext);
+  if (Race.RaceFinished && !RaceRun.RaceOnly()) {
+    if (State.StepTicks == kFinishFrames) {
+      RaceTimer.SetEnabled(false);
+      LeaveScreen(gsRace);
+      EnterScreen(gsRaceOver);
+    } else {
+      ++State.StepTicks;
+    }
+  } else if (Race.RaceFinished) {
+    ++State.StepTicks;  // a race without menus goes on until every car is in
+  }
+  if (Race.OpponentCount + 2 == Race.FinishCounter) RaceTimer.SetEnabled(false);
+  GameImageList.EndDraw();
+  OmegaScreen1.EndScene();
+  if (State.CurrentScreen == gsRace) RaceKeys();
+}
+
+void TForm1::StartLights(int t) {
+  auto draw = [this](const char* name, int x, int y, int alpha) {
+    if (TImageListItem* picture = GameImageList.Find(name))
+      picture->DrawRGBA(x, y, 0, 0, 0, 1, 1, 255, 255, 255, alpha, false, 0, 0);
+  };
+  if (t > 0 && t < kGreenLight) draw("svetophor", 300, 50, 255);
+  if (t == 50 || t == 150) PlaySound("svet1");
+  if (t == kGreenLight) PlaySound("svet2");
+  if (t > 50 && t < kGreenLight) draw("redlight", 265, 18, 255);
+  if (t > 150 && t < kGreenLight) draw("yellowlight", 335, 18, 255);
+  if (t >= kGreenLight && t < kLightsGone) {
+    const int alpha = 1505 - 5 * t;
+    draw("svetophor", 300, 50, alpha);
+    draw("redlight", 265, 18, alpha);
+    draw("yellowlight", 335, 18, alpha);
+    draw("greenlight", 404, 18, alpha);
+    if (StartArrows) StartArrows->SetAlpha(StartArrows->Alpha() - 5);
+  }
+  if (t < kGreenLight)
+    for (int i = 0; i < Race.OpponentCount; ++i) Race.Opponents[size_t(i)]->Speed = 0;
+  if (t == kGreenLight) {
+    Race.Player->HasControl = true;
+    RaceTimer.SetEnabled(true);
+    for (int i = 0; i < Race.OpponentCount; ++i) Race.Opponents[size_t(i)]->Racing = true;
+  }
+  if (t == kLightsGone && StartArrows) {
+    StartArrows->Kill();
+    StartArrows = nullptr;
+    OmegaSprite1.RemoveDead();
+  }
+  if (t >= 0 && t <= kLightsGone) ++State.ScreenTicks;
+}
+
+void TForm1::DrawHud() {
+  const TPlayer& player = *Race.Player;
+  OmegaFont1.TextOut(643, 30, "Lap:            ");
+  OmegaFont1.TextOut(750, 30, std::to_string(std::max(player.Lap, 1)) + "/" + std::to_string(Race.RaceLaps));
+  OmegaFont1.TextOut(643, 50, "Position:   ");
+  OmegaFont1.TextOut(750, 50,
+                     std::to_string(player.Position) + "/" + std::to_string(Race.OpponentCount + 1));
+  OmegaFont1.TextOut(643, 70, "Time:      " + RaceTimeText(player.RaceTime));
+  OmegaFont1.TextOut(643, 90,
+                     player.Lap <= 1 ? std::string("Best Lap: -:--:--") : "Best Lap: " + RaceTimeText(player.BestLap));
+}
+
+// Keys are read after the frame is shown; a key that changes the screen ends the frame.
+void TForm1::RaceKeys() {
+  std::array<bool, 256>& released = State.KeyReleased;
+  if (released[VK_ESCAPE]) {
+    released[VK_ESCAPE] = false;
+    EnterScreen(gsExitRace);
+  } else if (released[VK_F1] || released[VK_P]) {
+    released[VK_F1] = released[VK_P] = false;
+    EnterScreen(gsPause);
+  } else if (released[VK_RETURN]) {
+    released[VK_RETURN] = false;  // Enter means nothing in a race
+  }
+}
+
+void TForm1::LeaveRace() {
+  for (int i = 0; i < OmegaSprite1.Count(); ++i)
+    if (OmegaSprite1.Items(i)->Name() != "cursor") OmegaSprite1.Items(i)->Kill();
+  OmegaSprite1.RemoveDead();
+  StartArrows = nullptr;
+  Race.Player = nullptr;
+  Race.OpponentCount = 0;
+  Race.Opponents.fill(nullptr);
+  RaceRun.RaceLeft();
+}
+
+void TForm1::EnterPause() {
+  State.KeyReleased.fill(false);
+  State.CurrentScreen = gsPause;
+  RaceTimer.SetEnabled(false);
+  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "pause", "scr_pause", 2000,
+                                                          248.0f, 130.0f);
+  GameCursor->Visible = true;
+}
+
+void TForm1::PauseFrame() {
+  std::array<bool, 256>& released = State.KeyReleased;
+  if (released[VK_ESCAPE] || released[VK_F1] || released[VK_P]) {
+    released[VK_ESCAPE] = released[VK_F1] = released[VK_P] = false;
+    ResumeRace();
+    LeaveScreen(gsPause);
+    State.CurrentScreen = gsRace;
+    return;
+  }
+  DrawFrozenRace();
+}
+
+// Back to the race without entering it again: the race clock runs on only while the player
+// drives (not before the start signal, not after the finish).
+void TForm1::ResumeRace() {
+  if (Race.Player->HasControl) RaceTimer.SetEnabled(true);
+}
+
+// The race as it stood, under a dialog: no move pass.
+void TForm1::DrawFrozenRace() {
+  OmegaScreen1.Clear(0, 0, 0, 0);
+  OmegaScreen1.BeginScene();
+  GameImageList.BeginDraw();
+  OmegaSprite1.Draw();
+  GameCursor->DoMove(0);
+  GameCursor->DoDraw();
+  DrawHud();
+  GameImageList.EndDraw();
+  OmegaScreen1.EndScene();
+}
+
+void TForm1::LeavePause() {
+  GameScreenSprite->Kill();
+  GameScreenSprite = nullptr;
+  OmegaSprite1.RemoveDead();
+  GameCursor->Visible = false;
+}
