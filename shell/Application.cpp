@@ -90,16 +90,19 @@ class TMainLoop {
     }
   }
 
+  // The mouse position is the system's, whoever takes the event; the GUI sees every event
+  // before the form and keeps the mouse presses and text it handles.
   void Dispatch(const TInputEvent& event) {
+    const bool mouse = event.Kind == TInputKind::MouseMove || event.Kind == TInputKind::MouseDown ||
+                       event.Kind == TInputKind::MouseUp;
+    if (mouse) Form.FormMouseMove(event.X, event.Y);
+    if (Form.OmegaGUI1.HandleEvent(event)) return;
     switch (event.Kind) {
       case TInputKind::KeyDown:
         Form.FormKeyDown(event.Key);
         break;
       case TInputKind::KeyUp:
         Form.FormKeyUp(event.Key);
-        break;
-      case TInputKind::MouseMove:
-        Form.FormMouseMove(event.X, event.Y);
         break;
       case TInputKind::MouseDown:
         Form.FormMouseDown(event.Button, event.X, event.Y);

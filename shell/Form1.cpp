@@ -20,6 +20,7 @@ TForm1::TForm1(const TFormServices& services)
       OmegaFont3(OmegaScreen1, Fonts),
       OmegaFont4(OmegaScreen1, Fonts),
       OmegaBitmapFont1(OmegaScreen1, Fonts),
+      OmegaGUI1(services.Clock, &OmegaBitmapFont1),
       OmegaTimer1(services.Clock),
       AnimTimer(services.Clock),
       RaceTimer(services.Clock, 10),
@@ -64,6 +65,7 @@ void TForm1::FormCreate() {
   const std::string gameFolder = std::filesystem::current_path().string();
   for (TOmegaImageList* list : {&OmegaImageList1, &GameImageList, &ShareList}) list->GameFolder = gameFolder;
   OmegaImageList1.LoadFromFile("Data\\data1.oil");
+  OmegaGUI1.Activate();
 
   OmegaScreen1.Width = 800;
   OmegaScreen1.Height = 600;
@@ -134,9 +136,7 @@ void TForm1::FormMouseMove(int x, int y) {
   State.MouseY = y;
 }
 
-void TForm1::FormMouseDown(TMouseButton, int x, int y) {
-  FormMouseMove(x, y);
-}
+void TForm1::FormMouseDown(TMouseButton, int, int) {}
 
 bool TForm1::FormCloseQuery() {
   return State.CurrentScreen == gsShare;
@@ -192,6 +192,9 @@ void TForm1::EnterScreen(TGameScreen screen) {
     case gsPause:
       EnterPause();
       break;
+    case gsExitRace:
+      EnterExitRace();
+      break;
     default:
       break;
   }
@@ -210,6 +213,9 @@ void TForm1::ScreenFrame(TGameScreen screen) {
     case gsPause:
       PauseFrame();
       break;
+    case gsExitRace:
+      ExitRaceFrame();
+      break;
     default:
       break;
   }
@@ -226,6 +232,9 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       break;
     case gsPause:
       LeavePause();
+      break;
+    case gsExitRace:
+      LeaveExitRace();
       break;
     default:
       break;

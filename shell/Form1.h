@@ -12,6 +12,7 @@
 #include "engine/FontLibrary.h"
 #include "engine/OmegaBitmapFont.h"
 #include "engine/OmegaFont.h"
+#include "engine/OmegaGUI.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaSprite.h"
 #include "engine/OmegaTimer.h"
@@ -20,6 +21,7 @@
 #include "platform/InputEvent.h"
 #include "platform/MessageBox.h"
 #include "platform/VideoSystem.h"
+#include "race/IndicatorsTicker.h"
 #include "race/RaceState.h"
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
@@ -30,7 +32,8 @@ class TCursor;
 class TMenuScreen;
 class TBegArrows;
 class TLight;
-class TRunningString;
+class TOmegaButton;
+class TOmegaEdit;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -81,6 +84,20 @@ class TForm1 {
   void Close() { CloseRequested = true; }
   bool Closing() const { return CloseRequested; }
 
+  // Pages of buttons (Pages.cpp): a new page for the screen, a button of a picture at (x, y)
+  // whose click calls onClick, and freeing the page with the screen.
+  void BuildPage();
+  TOmegaButton& AddPageButton(TOmegaImageList& images, const std::string& picture, int x, int y,
+                              std::function<void()> onClick);
+  void FreePage();
+
+  // Behind the menus (MenuBackground.cpp): the demonstration race, the lights and the ticker;
+  // the lights drawn once more on top, and the ticker's visible text.
+  void CreateMenuBackground();
+  void DrawMenuLights();
+  void DrawTicker();
+  TTickerFacts TickerFacts() const;
+
   // Race control (RaceControl.cpp).
   void StartRace();
   void DrawHud();
@@ -94,6 +111,7 @@ class TForm1 {
   TFontLibrary Fonts;
   TOmegaFont OmegaFont1, OmegaFont2, OmegaFont3, OmegaFont4;
   TOmegaBitmapFont OmegaBitmapFont1;
+  TOmegaGUI OmegaGUI1;
   TOmegaTimer OmegaTimer1;
   TOmegaTimer AnimTimer;  // configured as the game has it, never enabled
   TSystemTimer RaceTimer;
@@ -104,6 +122,12 @@ class TForm1 {
   TRaceState Race;
   TOmegaSprite OmegaSprite1;
   TRaceContext RaceContext;
+
+  // The current screen's page of buttons (OmegaGUI1 owns it), its buttons in the order they were
+  // made, and its edit box where the screen has one.
+  TOmegaGUIList* MenuPage = nullptr;
+  std::vector<TOmegaButton*> PageButtons;
+  TOmegaEdit* PageEdit = nullptr;
 
   // Sprites the screens keep hold of; the sprite engine owns them.
   TCursor* GameCursor = nullptr;
@@ -126,6 +150,11 @@ class TForm1 {
   void LeavePause();
   void ResumeRace();
   void DrawFrozenRace();
+  void EnterExitRace();
+  void ExitRaceFrame();
+  void LeaveExitRace();
+  void ExitRaceResume();
+  void ExitRaceLeave();
   void LoadGameImages();
   void KillMenuRace();
 

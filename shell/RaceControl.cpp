@@ -1,6 +1,7 @@
 // Race control: from the race button to the results, with the pause and the start lights.
 #include <string>
 
+#include "engine/OmegaButton.h"
 #include "race/EnemyCar.h"
 #include "race/Indicators.h"
 #include "race/IndicatorsMenu.h"
@@ -214,6 +215,7 @@ void TForm1::DrawFrozenRace() {
   OmegaScreen1.BeginScene();
   GameImageList.BeginDraw();
   OmegaSprite1.Draw();
+  OmegaGUI1.Draw();
   GameCursor->DoMove(0);
   GameCursor->DoDraw();
   DrawHud();
@@ -226,4 +228,69 @@ void TForm1::LeavePause() {
   GameScreenSprite = nullptr;
   OmegaSprite1.RemoveDead();
   GameCursor->Visible = false;
+}
+
+void TForm1::EnterExitRace() {
+  State.KeyReleased.fill(false);
+  State.CurrentScreen = gsExitRace;
+  RaceTimer.SetEnabled(false);
+  BuildPage();
+  AddPageButton(GameImageList, "b_no1", -380, 434, [this] { ExitRaceResume(); });
+  AddPageButton(GameImageList, "b_yes1", -245, 434, [this] { ExitRaceLeave(); });
+  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "menuexitgame", "scr_exitgame",
+                                                          2000, 97.0f, -693.0f);
+  State.StepTicks = 0;
+  GameCursor->Visible = true;
+}
+
+void TForm1::ExitRaceFrame() {
+  std::array<bool, 256>& released = State.KeyReleased;
+  if (released[VK_ESCAPE]) {
+    PlaySound("check2");
+    released[VK_ESCAPE] = false;
+    ResumeRace();
+    LeaveScreen(gsExitRace);
+    State.CurrentScreen = gsRace;
+    GameCursor->Visible = false;
+    return;
+  }
+  if (released[VK_RETURN]) {
+    released[VK_RETURN] = false;
+    ExitRaceLeave();
+    return;
+  }
+  // The dialog slides in from the left in 20 frames.
+  if (State.StepTicks >= 0 && State.StepTicks < 20) {
+    for (TOmegaButton* button : PageButtons) button->Left += 40;
+    GameScreenSprite->SetX(GameScreenSprite->X() + 40);
+    ++State.StepTicks;
+  }
+  DrawFrozenRace();
+}
+
+void TForm1::ExitRaceResume() {
+  LeaveScreen(gsExitRace);
+  PlaySound("check");
+  State.CurrentScreen = gsRace;
+  ResumeRace();
+  GameCursor->Visible = false;
+}
+
+// No score for a race that is left.
+void TForm1::ExitRaceLeave() {
+  if (State.MusicOn) {
+    StopMusic("gamemusic");
+    PlayMusic("menumusic");
+  }
+  LeaveScreen(gsExitRace);
+  LeaveScreen(gsRace);
+  EnterScreen(gsMainMenu);
+  CreateMenuBackground();
+}
+
+void TForm1::LeaveExitRace() {
+  GameScreenSprite->Kill();
+  GameScreenSprite = nullptr;
+  OmegaSprite1.RemoveDead();
+  FreePage();
 }

@@ -1,0 +1,29 @@
+// What runs behind every menu: the demonstration race, the three lights and the greeting ticker.
+#include "race/IndicatorsMenu.h"
+#include "race/IndicatorsTicker.h"
+#include "race/RaceSetup.h"
+#include "shell/Form1.h"
+
+TTickerFacts TForm1::TickerFacts() const {
+  const TCatalogue& catalogue = State.Catalogue;
+  return {State.PlayerName,         State.TotalScore,           catalogue.TargetScore,
+          catalogue.CarsAvailable,  catalogue.TracksAvailable,  catalogue.UnlockStage};
+}
+
+void TForm1::CreateMenuBackground() {
+  MenuLights[0] = &OmegaSprite1.Create<TLight>(RaceContext, 0, 4, 728);
+  MenuLights[1] = &OmegaSprite1.Create<TLight>(RaceContext, 1, 565, -8);
+  MenuLights[2] = &OmegaSprite1.Create<TLight>(RaceContext, 1, 565, 748);
+  const std::string error = PrepareDemoRace(RaceContext, State.Catalogue.CarsAvailable);
+  if (!error.empty()) ShowMessage(error);
+  Ticker = &OmegaSprite1.Create<TRunningString>(TickerFacts(), OmegaFont2);
+}
+
+void TForm1::DrawMenuLights() {
+  for (TLight* light : MenuLights)
+    if (light) light->DoDraw();
+}
+
+void TForm1::DrawTicker() {
+  if (Ticker) OmegaFont2.TextOut(30, 16, Ticker->VisibleText());
+}
