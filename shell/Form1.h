@@ -97,6 +97,7 @@ class TForm1 {
   void DrawMenuLights();
   void DrawTicker();
   TTickerFacts TickerFacts() const;
+  void RebuildTicker();
 
   // Race control (RaceControl.cpp).
   void StartRace();

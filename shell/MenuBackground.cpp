@@ -19,6 +19,18 @@ void TForm1::CreateMenuBackground() {
   Ticker = &OmegaSprite1.Create<TRunningString>(TickerFacts(), OmegaFont2);
 }
 
+// The greeting after the name entry; a ticker made anew writes its own (slightly different)
+// text.
+void TForm1::RebuildTicker() {
+  if (!Ticker) return;
+  const TCatalogue& catalogue = State.Catalogue;
+  Ticker->SetText(std::string(100, ' ') + "Hello, " + State.PlayerName + "!         Your score is  " +
+                  std::to_string(State.TotalScore) + "           Target score is:  " +
+                  std::to_string(catalogue.TargetScore) + "            Cars avaible: " +
+                  std::to_string(catalogue.CarsAvailable) + "           Tracks avaible: " +
+                  std::to_string(catalogue.TracksAvailable) + std::string(92, ' '));
+}
+
 void TForm1::DrawMenuLights() {
   for (TLight* light : MenuLights)
     if (light) light->DoDraw();
