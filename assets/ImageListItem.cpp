@@ -48,6 +48,7 @@ TImageListItem::~TImageListItem() {
 
 void TImageListItem::SetPicture(const TPixmap& picture) {
   Picture = picture;
+  TexelsReady = false;
   if (!HasPicture()) return;
   PictureWidth = Picture.Width, PictureHeight = Picture.Height;
   TileWidth = Picture.Width, TileHeight = Picture.Height;
@@ -58,10 +59,10 @@ void TImageListItem::SetPicture(const TPixmap& picture) {
 }
 
 uint32_t TImageListItem::Pixel(int x, int y) const {
-  if (x < 0 || y < 0 || x >= std::min(PictureWidth, Texels.Width) ||
-      y >= std::min(PictureHeight, Texels.Height))
+  if (!TexelsReady || x < 0 || y < 0 || x >= std::min(PictureWidth, Picture.Width) ||
+      y >= std::min(PictureHeight, Picture.Height))
     return 0;
-  return Texels.At(x, y);
+  return Picture.At(x, y);
 }
 
 void TImageListItem::LoadExternalPicture(const std::string& gameFolder) {
@@ -84,38 +85,36 @@ void TImageListItem::LoadExternalPicture(const std::string& gameFolder) {
 
 void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer,
                                   const std::string& gameFolder, TMessageBoxes& messages) {
-  if (!HasTexture()) LoadExternalPicture(gameFolder);
-  if (!HasPicture() && !HasTexture()) return;
+  // A picture of its own file takes the place of the stored one.
+  if (!TexelsReady) LoadExternalPicture(gameFolder);
+  if (!HasPicture()) return;
   Screen = &screen;
   Renderer = &renderer;
   EverOnDisplay = true;
-  if (HasPicture()) {
-    if (TileHeight < 1) TileHeight = Picture.Height;
-    if (TileWidth < 1) TileWidth = Picture.Width;
+  if (TileHeight < 1) TileHeight = Picture.Height;
+  if (TileWidth < 1) TileWidth = Picture.Width;
+  if (!TexelsReady) {
+    // The picture becomes the texture's texels once: the key colour turns transparent black.
+    const uint32_t key = ColorKeyARGB(TransparentColor);
+    if (Transparent) std::ranges::replace(Picture.Pixels, key, 0u);
+    TexelsReady = true;
   }
-  if (!HasTexture()) {
-    // The picture lies in the top-left corner; the rest of the texture is transparent black.
-    Texels = {TextureSide(Picture.Width), TextureSide(Picture.Height), {}};
-    Texels.Pixels.assign(size_t(Texels.Width) * size_t(Texels.Height), 0);
-    uint32_t key = ColorKeyARGB(TransparentColor);
-    for (int y = 0; y < Picture.Height; ++y)
-      for (int x = 0; x < Picture.Width; ++x) {
-        uint32_t texel = Picture.At(x, y);
-        Texels.Pixels[size_t(y) * size_t(Texels.Width) + size_t(x)] = Transparent && texel == key ? 0 : texel;
-      }
-  }
+  TextureWidth = TextureSide(Picture.Width), TextureHeight = TextureSide(Picture.Height);
   if (TextureHandle == kNoTexture) UploadTexture(screen, messages);
-  TextureWidth = Texels.Width, TextureHeight = Texels.Height;
-  if (HasPicture()) PictureWidth = Picture.Width, PictureHeight = Picture.Height;
-  PictureWidth = std::max(PictureWidth, 1), PictureHeight = std::max(PictureHeight, 1);
+  PictureWidth = std::max(Picture.Width, 1), PictureHeight = std::max(Picture.Height, 1);
   Rows = PictureHeight / TileHeight;
   Columns = PictureWidth / TileWidth;
-  // A picture from its own file lives on only as the texture and is read again when needed.
-  if (!Filepath.empty()) Picture = {};
 }
 
+// Only the upload sees the texture's full power-of-two size: the picture sits in its top-left
+// corner, the rest is transparent black. Keeping just the picture in memory halves what a
+// full-screen picture costs.
 void TImageListItem::UploadTexture(TOmegaScreen& screen, TMessageBoxes& messages) {
-  TextureHandle = screen.Device().CreateTexture(Texels.Width, Texels.Height, Texels.Pixels.data());
+  std::vector<uint32_t> texels(size_t(TextureWidth) * size_t(TextureHeight), 0);
+  for (int y = 0; y < Picture.Height; ++y)
+    std::copy_n(Picture.Pixels.begin() + ptrdiff_t(y) * Picture.Width, Picture.Width,
+                texels.begin() + ptrdiff_t(y) * TextureWidth);
+  TextureHandle = screen.Device().CreateTexture(TextureWidth, TextureHeight, texels.data());
   if (TextureHandle != kNoTexture) return;
   messages.Show("Error", ImageListMessage::TextureError + Name);
   throw TFatalError(ImageListMessage::TextureError + Name);
@@ -127,5 +126,9 @@ void TImageListItem::ReleaseTexture(bool freeTexture) {
   TextureHandle = kNoTexture;
   Screen = nullptr;
   Renderer = nullptr;
-  if (freeTexture) Texels = {};
+  // A picture from its own file is read again by the next build.
+  if (freeTexture && !Filepath.empty()) {
+    Picture = {};
+    TexelsReady = false;
+  }
 }

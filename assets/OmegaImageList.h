@@ -40,7 +40,7 @@ class TImageListItem {
 
   // Stored in packages, in this order.
   std::string Name;
-  TPixmap Picture;  // empty (0 x 0) when the item holds no picture
+  TPixmap Picture;  // empty (0 x 0) when the item holds no picture; once built, the texels
   int TileHeight = 1;
   int TileWidth = 1;
   uint32_t TransparentColor = 0;  // 0x00BBGGRR, or a system colour 0xFF0000nn
@@ -55,7 +55,7 @@ class TImageListItem {
   bool HasPicture() const { return Picture.Width > 0 && Picture.Height > 0; }
   int PatternCount() const { return Rows * Columns; }
   TTextureHandle Texture() const { return TextureHandle; }
-  bool HasTexture() const { return !Texels.Pixels.empty(); }
+  bool HasTexture() const { return TexelsReady; }
   // Whether the item was ever bound to a display by BuildTextures (a sprite draws only then).
   bool OnDisplay() const { return EverOnDisplay; }
   TOmegaScreen* Display() const { return Screen; }
@@ -103,7 +103,8 @@ class TImageListItem {
 
   TOmegaScreen* Screen = nullptr;
   TOmegaRenderer* Renderer = nullptr;
-  TPixmap Texels;  // the texture's pixels kept in memory, so it survives a device reset
+  bool TexelsReady = false;  // Picture holds the texture's texels (key colour applied), so the
+                             // texture survives a device reset
   TTextureHandle TextureHandle = kNoTexture;
   bool EverOnDisplay = false;
 };

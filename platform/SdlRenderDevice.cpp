@@ -168,7 +168,11 @@ std::vector<uint32_t> TSdlRenderDevice::ReadPixels() {
 
 void TSdlRenderDevice::Present() {
   if (Offscreen) {
-    SDL_RenderFlush(Renderer);  // no one sees the window: the frame ends in the back buffer
+    // No one sees the window: the frame ends in the back buffer.
+    SDL_RenderFlush(Renderer);
+    using TGlFinish = void (*)();
+    static auto glFinish = reinterpret_cast<TGlFinish>(SDL_GL_GetProcAddress("glFinish"));
+    if (glFinish) glFinish();
     return;
   }
   SDL_SetRenderTarget(Renderer, nullptr);

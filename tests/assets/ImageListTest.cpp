@@ -221,7 +221,7 @@ TEST_F(ImageListFixture, ARelativeFilepathIsFoundInTheGameFolderWhateverTheCurre
   EXPECT_EQ(item.Filepath, "pics\\share.png");
   EXPECT_EQ(item.PictureWidth, 5);
   EXPECT_EQ(item.PictureHeight, 7);
-  EXPECT_FALSE(item.HasPicture()) << "the file's picture lives on only as the texture";
+  EXPECT_TRUE(item.HasTexture());
   EXPECT_EQ(item.Pixel(4, 6), outside.At(4, 6));
   EXPECT_EQ(List.Find("missing")->PictureWidth, 2) << "a missing file keeps the stored picture";
   EXPECT_EQ(List.Find("drive")->PictureWidth, 2) << "a path with a drive is used as it stands";
