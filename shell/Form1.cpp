@@ -195,6 +195,12 @@ void TForm1::EnterScreen(TGameScreen screen) {
     case gsExitRace:
       EnterExitRace();
       break;
+    case gsChooseTrack:
+      EnterChooseTrack();
+      break;
+    case gsChooseCar:
+      EnterChooseCar();
+      break;
     default:
       break;
   }
@@ -216,6 +222,10 @@ void TForm1::ScreenFrame(TGameScreen screen) {
     case gsExitRace:
       ExitRaceFrame();
       break;
+    case gsChooseTrack:
+    case gsChooseCar:
+      SelectionFrame();
+      break;
     default:
       break;
   }
@@ -235,6 +245,10 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       break;
     case gsExitRace:
       LeaveExitRace();
+      break;
+    case gsChooseTrack:
+    case gsChooseCar:
+      LeaveSelection();
       break;
     default:
       break;

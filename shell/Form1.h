@@ -136,6 +136,13 @@ class TForm1 {
   TBegArrows* StartArrows = nullptr;
   std::array<TLight*, 3> MenuLights{};
   TRunningString* Ticker = nullptr;
+  // Picture sprites of the current menu screen.
+  TMenuScreen* ScreenSprite = nullptr;
+  TMenuScreen* ScreenSprite2 = nullptr;
+  // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
+  // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
+  TMenuScreen* PreviewSprite = nullptr;
+  std::array<TMenuScreen*, 4> StatBars{};
 
  private:
   void ShowMessage(const std::string& text);
@@ -158,6 +165,23 @@ class TForm1 {
   void ExitRaceLeave();
   void LoadGameImages();
   void KillMenuRace();
+
+  // Track and car selection (SelectionScreens.cpp).
+  void EnterChooseTrack();
+  void EnterChooseCar();
+  void StartSelection();
+  void BuildSelectionPage();
+  void ShowTrack();
+  void ShowCar();
+  void StepSelection(bool forward);
+  bool SelectionAvailable() const;
+  void RaceSelection();
+  void ReturnFromSelection();
+  bool SelectionKeys();
+  void SlideSelectionPage();
+  void SelectionFrame();
+  void DrawTrackInfo();
+  void LeaveSelection();
 
   TFormServices Services;
   TRaceRun RaceRun;
