@@ -56,9 +56,11 @@ TSdlVideo::TSdlVideo(const TVideoOptions& options) : Options(options) {
   }
   VideoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   if (!VideoReady) std::fprintf(stderr, "Morvel Racing: no video: %s\n", SDL_GetError());
+  if (VideoReady && !options.Headless) Controllers = std::make_unique<TGameControllers>();
 }
 
 TSdlVideo::~TSdlVideo() {
+  Controllers.reset();
   Device.reset();
   if (Window) SDL_DestroyWindow(Window);
   if (VideoReady) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -68,7 +70,8 @@ TOpenedDevice TSdlVideo::OpenDevice(int width, int height, bool fullScreen) {
   if (!VideoReady) return {nullptr, TVideoFailure::NoVideo};
   Device.reset();
   if (Window) SDL_DestroyWindow(Window);
-  Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  // The picture keeps its shape in any window size (letterboxed), so the player may resize.
+  Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE;
   if (Options.Headless && Options.Render == TRenderKind::Gl) flags |= SDL_WINDOW_OPENGL;
   Window = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
   if (!Window) {
@@ -157,6 +160,7 @@ void TSdlVideo::Translate(const SDL_Event& event, std::vector<TInputEvent>& even
       if (Device) Device->MarkLost();
       return;
     default:
+      if (Controllers) Controllers->Translate(event, events);
       return;
   }
   events.push_back(std::move(out));

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/GameControllers.h"
 #include "platform/InputEvent.h"
 #include "platform/VideoSystem.h"
 
@@ -40,4 +41,5 @@ class TSdlVideo final : public TVideoSystem {
   bool VideoReady = false;
   SDL_Window* Window = nullptr;
   std::unique_ptr<TSdlRenderDevice> Device;
+  std::unique_ptr<TGameControllers> Controllers;  // only with a window
 };

@@ -21,7 +21,8 @@ const char* const kUsage =
     "  --autopilot                 the computer drives the player's car, through its keys\n"
     "  --trace FILE                write one line per race frame to FILE (CSV)\n"
     "  --data-dir DIR              the game folder (default: the program's folder)\n"
-    "  --help                      this text\n";
+    "  --help                      this text\n"
+    "  --version                   the game's version\n";
 
 namespace {
 
@@ -47,6 +48,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCommandLine& option
     std::string text;
     if (arg == "--help" || arg == "-h") {
       options.Help = true;
+    } else if (arg == "--version") {
+      options.Version = true;
     } else if (arg == "--headless") {
       options.Headless = true;
     } else if (arg == "--virtual-clock") {

@@ -18,6 +18,7 @@ struct TScreenshotRequest {
 // rest serves tests, benchmarks and checks.
 struct TCommandLine {
   bool Help = false;
+  bool Version = false;
   bool Headless = false;
   THeadlessRender Render = THeadlessRender::Gl;
   bool VirtualClock = false;

@@ -16,5 +16,9 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  if (options.Version) {
+    std::printf("morvel-racing %s\n", MORVEL_VERSION);
+    return 0;
+  }
   return RunGame(options);
 }

@@ -28,6 +28,14 @@ TEST(CommandLine, ReadsTheAutomationOptions) {
   EXPECT_EQ(options.RaceRun.TracePath, "t.csv");
 }
 
+TEST(CommandLine, HelpAndVersionAreAnswered) {
+  TCommandLine options;
+  std::string error;
+  ASSERT_TRUE(ParseCommandLine({"--help", "--version"}, options, error)) << error;
+  EXPECT_TRUE(options.Help);
+  EXPECT_TRUE(options.Version);
+}
+
 TEST(CommandLine, NoArgumentsIsThePlayersGame) {
   TCommandLine options;
   std::string error;

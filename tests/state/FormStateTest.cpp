@@ -18,7 +18,7 @@ struct FormInFolder : testing::Test {
   TDeviceOnlyVideo Video{&Device};
   TVirtualClock Clock;
   TMessageBoxes Messages{true};
-  TForm1 Form{{Video, Clock, Messages, true, 7u}};
+  TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
 
   FormInFolder() { std::filesystem::current_path(Folder.Folder()); }
   ~FormInFolder() override { std::filesystem::current_path(Previous); }
