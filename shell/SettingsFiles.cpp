@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "shell/SettingsLines.h"
-#include "shell/TextEncoding.h"
+#include "web/TextEncoding.h"
 
 namespace fs = std::filesystem;
 

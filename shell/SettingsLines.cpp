@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "shell/TextEncoding.h"
+#include "web/TextEncoding.h"
 
 std::string FlagLine(bool value) {
   return EncodeText(value ? "true" : "false");

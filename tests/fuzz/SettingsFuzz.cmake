@@ -10,7 +10,7 @@ set_tests_properties(settings_fuzz_replay PROPERTIES TIMEOUT 120)
 if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   # The readers' own sources are compiled in, so that libFuzzer sees their coverage.
   set(settings_reader ${PROJECT_SOURCE_DIR}/shell/SettingsFiles.cpp ${PROJECT_SOURCE_DIR}/shell/SettingsLines.cpp
-                      ${PROJECT_SOURCE_DIR}/shell/TextEncoding.cpp ${PROJECT_SOURCE_DIR}/race/GameProcedures.cpp)
+                      ${PROJECT_SOURCE_DIR}/web/TextEncoding.cpp ${PROJECT_SOURCE_DIR}/race/GameProcedures.cpp)
   foreach(reader config configdat)
     if(reader STREQUAL "config")
       set(target_source ${CMAKE_CURRENT_LIST_DIR}/ConfigFuzzTarget.cpp)

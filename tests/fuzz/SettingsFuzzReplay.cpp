@@ -9,7 +9,7 @@
 
 #include "FuzzReplay.h"
 #include "SettingsFuzzChecks.h"
-#include "shell/TextEncoding.h"
+#include "web/TextEncoding.h"
 
 namespace {
 

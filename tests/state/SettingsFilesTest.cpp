@@ -8,7 +8,7 @@
 
 #include "race/GameProcedures.h"
 #include "shell/SettingsLines.h"
-#include "shell/TextEncoding.h"
+#include "web/TextEncoding.h"
 #include "state/TempFolder.h"
 
 using namespace std::string_literals;

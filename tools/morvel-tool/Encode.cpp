@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/TextEncoding.h"
+#include "web/TextEncoding.h"
 
 namespace {
 

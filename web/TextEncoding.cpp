@@ -1,4 +1,4 @@
-#include "shell/TextEncoding.h"
+#include "web/TextEncoding.h"
 
 namespace {
 

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "web/ScoreRecord.h"
+#include "web/ScoreServer.h"
+#include "web/TextEncoding.h"
+#include "web/WebClient.h"
+
+namespace {
+
+TEST(ScoreRecord, HandshakeValueIsTheFifthFieldOfAnOkReply) {
+  struct TCase {
+    const char* Reply;
+    std::optional<std::string> Value;
+  };
+  const TCase cases[] = {
+      {"OK|a|b|c|d|e", "d"},
+      {"OK|a|b|c|d|", "d"},
+      {"OK|1|2|3|4|5|6|7", "4"},
+      {"OK||||token|", "token"},
+      {"OKAY|a|b|c|value|rest", "value"},
+      {"OK|a|b|c|d", ""},  // four bars: the fifth cut finds none
+      {"OK", ""},
+      {"OK\n", ""},
+      {"ok|a|b|c|d|e", std::nullopt},
+      {" OK|a|b|c|d|e", std::nullopt},
+      {"O", std::nullopt},
+      {"", std::nullopt},
+      {"<html>Internal error</html>", std::nullopt},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(HandshakeValue(c.Reply), c.Value) << c.Reply;
+}
+
+TEST(ScoreRecord, FieldsInOrderFilledToAMultipleOfFive) {
+  const std::string record = ScoreRecord({"Ann", 1250, "hi"}, "777");
+  EXPECT_EQ(record, "type=0|name=Ann|score=1250|key=M|p=777|add=hi|z=00");
+  EXPECT_EQ(record.size() % 5, 0u);
+
+  // An empty name, a negative score and bytes above 127 go in as they stand.
+  EXPECT_TRUE(ScoreRecord({"", -40, ""}, "").starts_with("type=0|name=|score=-40|key="));
+  EXPECT_NE(ScoreRecord({"\xC8\xE2\xE0\xED", 0, ""}, "").find("name=\xC8\xE2\xE0\xED|"), std::string::npos);
+}
+
+TEST(ScoreRecord, FillingMakesTheRecordDecodeExactly) {
+  // The bare record with a one-character key is 45 characters; each name character adds one.
+  const std::string bare = "type=0|name=|score=0|key=M|p=|add=|z=";
+  for (size_t extra = 0; extra < 10; ++extra) {
+    const TScoreEntry entry{std::string(extra + 8, 'x'), 0, ""};
+    const std::string record = ScoreRecord(entry, "");
+    const size_t unfilled = bare.size() + entry.PlayerName.size();
+    EXPECT_EQ(record.size(), (unfilled + 4) / 5 * 5) << unfilled;
+    EXPECT_EQ(record.find_first_not_of('0', unfilled), std::string::npos);
+    EXPECT_EQ(DecodeText(EncodeText(record)), record);
+  }
+  EXPECT_EQ(ScoreRecord({"12345678", 0, ""}, "").size(), 45u);   // 45: nothing added
+  EXPECT_EQ(ScoreRecord({"123456789", 0, ""}, "").size(), 50u);  // 46: four added
+}
+
+TEST(ScoreServer, SettingIsAHostOrHostAndPort) {
+  struct TCase {
+    const char* Text;
+    std::optional<std::string> Host;
+    int Port;
+  };
+  const TCase cases[] = {
+      {"scores.example.org", "scores.example.org", 80},
+      {"127.0.0.1:8080", "127.0.0.1", 8080},
+      {"localhost:1", "localhost", 1},
+      {"[::1]", "[::1]", 80},
+      {"[::1]:9000", "[::1]", 9000},
+      {"host:0", std::nullopt, 0},
+      {"host:65536", std::nullopt, 0},
+      {"host:", std::nullopt, 0},
+      {"host:80x", std::nullopt, 0},
+      {":80", std::nullopt, 0},
+      {"", std::nullopt, 0},
+      {"::1", std::nullopt, 0},
+      {"evil.example/path?x=1", std::nullopt, 0},
+      {"user@host", std::nullopt, 0},
+      {"host name", std::nullopt, 0},
+      {"-opt", std::nullopt, 0},
+      {"host\r\nX: 1", std::nullopt, 0},
+  };
+  for (const TCase& c : cases) {
+    const std::optional<TScoreServer> server = ParseScoreServer(c.Text);
+    ASSERT_EQ(server.has_value(), c.Host.has_value()) << c.Text;
+    if (!server) continue;
+    EXPECT_EQ(server->Host, *c.Host) << c.Text;
+    EXPECT_EQ(server->Port, c.Port) << c.Text;
+  }
+}
+
+TEST(ScoreServer, EnvironmentOverridesTheBuiltInServerOnlyWhenWellFormed) {
+  const TScoreServer builtIn;
+  EXPECT_EQ(ScoreServerSetting(nullptr).Host, builtIn.Host);
+  EXPECT_EQ(ScoreServerSetting("").Host, builtIn.Host);
+  EXPECT_EQ(ScoreServerSetting("bad/host").Host, builtIn.Host);
+  const TScoreServer local = ScoreServerSetting("127.0.0.1:8123");
+  EXPECT_EQ(local.Url("/cgi/version.pl?version"), "http://127.0.0.1:8123/cgi/version.pl?version");
+  EXPECT_EQ(builtIn.Url("/x"), "http://" + builtIn.Host + ":80/x");
+}
+
+TEST(WebClient, QueryIsPercentEncodedWhereNeeded) {
+  EXPECT_EQ(PercentEncodeQuery("hs&prg=MorvelRacing&inf=GC2VD"), "hs&prg=MorvelRacing&inf=GC2VD");
+  EXPECT_EQ(PercentEncodeQuery("a b|c#d%e\xC8/?+"), "a%20b%7Cc%23d%25e%C8%2F%3F%2B");
+  EXPECT_EQ(PercentEncodeQuery(std::string("\0\r\n", 3)), "%00%0D%0A");
+}
+
+}  // namespace

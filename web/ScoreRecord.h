@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the player sends: the name as entered, the accumulated score and the free text of the options.
+struct TScoreEntry {
+  std::string PlayerName;
+  int TotalScore = 0;
+  std::string AddText;
+};
+
+// The one-character key the score script shares with the game.
+inline constexpr std::string_view kScoreKey = "M";
+
+// The one-time value of a handshake reply: its fifth "|"-separated field, the leading "OK" counting as
+// the first; empty when the reply has fewer than five "|". Nothing unless the reply begins with "OK".
+std::optional<std::string> HandshakeValue(std::string_view reply);
+
+// "type=0|name=...|score=...|key=...|p=...|add=...|z=", filled with "0" to a multiple of five characters
+// so that the game's text encoding carries it exactly. Names and texts go in as they stand.
+std::string ScoreRecord(const TScoreEntry& entry, std::string_view oneTimeValue);
