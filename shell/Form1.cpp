@@ -6,7 +6,6 @@
 #include "race/GameProcedures.h"
 #include "race/RaceClock.h"
 #include "shell/MenuSprites.h"
-#include "shell/PlaceholderScreen.h"
 #include "shell/SettingsFiles.h"
 #include "shell/SoundSetup.h"
 
@@ -183,8 +182,29 @@ void TForm1::EnterScreen(TGameScreen screen) {
   State.CurrentScreen = screen;
   switch (screen) {
     case gsIntro:
-      Placeholder = std::make_unique<TPlaceholderScreen>(OmegaScreen1);
-      State.ScreenTicks = 0;
+      EnterIntro();
+      break;
+    case gsEnterName:
+      EnterNameEntry();
+      break;
+    case gsMainMenu:
+      EnterMainMenu();
+      break;
+    case gsHelp:
+      EnterHelp();
+      break;
+    case gsOptions:
+      EnterOptions();
+      break;
+    case gsExitGame:
+      EnterExitGame();
+      break;
+    case gsShare:
+      // Until the closing screen is shown here, the game ends at once, as it does when the
+      // closing screen has no configuration.
+      OmegaScreen1.SetShowMouseCursor(true);
+      OmegaGUI1.Deactivate();
+      Close();
       break;
     case gsRace:
       EnterRace();
@@ -211,7 +231,22 @@ void TForm1::ScreenFrame(TGameScreen screen) {
   Race.RaceScreen = screen == gsRace;
   switch (screen) {
     case gsIntro:
-      Placeholder->Frame(State.ScreenTicks++);
+      IntroFrame();
+      break;
+    case gsEnterName:
+      NameEntryFrame();
+      break;
+    case gsMainMenu:
+      MainMenuFrame();
+      break;
+    case gsHelp:
+      HelpFrame();
+      break;
+    case gsOptions:
+      OptionsFrame();
+      break;
+    case gsExitGame:
+      ExitGameFrame();
       break;
     case gsRace:
       RaceFrame();
@@ -235,7 +270,22 @@ void TForm1::ScreenFrame(TGameScreen screen) {
 void TForm1::LeaveScreen(TGameScreen screen) {
   switch (screen) {
     case gsIntro:
-      Placeholder.reset();
+      LeaveIntro();
+      break;
+    case gsEnterName:
+      LeaveNameEntry();
+      break;
+    case gsMainMenu:
+      LeaveMainMenu();
+      break;
+    case gsHelp:
+      LeaveHelp();
+      break;
+    case gsOptions:
+      LeaveOptions();
+      break;
+    case gsExitGame:
+      LeaveExitGame();
       break;
     case gsRace:
       LeaveRace();

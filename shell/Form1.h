@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,11 +28,11 @@
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
 
-class TPlaceholderScreen;
 class TCursor;
 class TMenuScreen;
 class TBegArrows;
 class TLight;
+class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
 
@@ -103,6 +104,57 @@ class TForm1 {
   void StartRace();
   void DrawHud();
 
+  // Menus (IntroScreens.cpp, MenuScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
+  // Opens a shortcut file beside the game ("moregames.url", "website.url"); while none is set
+  // the link buttons only click.
+  std::function<void(const std::string&)> LinkOpener;
+  TMenuScreen* ScreenSprite = nullptr;
+  TMenuScreen* ScreenSprite2 = nullptr;
+  std::array<THelpButton*, 8> HelpButtons{};
+  int HelpPage = 1;
+  // The options as they were when the options screen was entered.
+  bool SoundBackup = true, MusicBackup = true, FullScreenBackup = false;
+  std::string AddTextBackup;
+  void EnterIntro();
+  void IntroFrame();
+  void IntroFades(int t);
+  void LeaveIntro();
+  void EnterNameEntry();
+  void NameEntryFrame();
+  void NameEntryOk();
+  void LeaveNameEntry();
+  void EnterMainMenu();
+  void MainMenuFrame();
+  void LeaveMainMenu();
+  void OpenMenuLink(const std::string& file);
+  void EnterHelp();
+  void HelpFrame();
+  void ShowHelpPage(int page);
+  void LeaveHelp();
+  void EnterOptions();
+  void OptionsFrame();
+  void AddOptionSwitch(int x, int y, bool& setting);
+  void SetMenuMusic(bool on);
+  void ApplyOptions();
+  void CancelOptions();
+  void RestoreOptions();
+  void LeaveOptions();
+  void EnterExitGame();
+  void ExitGameFrame();
+  void ExitGameYes();
+  void LeaveExitGame();
+  void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to);
+  void BeginMenuFrame();
+  void EndMenuFrame();
+  void DrawMenuPicture(const std::string& name, int x, int y);
+  void DrawMenuPictureCentred(const std::string& name, int centreX, int centreY);
+  void DrawMenuTitle(const std::string& title);
+  TMenuScreen& CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x, int y);
+  TOmegaEdit& AddPageEdit(const std::string& picture, int x, int y, int fontSize, uint32_t color,
+                          const std::string& text);
+  void BlinkCaret();
+  void EditKeys();
+
   // Components, in the order they are made; they are freed the other way round, so the sprites
   // go before the pictures they show and the display goes last.
   TOmegaScreen OmegaScreen1;
@@ -136,9 +188,6 @@ class TForm1 {
   TBegArrows* StartArrows = nullptr;
   std::array<TLight*, 3> MenuLights{};
   TRunningString* Ticker = nullptr;
-  // Picture sprites of the current menu screen.
-  TMenuScreen* ScreenSprite = nullptr;
-  TMenuScreen* ScreenSprite2 = nullptr;
   // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
   // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
   TMenuScreen* PreviewSprite = nullptr;
@@ -187,5 +236,4 @@ class TForm1 {
   TRaceRun RaceRun;
   std::vector<TTrackRecord> PendingTrack;  // read by StartRace, laid out when the race is entered
   bool CloseRequested = false;
-  std::unique_ptr<TPlaceholderScreen> Placeholder;
 };

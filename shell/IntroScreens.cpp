@@ -1,0 +1,146 @@
+// The intro with the publisher's and the game's emblems, and the name entry after it.
+#include "engine/OmegaButton.h"
+#include "engine/OmegaEdit.h"
+#include "race/IndicatorsMenu.h"
+#include "shell/Form1.h"
+#include "shell/KeyCodes.h"
+#include "shell/MenuSprites.h"
+#include "shell/SettingsFiles.h"
+
+namespace {
+
+// The intro runs for this many frames and cannot be skipped.
+constexpr int kIntroFrames = 485;
+// Both emblems are centred on the same point, left of the splash picture.
+constexpr int kEmblemX = 180, kEmblemY = 280;
+// The name dialog slides in from the left in 20 steps of 40 pixels once the player has had a
+// moment to look at the title.
+constexpr int kNameSlideStart = 50, kNameSlideEnd = 80, kNameDialogX = 107, kNameSlideStep = 40;
+
+}  // namespace
+
+void TForm1::EnterIntro() {
+  PlaySound("begin");
+  ScreenSprite = &CreateMenuSprite("logo_vek", "logo_vek", 20, 0, 0);
+  ScreenSprite->SetAlpha(0);
+  ScreenSprite->SetX(float(kEmblemX - ScreenSprite->Width() / 2));
+  ScreenSprite->SetY(float(kEmblemY - ScreenSprite->Height() / 2));
+  ScreenSprite2 = &CreateMenuSprite("name", "name", 20, 0, 20);
+  ScreenSprite2->SetAlpha(0);
+  OmegaSprite1.Create<TSplashSquare>(RaceContext, 0, 255, 150.0, -103.0);
+  // Each car's distance behind the edge is drawn just before the car is made, which draws its look.
+  OmegaSprite1.Create<TSplashSquare>(RaceContext, 1, 255, 6.0, double(-RandomInt(State.Random, 0, 179) - 10));
+  OmegaSprite1.Create<TSplashSquare>(RaceContext, 1, 255, 75.0,
+                                     double(-RandomInt(State.Random, 0, 179) - 10));
+  OmegaSprite1.Move(0);
+  State.ScreenTicks = 0;
+}
+
+void TForm1::IntroFrame() {
+  const int t = State.ScreenTicks;
+  IntroFades(t);
+  BeginMenuFrame();
+  OmegaSprite1.Move(0);
+  DrawMenuPicture("splash_back", 0, 0);
+  OmegaSprite1.Draw();
+  DrawMenuPicture("splash_image", 293, 167);
+  EndMenuFrame();
+  State.ScreenTicks = t + 1;
+  if (t + 1 == kIntroFrames) {
+    OmegaScreen1.SetRed(255);
+    OmegaScreen1.SetBlue(255);
+    OmegaScreen1.SetGreen(255);
+    LeaveScreen(gsIntro);
+    EnterScreen(gsEnterName);
+  }
+}
+
+// The publisher's emblem fades in and out, the game's emblem takes its place and does the same,
+// and the title lettering comes up in between.
+void TForm1::IntroFades(int t) {
+  TMenuScreen& emblem = *ScreenSprite;
+  if (t > 30 && t < 115) emblem.SetAlpha(emblem.Alpha() + 3);
+  if (t > 190 && t < 240) emblem.SetAlpha(emblem.Alpha() - 5);
+  if (t == 241) {
+    emblem.Kill();
+    ScreenSprite = &CreateMenuSprite("logo", "logo", 20, 0, 0);
+    ScreenSprite->SetAlpha(0);
+    ScreenSprite->SetX(float(kEmblemX - ScreenSprite->Width() / 2));
+    ScreenSprite->SetY(float(kEmblemY - ScreenSprite->Height() / 2));
+  }
+  if (t > 262 && t < 347) ScreenSprite->SetAlpha(ScreenSprite->Alpha() + 3);
+  if (t > 422 && t < 472) ScreenSprite->SetAlpha(ScreenSprite->Alpha() - 5);
+  if (t > 200 && t < 325) ScreenSprite2->SetAlpha(ScreenSprite2->Alpha() + 2);
+}
+
+// The demonstration race starts behind the menus.
+void TForm1::LeaveIntro() {
+  for (int i = 0; i < OmegaSprite1.Count(); ++i)
+    if (OmegaSprite1.Items(i)->Name() == "square") OmegaSprite1.Items(i)->Kill();
+  ScreenSprite->Kill();
+  ScreenSprite2->Kill();
+  ScreenSprite = ScreenSprite2 = nullptr;
+  OmegaSprite1.RemoveDead();
+  CreateMenuBackground();
+}
+
+void TForm1::EnterNameEntry() {
+  State.KeyReleased.fill(false);
+  BuildPage();
+  AddPageButton(OmegaImageList1, "b_ok", -290, 434, [this] { NameEntryOk(); });
+  TOmegaEdit& edit = AddPageEdit("e_name", -547, 363, 23, 0xFF0A0A0A, State.PlayerName);
+  edit.Name = "NameEdit";
+  // The player types at once, without clicking the box first.
+  OmegaGUI1.SetFocusID(edit.ID());
+  ScreenSprite = &CreateMenuSprite("scr_NAMEenter", "scr_entername", 20, -693, 104);
+  OmegaSprite1.Move(0);
+  State.ScreenTicks = 0;
+}
+
+// A change of screen by Enter still draws this frame, with the main menu's objects.
+void TForm1::NameEntryFrame() {
+  BlinkCaret();
+  bool& enter = State.KeyReleased[VK_RETURN];
+  if (enter) {
+    enter = false;
+    NameEntryOk();
+  }
+  if (State.CurrentScreen == gsEnterName) {
+    EditKeys();
+    int& t = State.ScreenTicks;
+    if (t > kNameSlideStart && t < kNameSlideEnd && ScreenSprite->X() < kNameDialogX) {
+      PageButtons[0]->Left += kNameSlideStep;
+      PageEdit->Left += kNameSlideStep;
+      ScreenSprite->SetX(ScreenSprite->X() + kNameSlideStep);
+    }
+    if (t < kNameSlideEnd) ++t;
+  }
+  BeginMenuFrame();
+  DrawMenuPicture("mainback", 0, 0);
+  OmegaSprite1.Move(0);
+  OmegaSprite1.Draw();
+  DrawMenuPicture("scr_title", 0, 0);
+  ScreenSprite->DoDraw();
+  OmegaGUI1.Draw();
+  DrawMenuLights();
+  EndMenuFrame();
+}
+
+// No name, no game.
+void TForm1::NameEntryOk() {
+  if (PageEdit->Text.empty()) return;
+  LeaveScreen(gsEnterName);
+  RebuildTicker();
+  PlaySound("check");
+  EnterScreen(gsMainMenu);
+}
+
+void TForm1::LeaveNameEntry() {
+  State.PlayerName = PageEdit->Text;
+  SaveSettings(State);
+  PageEdit->Unfocus();
+  FreePage();
+  ScreenSprite->Kill();
+  ScreenSprite = nullptr;
+  OmegaSprite1.RemoveDead();
+}

@@ -1,0 +1,132 @@
+// The options: full screen, music, sound and the options text; kept with "b_apply", given up
+// with "b_cancel" or Escape.
+#include <array>
+
+#include "engine/OmegaButton.h"
+#include "engine/OmegaEdit.h"
+#include "shell/Form1.h"
+#include "shell/KeyCodes.h"
+#include "shell/MenuSlide.h"
+#include "shell/MenuSprites.h"
+#include "shell/SettingsFiles.h"
+
+namespace {
+
+// Final places of the slide-in: the buttons come in from both sides, the switches from the right.
+constexpr int kApplyX = 180, kCancelX = 465, kButtonStep = 20;
+constexpr int kSwitchX = 600, kSwitchStep = 13;
+
+const char* SwitchPicture(bool on) {
+  return on ? "b_on" : "b_off";
+}
+
+}  // namespace
+
+void TForm1::EnterOptions() {
+  State.KeyReleased.fill(false);
+  BuildPage();
+  AddPageButton(OmegaImageList1, "b_apply", -180, 500, [this] { ApplyOptions(); });
+  AddPageButton(OmegaImageList1, "b_cancel", 820, 500, [this] { CancelOptions(); });
+  AddOptionSwitch(820, 209, State.FullScreen);
+  AddOptionSwitch(880, 268, State.MusicOn);
+  AddOptionSwitch(940, 327, State.SoundOn);
+  AddPageEdit("Edit", 553, 388, 18, 0xFFDCDCDC, State.AddText).Name = "AddEdit";
+  ScreenSprite = &CreateMenuSprite("scrOptions", "scr_opt", 500, 50, 211);
+  State.ScreenTicks = 0;
+  SoundBackup = State.SoundOn;
+  MusicBackup = State.MusicOn;
+  FullScreenBackup = State.FullScreen;
+  AddTextBackup = State.AddText;
+  State.EditChanged = false;
+}
+
+// A switch inverts its setting at once and shows the new state. Full screen waits for
+// "b_apply"; music starts or stops now; the sound's click is heard only when it has just been
+// turned on.
+void TForm1::AddOptionSwitch(int x, int y, bool& setting) {
+  const size_t index = PageButtons.size();
+  AddPageButton(OmegaImageList1, SwitchPicture(setting), x, y, [this, &setting, index] {
+    setting = !setting;
+    if (&setting == &State.MusicOn) SetMenuMusic(setting);
+    PlaySound("check");
+    PageButtons[index]->SetStateImage(GUIState::Normal, OmegaImageList1.Find(SwitchPicture(setting)));
+  });
+}
+
+void TForm1::SetMenuMusic(bool on) {
+  if (on)
+    PlayMusic("menumusic");
+  else
+    StopMusic("menumusic");
+}
+
+void TForm1::OptionsFrame() {
+  if (State.EditChanged) BlinkCaret();
+  EditKeys();
+  bool& escape = State.KeyReleased[VK_ESCAPE];
+  if (escape) {
+    escape = false;
+    PlaySound("check2");
+    LeaveScreen(gsOptions);
+    RestoreOptions();
+    EnterScreen(gsMainMenu);
+    return;
+  }
+  PageButtons[0]->Left = SlideStep(PageButtons[0]->Left, kApplyX, kButtonStep);
+  PageButtons[1]->Left = SlideStep(PageButtons[1]->Left, kCancelX, kButtonStep);
+  for (size_t i = 2; i < 5; ++i)
+    PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, kSwitchX, kSwitchStep);
+  BeginMenuFrame();
+  DrawMenuPicture("mainback", 0, 0);
+  OmegaSprite1.Draw();
+  DrawMenuPicture("spec_fon", 0, 0);
+  OmegaSprite1.Move(0);
+  OmegaGUI1.Draw();
+  DrawMenuLights();
+  DrawTicker();
+  DrawMenuTitle("OPTIONS");
+  EndMenuFrame();
+}
+
+// The display changes only here, and only when the choice differs from what it shows.
+void TForm1::ApplyOptions() {
+  LeaveScreen(gsOptions);
+  if (State.AppliedFullScreen != State.FullScreen) OmegaScreen1.ToggleFullScreen();
+  PlaySound("check");
+  EnterScreen(gsMainMenu);
+  State.AppliedFullScreen = State.FullScreen;
+  SoundBackup = State.SoundOn;
+  MusicBackup = State.MusicOn;
+  FullScreenBackup = State.FullScreen;
+  AddTextBackup = State.AddText;
+  SaveSettings(State);
+}
+
+void TForm1::CancelOptions() {
+  LeaveScreen(gsOptions);
+  PlaySound("check");
+  EnterScreen(gsMainMenu);
+  RestoreOptions();
+}
+
+// Everything goes back to what it was on entering the options, and so does the settings file:
+// a cancelled choice must not come back at the next start.
+void TForm1::RestoreOptions() {
+  State.FullScreen = State.AppliedFullScreen;
+  State.SoundOn = SoundBackup;
+  if (MusicBackup != State.MusicOn) SetMenuMusic(MusicBackup);
+  State.MusicOn = MusicBackup;
+  State.AppliedFullScreen = FullScreenBackup;
+  State.AddText = AddTextBackup;
+  SaveSettings(State);
+}
+
+// The file is written by whoever leaves: after keeping or after restoring.
+void TForm1::LeaveOptions() {
+  State.AddText = PageEdit->Text;
+  PageEdit->Unfocus();
+  FreePage();
+  ScreenSprite->Kill();
+  ScreenSprite = nullptr;
+  OmegaSprite1.RemoveDead();
+}

@@ -1,0 +1,171 @@
+#include "menus/MenuForm.h"
+
+#include <vector>
+
+#include "race/IndicatorsMenu.h"
+#include "shell/KeyCodes.h"
+
+// The five buttons rise 20 pixels a frame: "b_stgame" is in place after 18 frames, "b_exit"
+// after 26, and they stay there.
+TEST_F(MenuForm, TheMainMenuButtonsArriveOneAfterAnother) {
+  Start();
+  ReachMainMenu();
+  struct TArrival {
+    const char* Picture;
+    int Frames, Top;
+  };
+  const TArrival arrivals[] = {{"b_stgame", 18, 250},
+                               {"b_opt", 19, 300},
+                               {"b_help", 20, 350},
+                               {"b_visit", 23, 400},
+                               {"b_exit", 26, 450}};
+  std::vector<int> arrivedAfter(std::size(arrivals), -1);
+  for (int frame = 1; frame <= 40; ++frame) {
+    RunFrames(1);
+    for (size_t i = 0; i < std::size(arrivals); ++i)
+      if (arrivedAfter[i] < 0 && Button(arrivals[i].Picture)->Top == arrivals[i].Top) arrivedAfter[i] = frame;
+  }
+  for (size_t i = 0; i < std::size(arrivals); ++i) {
+    EXPECT_EQ(arrivedAfter[i], arrivals[i].Frames) << arrivals[i].Picture;
+    EXPECT_EQ(Button(arrivals[i].Picture)->Top, arrivals[i].Top) << arrivals[i].Picture;
+  }
+  EXPECT_EQ(Button("b_logo")->Top, 494);
+}
+
+TEST_F(MenuForm, EscapeOnTheMainMenuClicksTwiceAndAsksToQuit) {
+  Start();
+  ReachMainMenu();
+  Hush();
+  Press(VK_ESCAPE);
+  RunFrames(1);
+  EXPECT_EQ(Form->State.CurrentScreen, gsExitGame);
+  EXPECT_TRUE(Played("check2"));
+  EXPECT_EQ(LastSound(), "check");  // after "check2"
+}
+
+TEST_F(MenuForm, TheZKeyAddsTenPointsOnTheMainMenuOnly) {
+  Start();
+  ReachMainMenu();
+  Press(VK_Z);
+  RunFrames(1);
+  Press(VK_Z);
+  RunFrames(1);
+  EXPECT_EQ(Form->State.TotalScore, 20);
+  Click("b_help");
+  Press(VK_Z);
+  RunFrames(1);
+  EXPECT_EQ(Form->State.TotalScore, 20);
+}
+
+TEST_F(MenuForm, TheLinkButtonsClickAndOpenTheirShortcutFiles) {
+  Start();
+  ReachMainMenu();
+  RunFrames(30);
+  std::vector<std::string> opened;
+  Click("b_visit");
+  Form->LinkOpener = [&opened](const std::string& file) { opened.push_back(file); };
+  Hush();
+  Click("b_visit");
+  EXPECT_EQ(LastSound(), "check");
+  Click("b_logo");
+  EXPECT_EQ(opened, (std::vector<std::string>{"moregames.url", "website.url"}));
+  EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
+}
+
+TEST_F(MenuForm, TheStartButtonLeadsToTheTrackSelection) {
+  Start();
+  ReachMainMenu();
+  RunFrames(30);
+  Click("b_stgame");
+  EXPECT_EQ(Form->State.CurrentScreen, gsChooseTrack);
+  EXPECT_EQ(SpriteNamed("scrOptions"), nullptr);  // the menu's pictures are gone
+}
+
+// Enter quits: both files are written and the game ends.
+TEST_F(MenuForm, EnterInTheQuitDialogSavesAndEndsTheGame) {
+  Start();
+  ReachMainMenu("Quitter");
+  Press(VK_Z);
+  RunFrames(30);
+  Click("b_exit");
+  ASSERT_EQ(Form->State.CurrentScreen, gsExitGame);
+  EXPECT_FALSE(std::filesystem::exists("Configdat.cfg"));
+  Press(VK_RETURN);
+  RunFrames(1);
+  EXPECT_TRUE(Form->Closing());
+  EXPECT_EQ(Form->State.CurrentScreen, gsShare);
+  EXPECT_TRUE(Form->FormCloseQuery());
+  EXPECT_TRUE(Video.CursorShown);
+  EXPECT_FALSE(Form->OmegaGUI1.Active());
+  TGameState saved;
+  ASSERT_TRUE(LoadProgress(saved));
+  EXPECT_EQ(saved.TotalScore, 10);
+  EXPECT_EQ(SavedSettings().PlayerName, "Quitter");
+}
+
+TEST_F(MenuForm, TheQuitDialogSlidesInAndGoesBackOnNoOrEscape) {
+  Start();
+  ReachMainMenu();
+  for (bool escape : {false, true}) {
+    Form->LeaveScreen(gsMainMenu);
+    Form->EnterScreen(gsExitGame);
+    TSprite* dialog = SpriteNamed("exitthegame");
+    ASSERT_NE(dialog, nullptr);
+    RunFrames(19);
+    EXPECT_EQ(dialog->X(), 67.0f);
+    RunFrames(5);
+    EXPECT_EQ(dialog->X(), 107.0f);
+    EXPECT_EQ(Button("b_yes")->Left, 555);
+    EXPECT_EQ(Button("b_no")->Left, 420);
+    Hush();
+    if (escape)
+      Press(VK_ESCAPE), RunFrames(1);
+    else
+      Click("b_no");
+    EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu) << escape;
+    EXPECT_EQ(LastSound(), escape ? "check2" : "check");
+    EXPECT_FALSE(std::filesystem::exists("Configdat.cfg"));
+  }
+}
+
+// The counter stays within the three pages; "b_prev" on the first page changes nothing but
+// still clicks.
+TEST_F(MenuForm, TheHelpPagesTurnWithinOneToThree) {
+  Start();
+  ReachMainMenu();
+  RunFrames(30);
+  Click("b_help");
+  ASSERT_EQ(Form->State.CurrentScreen, gsHelp);
+  RunFrames(10);
+  TSprite* page = SpriteNamed("scr_Help");
+  ASSERT_NE(page, nullptr);
+  auto keysShown = [this] {
+    int shown = 0;
+    for (THelpButton* key : Form->HelpButtons) shown += key->Visible;
+    return shown;
+  };
+  struct TTurn {
+    const char* Button;
+    int Page;
+    const char* Picture;
+    int KeysShown;
+  };
+  const TTurn turns[] = {{"b_prev", 1, "scr_help", 0},  {"b_next", 2, "scr_help2", 8},
+                         {"b_next", 3, "scr_help3", 0}, {"b_next", 3, "scr_help3", 0},
+                         {"b_prev", 2, "scr_help2", 8}, {"b_prev", 1, "scr_help", 0},
+                         {"b_prev", 1, "scr_help", 0}};
+  for (const TTurn& turn : turns) {
+    Hush();
+    Click(turn.Button);
+    EXPECT_EQ(Form->HelpPage, turn.Page) << turn.Button;
+    EXPECT_EQ(page->Image()->Name, turn.Picture) << turn.Button;
+    EXPECT_EQ(keysShown(), turn.KeysShown) << turn.Button;
+    EXPECT_EQ(LastSound(), "check") << turn.Button;
+  }
+  Hush();
+  Press(VK_ESCAPE);
+  RunFrames(1);
+  EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(LastSound(), "check2");
+  EXPECT_EQ(SpriteNamed("help_button"), nullptr);
+}

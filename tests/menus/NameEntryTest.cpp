@@ -1,0 +1,91 @@
+#include "menus/MenuForm.h"
+
+#include "shell/KeyCodes.h"
+
+TEST_F(MenuForm, TheNameEntryRefusesAnEmptyNameAndSavesTheTypedOne) {
+  Start();
+  SkipIntro();
+  RunFrames(71);  // the dialog is in place
+  TOmegaEdit* edit = Form->PageEdit;
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->Text, "");
+  Press(VK_RETURN);
+  RunFrames(1);
+  Click("b_ok");
+  EXPECT_EQ(Form->State.CurrentScreen, gsEnterName);
+  EXPECT_FALSE(std::filesystem::exists("Config.cfg"));
+
+  // The box has the keyboard at once; Latin letters reach it.
+  Type("Zoe Racer");
+  EXPECT_EQ(edit->Text, "Zoe Racer");
+  Press(VK_RETURN);
+  RunFrames(1);
+  EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(Form->State.PlayerName, "Zoe Racer");
+  EXPECT_EQ(SavedSettings().PlayerName, "Zoe Racer");
+  EXPECT_NE(Form->Ticker->Text().find("Hello, Zoe Racer!"), std::string::npos);
+}
+
+TEST_F(MenuForm, TheNameEntryOffersTheStoredNameAndTakesTwelveCharacters) {
+  TGameState saved;
+  saved.PlayerName = "Max%";  // a "%" typed at the end is lost with the filling
+  ASSERT_TRUE(SaveSettings(saved));
+  Start();
+  SkipIntro();
+  RunFrames(71);
+  TOmegaEdit* edit = Form->PageEdit;
+  EXPECT_EQ(edit->Text, "Max");
+  Type("abcdefghijklmn");
+  EXPECT_EQ(edit->Text, "Maxabcdefghi");
+  Click("b_ok");
+  EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(SavedSettings().PlayerName, "Maxabcdefghi");
+}
+
+// The focused box deletes at the key press; the screen must not take a second character.
+TEST_F(MenuForm, BackspaceTakesOneCharacterAPress) {
+  Start();
+  SkipIntro();
+  Type("Anna");
+  Press(VK_BACK);
+  RunFrames(1);
+  EXPECT_EQ(Form->PageEdit->Text, "Ann");
+  Press(VK_BACK);
+  Press(VK_BACK);
+  RunFrames(1);
+  EXPECT_EQ(Form->PageEdit->Text, "A");
+}
+
+TEST_F(MenuForm, TheDialogSlidesInFromTheLeftAfterFiftyFrames) {
+  Start();
+  SkipIntro();
+  TSprite* dialog = SpriteNamed("scr_NAMEenter");
+  ASSERT_NE(dialog, nullptr);
+  RunFrames(51);
+  EXPECT_EQ(dialog->X(), -693.0f);
+  RunFrames(1);
+  EXPECT_EQ(dialog->X(), -653.0f);
+  RunFrames(19);
+  EXPECT_EQ(dialog->X(), 107.0f);
+  EXPECT_EQ(Button("b_ok")->Left, 510);
+  EXPECT_EQ(Form->PageEdit->Left, 253);
+  RunFrames(30);
+  EXPECT_EQ(dialog->X(), 107.0f);
+}
+
+// "_" shows for 31 frames and hides for 32, whatever the counter stood at.
+TEST_F(MenuForm, TheCaretBlinksThirtyOneFramesOnAndThirtyTwoOff) {
+  Start();
+  SkipIntro();
+  const std::string& caret = Form->PageEdit->CaretText;
+  std::string seen;  // "_" or " " per frame
+  for (int frame = 0; frame < 200; ++frame) {
+    RunFrames(1);
+    seen += caret == "_" ? '_' : ' ';
+  }
+  const size_t first = seen.find('_');
+  ASSERT_LT(first, 64u) << seen;
+  const std::string cycle = std::string(31, '_') + std::string(32, ' ');
+  EXPECT_EQ(seen.substr(first, 2 * cycle.size()), cycle + cycle);
+  EXPECT_EQ(Form->PageEdit->CursorPos, Form->PageEdit->TextLength() + 1);
+}
