@@ -14,17 +14,19 @@
 #include "platform/SdlVideo.h"
 #include "race/GameConstants.h"
 #include "shell/Form1.h"
+#include "shell/GameFolder.h"
 #include "shell/InputScript.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The game reads and writes its files relative to its own folder.
+// The game reads and writes its files relative to its own folder: the one named by --data-dir,
+// else the one found from the program's folder (the build's game folder or an installed game's).
 bool EnterGameFolder(const std::string& dataDir) {
   std::error_code error;
-  fs::path folder =
-      dataDir.empty() ? fs::read_symlink("/proc/self/exe", error).parent_path() : fs::path(dataDir);
+  fs::path folder = dataDir.empty() ? FindGameFolder(fs::read_symlink("/proc/self/exe", error).parent_path())
+                                    : fs::path(dataDir);
   if (!error) fs::current_path(folder, error);
   if (error)
     std::fprintf(stderr, "Morvel Racing: cannot use the game folder %s: %s\n", folder.c_str(),

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "shell/SettingsLines.h"
+#include "shell/SettingsLocation.h"
 #include "web/TextEncoding.h"
 
 namespace fs = std::filesystem;
@@ -143,6 +144,16 @@ void ReadProgressLines(TGameState& state, TLineReader& lines) {
   catalogue.UnlockStage = std::clamp(catalogue.UnlockStage, 0, kUnlockStages);
 }
 
+// Where the next save of the file goes; the player's folder is made when it does not exist yet.
+fs::path SavePlace(const char* fileName) {
+  const fs::path file = SettingsPaths(fileName).Write;
+  std::error_code error;
+  if (file.has_parent_path() && !fs::exists(file.parent_path(), error))
+    fs::create_directories(file.parent_path(), error);
+  if (error) Complain("cannot make the folder", file.parent_path(), error.message());
+  return file;
+}
+
 void AddLine(std::string& text, std::string_view line) {
   text.append(line);
   text.append("\r\n");
@@ -202,4 +213,20 @@ bool SaveSettings(const TGameState& state, const fs::path& file) {
 
 bool SaveProgress(const TGameState& state, const fs::path& file) {
   return SaveFile(file, ProgressFileText(state));
+}
+
+bool LoadSettings(TGameState& state) {
+  return LoadSettings(state, SettingsPaths(kSettingsFileName).Read);
+}
+
+bool LoadProgress(TGameState& state) {
+  return LoadProgress(state, SettingsPaths(kProgressFileName).Read);
+}
+
+bool SaveSettings(const TGameState& state) {
+  return SaveSettings(state, SavePlace(kSettingsFileName));
+}
+
+bool SaveProgress(const TGameState& state) {
+  return SaveProgress(state, SavePlace(kProgressFileName));
 }

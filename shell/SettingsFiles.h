@@ -6,24 +6,31 @@
 
 #include "shell/GameState.h"
 
-// The two files that keep the game between runs, in the working directory (the game folder).
-// Every line is one value in the game's text encoding; a value is known by its line number.
+// The two files that keep the game between runs. Every line is one value in the game's text
+// encoding; a value is known by its line number.
 inline constexpr const char* kSettingsFileName = "Config.cfg";     // settings, name, high scores
 inline constexpr const char* kProgressFileName = "Configdat.cfg";  // score, unlocks, best times
 
 // Reads the settings file when it exists; returns whether it was read. A full-screen line sets
 // FullScreen and AppliedFullScreen: the caller then brings the display into that state. A file
 // that cannot be read leaves everything as it was and says so in one line on stderr.
-bool LoadSettings(TGameState& state, const std::filesystem::path& file = kSettingsFileName);
+bool LoadSettings(TGameState& state, const std::filesystem::path& file);
 
 // Reads the progress file when it exists; returns whether it was read. The counts and the stage
 // are brought into the catalogue's range; a line that is no number keeps its value.
-bool LoadProgress(TGameState& state, const std::filesystem::path& file = kProgressFileName);
+bool LoadProgress(TGameState& state, const std::filesystem::path& file);
 
 // Write the whole file anew; return whether it was written. The old file is replaced only by a
 // complete new one; a failure leaves the game running and says so in one line on stderr.
-bool SaveSettings(const TGameState& state, const std::filesystem::path& file = kSettingsFileName);
-bool SaveProgress(const TGameState& state, const std::filesystem::path& file = kProgressFileName);
+bool SaveSettings(const TGameState& state, const std::filesystem::path& file);
+bool SaveProgress(const TGameState& state, const std::filesystem::path& file);
+
+// The same on the files where the game keeps them (SettingsLocation.h): in the game folder, the
+// working directory, or for an installed game in the player's own folder, made when first saved.
+bool LoadSettings(TGameState& state);
+bool LoadProgress(TGameState& state);
+bool SaveSettings(const TGameState& state);
+bool SaveProgress(const TGameState& state);
 
 // The same on the files' whole contents, for callers that hold the bytes themselves.
 void ReadSettings(TGameState& state, std::string_view fileText);
