@@ -225,7 +225,7 @@ class TForm1 {
   void StepSelection(bool forward);
   bool SelectionAvailable() const;
   void RaceSelection();
-  void ReturnFromSelection();
+  void ReturnFromSelection(const std::string& sound);
   bool SelectionKeys();
   void SlideSelectionPage();
   void SelectionFrame();

@@ -1,6 +1,5 @@
 // Track and car selection: one catalogue entry at a time, stepped through with the arrows; a
 // locked entry is shown but cannot be raced.
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
@@ -9,6 +8,7 @@
 #include "engine/OmegaButton.h"
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
 #include "shell/SelectionInfo.h"
 
@@ -44,10 +44,6 @@ constexpr int kLockedShade = 85;
 
 const TSelectionPage& SelectionPage(TGameScreen screen) {
   return screen == gsChooseTrack ? kTrackPage : kCarPage;
-}
-
-int SlideToward(int x, int finalX) {
-  return x < finalX ? std::min(x + kSlideStep, finalX) : std::max(x - kSlideStep, finalX);
 }
 
 void CentredText(TOmegaFont& font, int centreX, int y, const std::string& text) {
@@ -99,13 +95,9 @@ void TForm1::StartSelection() {
 }
 
 void TForm1::BuildSelectionPage() {
-  const std::array<std::function<void()>, 4> clicks{[this] { StepSelection(true); },
-                                                    [this] { StepSelection(false); },
-                                                    [this] {
-                                                      PlaySound("check");
-                                                      ReturnFromSelection();
-                                                    },
-                                                    [this] { RaceSelection(); }};
+  const std::array<std::function<void()>, 4> clicks{
+      [this] { StepSelection(true); }, [this] { StepSelection(false); },
+      [this] { ReturnFromSelection("check"); }, [this] { RaceSelection(); }};
   const TSelectionPage& page = SelectionPage(State.CurrentScreen);
   BuildPage();
   for (size_t i = 0; i < page.size(); ++i)
@@ -160,15 +152,12 @@ void TForm1::RaceSelection() {
     StartRace();
     return;
   }
-  LeaveScreen(gsChooseTrack);
-  PlaySound("check");
-  EnterScreen(gsChooseCar);
+  SwitchScreen(gsChooseTrack, "check", gsChooseCar);
 }
 
-void TForm1::ReturnFromSelection() {
+void TForm1::ReturnFromSelection(const std::string& sound) {
   const TGameScreen screen = State.CurrentScreen;
-  LeaveScreen(screen);
-  EnterScreen(screen == gsChooseTrack ? gsMainMenu : gsChooseTrack);
+  SwitchScreen(screen, sound, screen == gsChooseTrack ? gsMainMenu : gsChooseTrack);
 }
 
 // A key stands for its button; a handled key (Enter on a locked entry too) ends the frame.
@@ -182,8 +171,7 @@ bool TForm1::SelectionKeys() {
   } else if (take(VK_RETURN)) {
     if (SelectionAvailable()) RaceSelection();
   } else if (take(VK_ESCAPE)) {
-    PlaySound("check2");
-    ReturnFromSelection();
+    ReturnFromSelection("check2");
   } else {
     return false;
   }
@@ -194,17 +182,15 @@ void TForm1::SlideSelectionPage() {
   if (State.ScreenTicks < 0 || State.ScreenTicks >= kSlideFrames) return;
   const TSelectionPage& page = SelectionPage(State.CurrentScreen);
   for (size_t i = 0; i < page.size(); ++i)
-    PageButtons[i]->Left = SlideToward(PageButtons[i]->Left, page[i].FinalX);
+    PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, page[i].FinalX, kSlideStep);
   ++State.ScreenTicks;
 }
 
 void TForm1::SelectionFrame() {
   if (SelectionKeys()) return;
   SlideSelectionPage();
-  OmegaScreen1.Clear(0, 0, 0, 0);
-  OmegaScreen1.BeginScene();
-  OmegaImageList1.BeginDraw();
-  if (TImageListItem* back = OmegaImageList1.Find("mainback")) back->Draw(0, 0, 0);
+  BeginMenuFrame();
+  DrawMenuPicture("mainback", 0, 0);
   OmegaSprite1.Move(0);
   OmegaSprite1.Draw();
   if (State.CurrentScreen == gsChooseTrack) {
@@ -216,9 +202,7 @@ void TForm1::SelectionFrame() {
     DrawTicker();
   }
   OmegaGUI1.Draw();
-  GameCursor->DoDraw();
-  OmegaImageList1.EndDraw();
-  OmegaScreen1.EndScene();
+  EndMenuFrame();
 }
 
 void TForm1::DrawTrackInfo() {
