@@ -215,6 +215,9 @@ void TForm1::EnterScreen(TGameScreen screen) {
     case gsExitRace:
       EnterExitRace();
       break;
+    case gsRaceOver:
+      EnterRaceOver();
+      break;
     case gsChooseTrack:
       EnterChooseTrack();
       break;
@@ -257,6 +260,9 @@ void TForm1::ScreenFrame(TGameScreen screen) {
     case gsExitRace:
       ExitRaceFrame();
       break;
+    case gsRaceOver:
+      RaceOverFrame();
+      break;
     case gsChooseTrack:
     case gsChooseCar:
       SelectionFrame();
@@ -295,6 +301,9 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       break;
     case gsExitRace:
       LeaveExitRace();
+      break;
+    case gsRaceOver:
+      LeaveRaceOver();
       break;
     case gsChooseTrack:
     case gsChooseCar:

@@ -188,6 +188,10 @@ class TForm1 {
   TBegArrows* StartArrows = nullptr;
   std::array<TLight*, 3> MenuLights{};
   TRunningString* Ticker = nullptr;
+
+  // Results (ResultsScreen.cpp): sends the score when the player answers yes to the question
+  // after the results; while it is empty nothing is sent.
+  std::function<void()> SendScore;
   // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
   // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
   TMenuScreen* PreviewSprite = nullptr;
@@ -214,6 +218,15 @@ class TForm1 {
   void ExitRaceLeave();
   void LoadGameImages();
   void KillMenuRace();
+
+  // Results (ResultsScreen.cpp).
+  void EnterRaceOver();
+  void RaceOverFrame();
+  void LeaveRaceOver();
+  void ConfirmResults();
+  void LeaveResults(bool sendScore);
+  void DrawResultLines();
+  void TextCentred(int x, int y, const std::string& text);
 
   // Track and car selection (SelectionScreens.cpp).
   void EnterChooseTrack();

@@ -48,6 +48,13 @@ struct TGameState {
   bool GameImagesPending = true;  // the race pictures have not been loaded yet
   bool EditChanged = false;
   int RacePoints = 0;  // points of the race being run
+  // The results screen and its scoring (Scoring.h): the score and the points the race started
+  // the count-up from, the result lines shown, and which unlock message is due.
+  int ScoreBeforeRace = 0;
+  int RacePointsEarned = 0;
+  int ResultLines = 0;
+  bool NewTracksShown = false;
+  bool NewCarShown = false;
   bool DebugView = false;      // the track's debug overlay; nothing in the game sets it
   int MouseX = 0, MouseY = 0;  // back-buffer pixels
   std::mt19937 Random;

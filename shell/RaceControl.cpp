@@ -98,8 +98,7 @@ void TForm1::RaceFrame() {
   if (Race.RaceFinished && !RaceRun.RaceOnly()) {
     if (State.StepTicks == kFinishFrames) {
       RaceTimer.SetEnabled(false);
-      LeaveScreen(gsRace);
-      EnterScreen(gsRaceOver);
+      EnterScreen(gsRaceOver);  // the race stays behind the results until they are left
     } else {
       ++State.StepTicks;
     }
