@@ -1,9 +1,10 @@
-# The two commands of the README: `make play` and `make test`.
+# The two commands of the README: `make play` and `make test`; `make install PREFIX=...` installs the game.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: play test build bootstrap configure bench clean
+.PHONY: play test build install bootstrap configure bench clean
 
 play: build
 	$(BUILD_DIR)/game/morvel-racing
@@ -14,6 +15,10 @@ test: build
 # Compiles everything and lays out the game folder $(BUILD_DIR)/game.
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+# Installs the built game under $(PREFIX) (DESTDIR, when set, is put before it, as packagers do).
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 configure: bootstrap
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
