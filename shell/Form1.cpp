@@ -24,6 +24,7 @@ TForm1::TForm1(const TFormServices& services)
       AnimTimer(services.Clock),
       RaceTimer(services.Clock, 10),
       Sound3D(services.Clock),
+      ScoreSubmitter(ScoreServerFromEnvironment()),
       OmegaSprite1(services.Messages),
       RaceContext{Race,           OmegaSprite1,       GameImageList,  OmegaImageList1,
                   State.KeyHeld,  State.KeyReleased,  State.StepTicks, State.Random},
@@ -92,6 +93,11 @@ void TForm1::FormCreate() {
   State.ScreenTicks = 0;
   Sound3D.CreateAudioPaths();
   Sound3D.OpenDevice(Services.Headless);
+  ShareList.SetOmegaScreen(&OmegaScreen1);
+  ShareScreen = std::make_unique<TShareScreen>(
+      ShareList, OmegaFont4, [this] { if (FormCloseQuery()) Close(); },
+      [this](const std::vector<std::string>& arguments) { LinkLauncher(arguments); });
+  ShareScreen->LoadConfig();
 }
 
 void TForm1::FormShow() {
@@ -118,6 +124,7 @@ void TForm1::FormDestroy() {
   for (const char* name : {"losemusic", "gamemusic", "menumusic"})
     if (TModListItem* module = Sound3D.ModList.Find(name)) module->Unload();
   RaceRun.PrintResults(Race);
+  OpenLink("play.url", LinkLauncher);
 }
 
 void TForm1::FormKeyDown(int key) {
@@ -135,10 +142,15 @@ void TForm1::FormMouseMove(int x, int y) {
   State.MouseY = y;
 }
 
-void TForm1::FormMouseDown(TMouseButton, int, int) {}
+// Only the closing screen takes the mouse itself; everything else goes through the GUI.
+void TForm1::FormMouseDown(TMouseButton button, int x, int y) {
+  if (State.CurrentScreen != gsShare || button != TMouseButton::Left) return;
+  ShareScreen->UpdateHover(x, y);
+  ShareScreen->ClickHovered();
+}
 
 bool TForm1::FormCloseQuery() {
-  return State.CurrentScreen == gsShare;
+  return State.CurrentScreen == gsShare && ShareScreen->CanClose();
 }
 
 void TForm1::RaceTimerTimer() {
@@ -146,6 +158,7 @@ void TForm1::RaceTimerTimer() {
 }
 
 void TForm1::OmegaTimer1Timer() {
+  if (std::optional<std::string> text = ScoreSubmitter.TakeMessage()) ShowMessage(*text);
   if (State.MusicOn) OmegaMusic1.UpdateSongs();
   ScreenFrame(State.CurrentScreen);
 }
@@ -200,11 +213,7 @@ void TForm1::EnterScreen(TGameScreen screen) {
       EnterExitGame();
       break;
     case gsShare:
-      // Until the closing screen is shown here, the game ends at once, as it does when the
-      // closing screen has no configuration.
-      OmegaScreen1.SetShowMouseCursor(true);
-      OmegaGUI1.Deactivate();
-      Close();
+      EnterShare();
       break;
     case gsRace:
       EnterRace();
@@ -215,14 +224,14 @@ void TForm1::EnterScreen(TGameScreen screen) {
     case gsExitRace:
       EnterExitRace();
       break;
-    case gsRaceOver:
-      EnterRaceOver();
-      break;
     case gsChooseTrack:
       EnterChooseTrack();
       break;
     case gsChooseCar:
       EnterChooseCar();
+      break;
+    case gsRaceOver:
+      EnterRaceOver();
       break;
     default:
       break;
@@ -260,12 +269,15 @@ void TForm1::ScreenFrame(TGameScreen screen) {
     case gsExitRace:
       ExitRaceFrame();
       break;
-    case gsRaceOver:
-      RaceOverFrame();
-      break;
     case gsChooseTrack:
     case gsChooseCar:
       SelectionFrame();
+      break;
+    case gsRaceOver:
+      RaceOverFrame();
+      break;
+    case gsShare:
+      ShareFrame();
       break;
     default:
       break;
@@ -302,12 +314,12 @@ void TForm1::LeaveScreen(TGameScreen screen) {
     case gsExitRace:
       LeaveExitRace();
       break;
-    case gsRaceOver:
-      LeaveRaceOver();
-      break;
     case gsChooseTrack:
     case gsChooseCar:
       LeaveSelection();
+      break;
+    case gsRaceOver:
+      LeaveRaceOver();
       break;
     default:
       break;

@@ -27,6 +27,9 @@
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
+#include "web/GoToLink.h"
+#include "web/ScoreSubmitter.h"
+#include "web/Share.h"
 
 class TCursor;
 class TMenuScreen;
@@ -105,9 +108,6 @@ class TForm1 {
   void DrawHud();
 
   // Menus (IntroScreens.cpp, MenuScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
-  // Opens a shortcut file beside the game ("moregames.url", "website.url"); while none is set
-  // the link buttons only click.
-  std::function<void(const std::string&)> LinkOpener;
   TMenuScreen* ScreenSprite = nullptr;
   TMenuScreen* ScreenSprite2 = nullptr;
   std::array<THelpButton*, 8> HelpButtons{};
@@ -170,6 +170,10 @@ class TForm1 {
   TSystemTimer RaceTimer;
   TOmegaMusic OmegaMusic1;
   TOmegaSound3D Sound3D;
+  TScoreSubmitter ScoreSubmitter;  // the web requests, with their cookies for the program's life
+  // Starts the desktop's opener for a link ("xdg-open ADDRESS"); tests put a recorder here.
+  TLauncher LinkLauncher = LaunchDetached;
+  std::unique_ptr<TShareScreen> ShareScreen;  // the closing screen
 
   TGameState State;
   TRaceState Race;
@@ -188,10 +192,6 @@ class TForm1 {
   TBegArrows* StartArrows = nullptr;
   std::array<TLight*, 3> MenuLights{};
   TRunningString* Ticker = nullptr;
-
-  // Results (ResultsScreen.cpp): sends the score when the player answers yes to the question
-  // after the results; while it is empty nothing is sent.
-  std::function<void()> SendScore;
   // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
   // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
   TMenuScreen* PreviewSprite = nullptr;
@@ -219,15 +219,6 @@ class TForm1 {
   void LoadGameImages();
   void KillMenuRace();
 
-  // Results (ResultsScreen.cpp).
-  void EnterRaceOver();
-  void RaceOverFrame();
-  void LeaveRaceOver();
-  void ConfirmResults();
-  void LeaveResults(bool sendScore);
-  void DrawResultLines();
-  void TextCentred(int x, int y, const std::string& text);
-
   // Track and car selection (SelectionScreens.cpp).
   void EnterChooseTrack();
   void EnterChooseCar();
@@ -244,6 +235,19 @@ class TForm1 {
   void SelectionFrame();
   void DrawTrackInfo();
   void LeaveSelection();
+
+  // The closing screen (ClosingScreen.cpp).
+  void EnterShare();
+  void ShareFrame();
+
+  // Results (ResultsScreen.cpp).
+  void EnterRaceOver();
+  void RaceOverFrame();
+  void LeaveRaceOver();
+  void ConfirmResults();
+  void LeaveResults(bool sendScore);
+  void DrawResultLines();
+  void TextCentred(int x, int y, const std::string& text);
 
   TFormServices Services;
   TRaceRun RaceRun;

@@ -80,7 +80,7 @@ void TForm1::MainMenuFrame() {
 // The menu stays; the shortcut file opens beside it.
 void TForm1::OpenMenuLink(const std::string& file) {
   PlaySound("check");
-  if (LinkOpener) LinkOpener(file);
+  OpenLink(file, LinkLauncher);
 }
 
 void TForm1::LeaveMainMenu() {

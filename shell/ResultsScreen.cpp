@@ -136,7 +136,7 @@ void TForm1::LeaveResults(bool sendScore) {
   LeaveScreen(gsRace);
   EnterScreen(gsChooseTrack);
   CreateMenuBackground();
-  if (sendScore && SendScore) SendScore();
+  if (sendScore) ScoreSubmitter.SubmitScore({State.PlayerName, State.TotalScore, State.AddText});
 }
 
 void TForm1::LeaveRaceOver() {

@@ -40,7 +40,8 @@ TGameRun::~TGameRun() {
 int TGameRun::Run(const std::vector<std::string>& args, const std::string& prefix) {
   const fs::path errors = Dir / "stderr.txt", output = Dir / "stdout.txt";
   std::string command =
-      prefix + " " + ShellQuote(MORVEL_GAME_BINARY) + " --data-dir " + ShellQuote(Dir.string());
+      prefix + " env " + ShellQuote("PATH=" + (Dir / "no-programs").string()) + " MORVEL_SCORE_SERVER=127.0.0.1:9 " +
+      ShellQuote(MORVEL_GAME_BINARY) + " --data-dir " + ShellQuote(Dir.string());
   for (const std::string& arg : args) command += " " + ShellQuote(arg);
   command += " >" + ShellQuote(output.string()) + " 2>" + ShellQuote(errors.string());
   int status = std::system(command.c_str());

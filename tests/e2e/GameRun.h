@@ -14,7 +14,8 @@ class TGameRun {
   TGameRun& operator=(const TGameRun&) = delete;
 
   // Runs the game with these arguments (--data-dir is added) under the given command prefix
-  // (for example "xvfb-run -a") and environment assignments; returns the exit code.
+  // (for example "xvfb-run -a"); returns the exit code. The game finds no programs to open links
+  // with and sends scores to a closed local port, so a test never reaches a browser or the net.
   int Run(const std::vector<std::string>& args, const std::string& prefix = "");
 
   const std::filesystem::path& Folder() const { return Dir; }

@@ -61,14 +61,19 @@ TEST_F(MenuForm, TheLinkButtonsClickAndOpenTheirShortcutFiles) {
   Start();
   ReachMainMenu();
   RunFrames(30);
-  std::vector<std::string> opened;
-  Click("b_visit");
-  Form->LinkOpener = [&opened](const std::string& file) { opened.push_back(file); };
+  std::vector<std::vector<std::string>> opened;
+  Form->LinkLauncher = [&opened](const std::vector<std::string>& arguments) { opened.push_back(arguments); };
   Hush();
-  Click("b_visit");
+  Click("b_visit");  // no shortcut file yet: nothing opens
   EXPECT_EQ(LastSound(), "check");
+  EXPECT_TRUE(opened.empty());
+  std::ofstream("moregames.url") << "[InternetShortcut]\nURL=https://example.com/more\n";
+  std::ofstream("website.url") << "[InternetShortcut]\nURL=https://example.com/site\n";
+  Click("b_visit");
   Click("b_logo");
-  EXPECT_EQ(opened, (std::vector<std::string>{"moregames.url", "website.url"}));
+  using TArgs = std::vector<std::string>;
+  EXPECT_EQ(opened, (std::vector<TArgs>{TArgs{"xdg-open", "https://example.com/more"},
+                                        TArgs{"xdg-open", "https://example.com/site"}}));
   EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
 }
 
