@@ -5,8 +5,10 @@
 #include "assets/SoundError.h"
 #include "race/GameProcedures.h"
 #include "race/RaceClock.h"
+#include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
 #include "shell/SettingsFiles.h"
+#include "shell/Screenshots.h"
 #include "shell/SoundSetup.h"
 
 TForm1::TForm1(const TFormServices& services)
@@ -129,6 +131,13 @@ void TForm1::FormDestroy() {
 
 void TForm1::FormKeyDown(int key) {
   if (key >= 0 && key < 256) State.KeyHeld[size_t(key)] = true;
+  if (key == VK_F12) TakeScreenshot();
+}
+
+// F12: the next frame is saved as a picture for the player.
+void TForm1::TakeScreenshot() {
+  OmegaScreen1.RequestScreenshot((ScreenshotFolder() / ScreenshotName(std::time(nullptr))).string());
+  PlaySound("check");
 }
 
 void TForm1::FormKeyUp(int key) {

@@ -67,6 +67,7 @@ class TForm1 {
   void FormMouseMove(int x, int y);
   void FormMouseDown(TMouseButton button, int x, int y);
   bool FormCloseQuery();
+  void TakeScreenshot();
 
   // The frame event of OmegaTimer1.
   void OmegaTimer1Timer();

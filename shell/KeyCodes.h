@@ -10,3 +10,4 @@ inline constexpr int VK_RIGHT = 39;
 inline constexpr int VK_P = 80;
 inline constexpr int VK_Z = 90;
 inline constexpr int VK_F1 = 112;
+inline constexpr int VK_F12 = 123;
