@@ -47,6 +47,8 @@ TForm1::TForm1(const TFormServices& services)
   AnimTimer.SetTargetFPS(0);
   RaceTimer.SetOnTimer([this] { RaceTimerTimer(); });
   ConfigureSound3D(Sound3D);
+  // A run without a window opens no browser either.
+  if (services.Headless) LinkLauncher = [](const std::vector<std::string>&) {};
 }
 
 TForm1::~TForm1() = default;
