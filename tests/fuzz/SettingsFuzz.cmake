@@ -10,6 +10,7 @@ set_tests_properties(settings_fuzz_replay PROPERTIES TIMEOUT 120)
 if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   # The readers' own sources are compiled in, so that libFuzzer sees their coverage.
   set(settings_reader ${PROJECT_SOURCE_DIR}/shell/SettingsFiles.cpp ${PROJECT_SOURCE_DIR}/shell/SettingsLines.cpp
+                      ${PROJECT_SOURCE_DIR}/shell/SettingsLocation.cpp
                       ${PROJECT_SOURCE_DIR}/web/TextEncoding.cpp ${PROJECT_SOURCE_DIR}/race/GameProcedures.cpp)
   foreach(reader config configdat)
     if(reader STREQUAL "config")
