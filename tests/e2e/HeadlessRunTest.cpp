@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "PixelChecks.h"
+
 #include "e2e/GameRun.h"
 
 #include <cstdlib>
@@ -11,33 +13,6 @@
 #include "platform/Png.h"
 #include "platform/RecordingRenderDevice.h"
 #include "platform/VideoSystem.h"
-
-namespace {
-
-int Channel(uint32_t argb, int shift) {
-  return int((argb >> shift) & 0xFF);
-}
-
-// Whether two colours differ by at most tolerance in each of red, green and blue.
-bool Near(uint32_t a, uint32_t b, int tolerance) {
-  for (int shift : {0, 8, 16})
-    if (std::abs(Channel(a, shift) - Channel(b, shift)) > tolerance) return false;
-  return true;
-}
-
-// Whether the texel and its eight neighbours are opaque and of nearly one colour: there the
-// drawn pixel cannot stray from the texel.
-bool FlatOpaque(const TImageListItem& item, int x, int y) {
-  const uint32_t centre = item.Pixel(x, y);
-  for (int dy = -1; dy <= 1; ++dy)
-    for (int dx = -1; dx <= 1; ++dx) {
-      const uint32_t texel = item.Pixel(x + dx, y + dy);
-      if (texel >> 24 != 0xFF || !Near(texel, centre, 8)) return false;
-    }
-  return true;
-}
-
-}  // namespace
 
 // The intro drawn off screen by OpenGL and by the software renderer: the splash picture lies
 // on top at its place, texel for texel, over the splash background.
@@ -73,7 +48,7 @@ TEST_P(HeadlessScreenshot, ShowsTheIntrosSplashPictureInItsPlace) {
   int compared = 0, matching = 0;
   for (int y = 1; y + 1 < splash->TileHeight; y += 3)
     for (int x = 1; x + 1 < splash->TileWidth; x += 3) {
-      if (!FlatOpaque(*splash, x, y)) continue;
+      if (!FlatOpaque(*splash, x, y, 8)) continue;
       ++compared;
       matching += Near(picture->At(kSplashX + x, kSplashY + y), splash->Pixel(x, y), 12);
     }

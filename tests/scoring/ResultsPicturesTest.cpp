@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "PixelChecks.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -12,28 +14,6 @@
 
 namespace {
 
-int Channel(uint32_t argb, int shift) {
-  return int((argb >> shift) & 0xFF);
-}
-
-bool Near(uint32_t a, uint32_t b, int tolerance) {
-  for (int shift : {0, 8, 16})
-    if (std::abs(Channel(a, shift) - Channel(b, shift)) > tolerance) return false;
-  return true;
-}
-
-// Whether the texel and its eight neighbours are opaque and alike: there the drawn colour is
-// the texel's whatever the filtering.
-bool FlatOpaque(const TImageListItem& item, int x, int y) {
-  const uint32_t centre = item.Pixel(x, y);
-  for (int dy = -1; dy <= 1; ++dy)
-    for (int dx = -1; dx <= 1; ++dx) {
-      const uint32_t texel = item.Pixel(x + dx, y + dy);
-      if (texel >> 24 != 0xFF || !Near(texel, centre, 10)) return false;
-    }
-  return true;
-}
-
 // How many of the flat opaque texels of the picture's columns first..last (every fourth texel)
 // show on the screenshot where the picture was drawn at (left, top), out of how many were looked at.
 std::pair<int, int> ShownTexels(const TPixmap& shot, const TImageListItem& item, int left, int top, int first,
@@ -41,7 +21,7 @@ std::pair<int, int> ShownTexels(const TPixmap& shot, const TImageListItem& item,
   int shown = 0, looked = 0;
   for (int y = 1; y + 1 < item.TileHeight; y += 4)
     for (int x = std::max(first, 1); x <= last && x + 1 < item.TileWidth; x += 4) {
-      if (!FlatOpaque(item, x, y)) continue;
+      if (!FlatOpaque(item, x, y, 10)) continue;
       ++looked;
       shown += Near(shot.At(left + x, top + y), item.Pixel(x, y), 12);
     }
