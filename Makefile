@@ -4,13 +4,28 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: play test build install bootstrap configure bench clean
+.PHONY: play test test-asan build install bootstrap configure bench clean
 
 play: build
 	$(BUILD_DIR)/game/morvel-racing
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The whole suite again, built by clang with AddressSanitizer and UndefinedBehaviorSanitizer (the
+# file readers' libFuzzer targets then run too); any sanitizer report fails the build or the test.
+ASAN_BUILD_DIR ?= build-asan
+SANITIZERS = tests/sanitizers
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/$(SANITIZERS)/lsan-suppressions.txt:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-asan: bootstrap
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DMORVEL_SANITIZE=ON
+	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD_DIR) -j$(JOBS)
+	cc -shared -fPIC -o $(ASAN_BUILD_DIR)/keep-libraries-loaded.so $(SANITIZERS)/KeepLibrariesLoaded.c
+	cd $(ASAN_BUILD_DIR) && $(SANITIZER_ENV) LD_PRELOAD=$(CURDIR)/$(ASAN_BUILD_DIR)/keep-libraries-loaded.so \
+		ctest --output-on-failure -j$(JOBS)
 
 # Compiles everything and lays out the game folder $(BUILD_DIR)/game.
 build: configure

@@ -186,7 +186,8 @@ TEST_F(ReaderFixture, ColourIdentifiersIncludingSystemColours) {
                                                     {"clNone", 0x1FFFFFFF},
                                                     {"clBtnFace", 0xFF00000F},
                                                     {"clMenuBar", 0xFF00001E}};
-  for (const auto& [ident, value] : cases) {
+  for (const auto& [name, value] : cases) {
+    const char* ident = name;
     ASSERT_TRUE(Load(PackageAround(Item([&](TOilBytes& b) {
       b.ShortString("TransparentColor");
       b.Ident(ident);
