@@ -38,13 +38,13 @@ bool LoadScript(const std::string& path, TInputScript& script) {
   if (path.empty()) return true;
   std::ifstream in(path);
   std::string error;
-  auto events = in ? ParseInputScript(in, error) : std::nullopt;
+  auto parts = in ? ParseInputScript(in, error) : std::nullopt;
   if (!in) error = "cannot open it";
-  if (!events) {
+  if (!parts) {
     std::fprintf(stderr, "Morvel Racing: script %s: %s\n", path.c_str(), error.c_str());
     return false;
   }
-  script = TInputScript(std::move(*events));
+  script = TInputScript(std::move(*parts));
   return true;
 }
 
@@ -68,19 +68,34 @@ class TMainLoop {
       Events.clear();
       if (Video) Video->PollEvents(Events);
       int frame = Form.OmegaTimer1.TotalFrames();
-      for (TInputEvent& event : Script.Take(frame)) Events.push_back(std::move(event));
+      for (TInputEvent& event : Script.Take(frame, Form.State.CurrentScreen)) Events.push_back(std::move(event));
       for (const TInputEvent& event : Events) Guarded([&] { Dispatch(event); });
       for (const TScreenshotRequest& shot : Options.Screenshots)
         if (shot.Frame == frame) Form.OmegaScreen1.RequestScreenshot(shot.Path);
       Guarded([&] { Form.RaceTimer.Poll(); });
       Guarded([&] { Form.OmegaTimer1.Tick(); });
-      if (Form.Closing()) break;
-      if (Options.Frames && Form.OmegaTimer1.TotalFrames() >= *Options.Frames) break;
+      if (Form.Closing()) {
+        if (Script.Waiting()) ReportUnfinishedScript();
+        break;
+      }
+      if (Options.Frames && Form.OmegaTimer1.TotalFrames() >= *Options.Frames) {
+        ReportUnfinishedScript();
+        break;
+      }
       if (!VirtualClock) Sleep();
     }
   }
 
  private:
+  // A run cut off by its frame limit says what its script had not given yet, and a game that
+  // quits says so when its script still waits for a screen: a script that lost its way would
+  // otherwise end as quietly as one that went through.
+  void ReportUnfinishedScript() const {
+    if (const std::string left = Script.Unfinished(); !left.empty())
+      std::fprintf(stderr, "Morvel Racing: script: the run ended at frame %d, %s\n", Form.OmegaTimer1.TotalFrames(),
+                   left.c_str());
+  }
+
   template <typename F>
   void Guarded(F&& step) {
     try {
