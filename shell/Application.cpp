@@ -37,9 +37,8 @@ bool EnterGameFolder(const std::string& dataDir) {
 bool LoadScript(const std::string& path, TInputScript& script) {
   if (path.empty()) return true;
   std::ifstream in(path);
-  std::string error;
+  std::string error = "cannot open it";
   auto parts = in ? ParseInputScript(in, error) : std::nullopt;
-  if (!in) error = "cannot open it";
   if (!parts) {
     std::fprintf(stderr, "Morvel Racing: script %s: %s\n", path.c_str(), error.c_str());
     return false;
@@ -206,5 +205,5 @@ int RunGame(const TCommandLine& options) {
   } catch (const TFatalError&) {
     return 1;
   }
-  return 0;
+  return form.ExitStatus();
 }

@@ -111,14 +111,14 @@ void TForm1::FormShow() {
   std::string error;
   if (!RaceRun.Open(error)) {
     ShowMessage(error);
-    Close();
+    Close(1);
     return;
   }
   if (const auto& request = RaceRun.Options().Race) {
     State.Catalogue.SelectedTrack = request->Track;
     State.Catalogue.SelectedCar = request->Car;
     StartRace();
-    if (State.CurrentScreen != gsRace) Close();  // the track could not be read
+    if (State.CurrentScreen != gsRace) Close(1);  // the track could not be read
     return;
   }
   EnterScreen(gsIntro);

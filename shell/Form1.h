@@ -85,9 +85,14 @@ class TForm1 {
   void PlayMusic(const std::string& name);
   void StopMusic(const std::string& name);
 
-  // The program is to end: the main loop stops after this frame.
-  void Close() { CloseRequested = true; }
+  // The program is to end: the main loop stops after this frame. An unattended run that could
+  // not do what it was asked ends with exit code 1.
+  void Close(int exitCode = 0) {
+    CloseRequested = true;
+    if (exitCode != 0) ExitCode = exitCode;
+  }
   bool Closing() const { return CloseRequested; }
+  int ExitStatus() const { return ExitCode; }
 
   // Pages of buttons (Pages.cpp): a new page for the screen, a button of a picture at (x, y)
   // whose click calls onClick, and freeing the page with the screen.
@@ -254,4 +259,5 @@ class TForm1 {
   TRaceRun RaceRun;
   std::vector<TTrackRecord> PendingTrack;  // read by StartRace, laid out when the race is entered
   bool CloseRequested = false;
+  int ExitCode = 0;
 };

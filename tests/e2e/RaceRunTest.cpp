@@ -55,12 +55,20 @@ TEST(RaceRun, TheSameSeedGivesTheSameRace) {
   EXPECT_EQ(first.Stdout(), second.Stdout());
 }
 
-TEST(RaceRun, ABadTrackFileIsReportedAndEndsTheRun) {
-  TGameRun game;
-  std::filesystem::resize_file(game.Folder() / "Data" / "data5.prd", 7);
-  game.Run({"--headless", "--render", "null", "--virtual-clock", "--race", "2:0", "--frames", "100"});
-  EXPECT_NE(game.Stderr().find("data5.prd"), std::string::npos) << game.Stderr();
-  EXPECT_EQ(game.Stdout().find("place"), std::string::npos);
+// A race that cannot start (its track file is cut short, its trace cannot be written) is
+// reported and the run fails before racing.
+TEST(RaceRun, ARunThatCannotStartIsReportedAndFails) {
+  TGameRun cutTrack, noTraceFolder;
+  std::filesystem::resize_file(cutTrack.Folder() / "Data" / "data5.prd", 7);
+  const std::vector<std::string> args = {"--headless", "--render", "null", "--virtual-clock", "--race", "2:0",
+                                         "--frames", "100"};
+  EXPECT_EQ(cutTrack.Run(args), 1);
+  EXPECT_NE(cutTrack.Stderr().find("data5.prd"), std::string::npos) << cutTrack.Stderr();
+  std::vector<std::string> traced = args;
+  traced.insert(traced.end(), {"--trace", (noTraceFolder.Folder() / "missing" / "trace.csv").string()});
+  EXPECT_EQ(noTraceFolder.Run(traced), 1);
+  EXPECT_NE(noTraceFolder.Stderr().find("cannot write the trace file"), std::string::npos) << noTraceFolder.Stderr();
+  for (const TGameRun* game : {&cutTrack, &noTraceFolder}) EXPECT_EQ(game->Stdout().find("place"), std::string::npos);
 }
 
 TEST(RaceRun, AStartScreenshotShowsTheLightsAndTheDashboard) {
