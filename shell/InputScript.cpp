@@ -38,14 +38,15 @@ bool ParseEvent(const std::string& line, TScriptPart& part) {
     if (!(words >> event.X >> event.Y)) return false;
   } else if (verb == "wait") {
     TScriptPart::TWait wait{frame, 0};
-    if (!(words >> wait.Screen) || wait.Screen < 0 || wait.Screen > 255) return false;
+    std::string extra;
+    if (!(words >> wait.Screen) || wait.Screen < 0 || wait.Screen > 255 || (words >> extra)) return false;
     part.Wait = wait;
+    return true;
   } else {
     return false;
   }
   std::string extra;
   if (words >> extra) return false;
-  if (part.Wait) return true;
   part.Events.push_back({frame, event});
   if (verb == "click") {
     event.Kind = TInputKind::MouseDown;
