@@ -108,10 +108,18 @@ class TPackageReader {
  public:
   explicit TPackageReader(std::span<const uint8_t> bytes) : In(bytes) {}
 
+  // The pictures are decoded side by side once the package has been read, or up to its fault:
+  // the items before it keep their pictures, and a bad picture before it is the fault reported.
   void Read(TImageListCollection& list) {
-    ReadHeader();
-    if (In.Text(4) != "TPF0") throw TStreamError("no component stream signature");
-    ReadComponent(list);
+    try {
+      ReadHeader();
+      if (In.Text(4) != "TPF0") throw TStreamError("no component stream signature");
+      ReadComponent(list);
+    } catch (const TStreamError&) {
+      DecodePictures();
+      throw;
+    }
+    DecodePictures();
   }
 
  private:
@@ -237,10 +245,19 @@ class TPackageReader {
     return type == TValueType::vaTrue;
   }
 
+  void DecodePictures() {
+    std::string error;
+    if (!DecodePictureBlocks(Pictures, error)) throw TStreamError(error);
+  }
+
   void ReadPicture(TImageListItem& item) {
     if (In.ReadValue() != TValueType::vaBinary) throw TStreamError("picture data is not binary");
-    std::string error;
-    if (!DecodePictureData(In.Bytes(In.Length()), item.Picture, error)) throw TStreamError(error);
+    std::span<const uint8_t> block = In.Bytes(In.Length());
+    // An item's properties come together: a second picture of the same item replaces its first.
+    if (!Pictures.empty() && Pictures.back().Picture == &item.Picture)
+      Pictures.back().Block = block;
+    else
+      Pictures.push_back({block, &item.Picture});
   }
 
   void SkipValue(int depth) {
@@ -310,6 +327,7 @@ class TPackageReader {
   }
 
   TOilStream In;
+  std::vector<TPictureJob> Pictures;  // blocks inside the package's bytes, each with its item's picture
 };
 
 }  // namespace

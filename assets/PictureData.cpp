@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <exception>
 #include <optional>
+#include <thread>
 
 #include "platform/Bmp.h"
 
@@ -68,4 +71,39 @@ bool DecodePictureData(std::span<const uint8_t> block, TPixmap& picture, std::st
     return DecodePicture(TPictureFormat::Bmp, data.subspan(4, size), picture, error);
   }
   return true;  // icons, metafiles and unknown classes: no picture
+}
+
+bool DecodePictureBlocks(const std::vector<TPictureJob>& jobs, std::string& error) {
+  struct TOutcome {
+    bool Ok = true;
+    std::string Error;
+    std::exception_ptr Exception;  // out of memory, say: it travels back to the caller's thread
+  };
+  std::vector<TOutcome> outcomes(jobs.size());
+  std::atomic<size_t> next{0};
+  auto work = [&] {
+    for (size_t i = next++; i < jobs.size(); i = next++) {
+      try {
+        outcomes[i].Ok = DecodePictureData(jobs[i].Block, *jobs[i].Picture, outcomes[i].Error);
+      } catch (...) {
+        outcomes[i].Exception = std::current_exception();
+      }
+    }
+  };
+  constexpr size_t kMostThreads = 4;
+  const size_t helpers = std::min({size_t(std::max(1u, std::thread::hardware_concurrency())), kMostThreads,
+                                   std::max<size_t>(jobs.size(), 1)}) - 1;
+  {
+    std::vector<std::jthread> threads;
+    for (size_t i = 0; i < helpers; ++i) threads.emplace_back(work);
+    work();
+  }
+  for (TOutcome& outcome : outcomes) {
+    if (outcome.Exception) std::rethrow_exception(outcome.Exception);
+    if (!outcome.Ok) {
+      error = std::move(outcome.Error);
+      return false;
+    }
+  }
+  return true;
 }

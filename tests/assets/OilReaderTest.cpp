@@ -284,6 +284,37 @@ TEST_F(ReaderFixture, MalformedPackagesFailWithTheMessageAndKeepWhatWasRead) {
   EXPECT_EQ(List.Items(1).Name, "broken");
   EXPECT_FALSE(List.Items(1).HasPicture());
   EXPECT_EQ(Messages.Shown().back(), ImageListMessage::Corrupt);
+  // So does a picture before a fault in the package's structure.
+  const std::vector<uint8_t> whole = WriteImagePackage({PngEntry("good", PlacePicture(2, 2))});
+  EXPECT_FALSE(Load(std::vector<uint8_t>(whole.begin(), whole.end() - 2)));
+  ASSERT_EQ(List.Count(), 1);
+  EXPECT_TRUE(List.Items(0).HasPicture());
+}
+
+// The pictures of a package are decoded together; of several broken ones, the first in the
+// package is the one reported, and every good one is decoded into its own item.
+TEST_F(ReaderFixture, TheFirstBrokenPictureIsTheOneReported) {
+  TOilEntry badPng = PngEntry("broken", PlacePicture(4, 4));
+  badPng.PictureFile.resize(badPng.PictureFile.size() / 2);
+  const TOilEntry huge = PngEntry("huge", PlacePicture(8193, 1));
+  std::vector<TOilEntry> good;
+  for (int i = 1; i <= 12; ++i) good.push_back(PngEntry("good" + std::to_string(i), PlacePicture(i, 13 - i)));
+  auto errorOf = [&](std::vector<TOilEntry> entries) {
+    EXPECT_FALSE(Load(WriteImagePackage(entries)));
+    return List.LastError();
+  };
+  const std::string badPngError = errorOf({badPng}), hugeError = errorOf({huge});
+  ASSERT_NE(badPngError, hugeError);
+
+  std::vector<TOilEntry> entries = good;
+  entries.insert(entries.begin() + 5, badPng);
+  entries.push_back(huge);
+  EXPECT_EQ(errorOf(entries), badPngError);
+  std::swap(entries[5], entries.back());
+  EXPECT_EQ(errorOf(entries), hugeError);
+
+  ASSERT_TRUE(Load(WriteImagePackage(good)));
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(List.Items(i).Picture.Pixels, PlacePicture(i + 1, 12 - i).Pixels) << i;
 }
 
 TEST_F(ReaderFixture, EveryCutOfAPackageFailsCleanlyKeepingTheItemsBeforeTheCut) {
