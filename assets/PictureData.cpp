@@ -95,7 +95,11 @@ bool DecodePictureBlocks(const std::vector<TPictureJob>& jobs, std::string& erro
                                    std::max<size_t>(jobs.size(), 1)}) - 1;
   {
     std::vector<std::jthread> threads;
-    for (size_t i = 0; i < helpers; ++i) threads.emplace_back(work);
+    for (size_t i = 0; i < helpers; ++i)
+      threads.emplace_back([&] {
+        work();
+        ReleaseBmpThreadState();
+      });
     work();
   }
   for (TOutcome& outcome : outcomes) {

@@ -65,3 +65,7 @@ std::optional<TPixmap> DecodeBmp(std::span<const uint8_t> bytes, int maxSide, st
   SDL_UnlockSurface(argb.get());
   return picture;
 }
+
+void ReleaseBmpThreadState() {
+  SDL_TLSCleanup();
+}
