@@ -5,6 +5,7 @@
 #include <atomic>
 #include <exception>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include "platform/Bmp.h"
@@ -95,11 +96,16 @@ bool DecodePictureBlocks(const std::vector<TPictureJob>& jobs, std::string& erro
                                    std::max<size_t>(jobs.size(), 1)}) - 1;
   {
     std::vector<std::jthread> threads;
-    for (size_t i = 0; i < helpers; ++i)
-      threads.emplace_back([&] {
-        work();
-        ReleaseBmpThreadState();
-      });
+    for (size_t i = 0; i < helpers; ++i) {
+      try {
+        threads.emplace_back([&] {
+          work();
+          ReleaseBmpThreadState();
+        });
+      } catch (const std::system_error&) {
+        break;  // no more threads to be had: fewer hands do the same work
+      }
+    }
     work();
   }
   for (TOutcome& outcome : outcomes) {
