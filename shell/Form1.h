@@ -216,6 +216,7 @@ class TForm1 {
   void PauseFrame();
   void LeavePause();
   void ResumeRace();
+  void BeginStillRaceFrame();
   void DrawFrozenRace();
   void EnterExitRace();
   void ExitRaceFrame();

@@ -208,14 +208,20 @@ void TForm1::ResumeRace() {
   if (Race.Player->HasControl) RaceTimer.SetEnabled(true);
 }
 
-// The race as it stood, under a dialog: no move pass.
-void TForm1::DrawFrozenRace() {
+// Opens a frame of the race's screens that stand still: the race's sprites as they are (no move
+// pass), the page's buttons, the cursor moved to the mouse but not yet drawn.
+void TForm1::BeginStillRaceFrame() {
   OmegaScreen1.Clear(0, 0, 0, 0);
   OmegaScreen1.BeginScene();
   GameImageList.BeginDraw();
   OmegaSprite1.Draw();
   OmegaGUI1.Draw();
   GameCursor->DoMove(0);
+}
+
+// The race as it stood, under a dialog.
+void TForm1::DrawFrozenRace() {
+  BeginStillRaceFrame();
   GameCursor->DoDraw();
   DrawHud();
   GameImageList.EndDraw();

@@ -69,12 +69,7 @@ void TForm1::EnterRaceOver() {
 
 // No keys here: only the buttons lead on.
 void TForm1::RaceOverFrame() {
-  OmegaScreen1.Clear(0, 0, 0, 0);
-  OmegaScreen1.BeginScene();
-  GameImageList.BeginDraw();
-  OmegaSprite1.Draw();
-  OmegaGUI1.Draw();
-  GameCursor->DoMove(0);
+  BeginStillRaceFrame();
   if (StepResults(State))
     if (TOmegaButton* next = ButtonNamed(PageButtons, kNextButton.Picture)) next->Visible = true;
   DrawResultLines();
