@@ -94,6 +94,61 @@ class TForm1 {
   bool Closing() const { return CloseRequested; }
   int ExitStatus() const { return ExitCode; }
 
+  // Set-ups that tests drive directly: the menus' background race, and a race from the
+  // chosen track and car.
+  void CreateMenuBackground();
+  void StartRace();
+
+  // The menus' sprites and help buttons, which the screens keep hold of.
+  TMenuScreen* ScreenSprite = nullptr;
+  TMenuScreen* ScreenSprite2 = nullptr;
+  std::array<THelpButton*, 8> HelpButtons{};
+  int HelpPage = 1;
+
+  // Components, in the order they are made; they are freed the other way round, so the sprites
+  // go before the pictures they show and the display goes last.
+  TOmegaScreen OmegaScreen1;
+  TOmegaImageList OmegaImageList1;
+  TOmegaImageList GameImageList;
+  TOmegaImageList ShareList;
+  TFontLibrary Fonts;
+  TOmegaFont OmegaFont1, OmegaFont2, OmegaFont3, OmegaFont4;
+  TOmegaBitmapFont OmegaBitmapFont1;
+  TOmegaGUI OmegaGUI1;
+  TOmegaTimer OmegaTimer1;
+  TOmegaTimer AnimTimer;  // configured as the game has it, never enabled
+  TSystemTimer RaceTimer;
+  TOmegaMusic OmegaMusic1;
+  TOmegaSound3D Sound3D;
+  TScoreSubmitter ScoreSubmitter;  // the web requests, with their cookies for the program's life
+  // Starts the desktop's opener for a link ("xdg-open ADDRESS"); tests put a recorder here.
+  TLauncher LinkLauncher = LaunchDetached;
+  std::unique_ptr<TShareScreen> ShareScreen;  // the closing screen
+
+  TGameState State;
+  TRaceState Race;
+  TOmegaSprite OmegaSprite1;
+  TRaceContext RaceContext;
+
+  // The current screen's page of buttons (OmegaGUI1 owns it), its buttons in the order they were
+  // made, and its edit box where the screen has one.
+  TOmegaGUIList* MenuPage = nullptr;
+  std::vector<TOmegaButton*> PageButtons;
+  TOmegaEdit* PageEdit = nullptr;
+
+  // Sprites the screens keep hold of; the sprite engine owns them.
+  TCursor* GameCursor = nullptr;
+  TMenuScreen* GameScreenSprite = nullptr;
+  std::array<TLight*, 3> MenuLights{};
+  TRunningString* Ticker = nullptr;
+  // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
+  // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
+  TMenuScreen* PreviewSprite = nullptr;
+  std::array<TMenuScreen*, 4> StatBars{};
+
+ private:
+  void ShowMessage(const std::string& text);
+
   // Pages of buttons (Pages.cpp): a new page for the screen, a button of a picture at (x, y)
   // whose click calls onClick, and freeing the page with the screen.
   void BuildPage();
@@ -101,26 +156,14 @@ class TForm1 {
                               std::function<void()> onClick);
   void FreePage();
 
-  // Behind the menus (MenuBackground.cpp): the demonstration race, the lights and the ticker;
-  // the lights drawn once more on top, and the ticker's visible text.
-  void CreateMenuBackground();
+  // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the ticker and
+  // its visible text.
   void DrawMenuLights();
   void DrawTicker();
   TTickerFacts TickerFacts() const;
   void RebuildTicker();
 
-  // Race control (RaceControl.cpp).
-  void StartRace();
-  void DrawHud();
-
   // Menus (IntroScreens.cpp, MenuScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
-  TMenuScreen* ScreenSprite = nullptr;
-  TMenuScreen* ScreenSprite2 = nullptr;
-  std::array<THelpButton*, 8> HelpButtons{};
-  int HelpPage = 1;
-  // The options as they were when the options screen was entered.
-  bool SoundBackup = true, MusicBackup = true, FullScreenBackup = false;
-  std::string AddTextBackup;
   void EnterIntro();
   void IntroFrame();
   void IntroFades(int t);
@@ -161,52 +204,12 @@ class TForm1 {
   void BlinkCaret();
   void EditKeys();
 
-  // Components, in the order they are made; they are freed the other way round, so the sprites
-  // go before the pictures they show and the display goes last.
-  TOmegaScreen OmegaScreen1;
-  TOmegaImageList OmegaImageList1;
-  TOmegaImageList GameImageList;
-  TOmegaImageList ShareList;
-  TFontLibrary Fonts;
-  TOmegaFont OmegaFont1, OmegaFont2, OmegaFont3, OmegaFont4;
-  TOmegaBitmapFont OmegaBitmapFont1;
-  TOmegaGUI OmegaGUI1;
-  TOmegaTimer OmegaTimer1;
-  TOmegaTimer AnimTimer;  // configured as the game has it, never enabled
-  TSystemTimer RaceTimer;
-  TOmegaMusic OmegaMusic1;
-  TOmegaSound3D Sound3D;
-  TScoreSubmitter ScoreSubmitter;  // the web requests, with their cookies for the program's life
-  // Starts the desktop's opener for a link ("xdg-open ADDRESS"); tests put a recorder here.
-  TLauncher LinkLauncher = LaunchDetached;
-  std::unique_ptr<TShareScreen> ShareScreen;  // the closing screen
-
-  TGameState State;
-  TRaceState Race;
-  TOmegaSprite OmegaSprite1;
-  TRaceContext RaceContext;
-
-  // The current screen's page of buttons (OmegaGUI1 owns it), its buttons in the order they were
-  // made, and its edit box where the screen has one.
-  TOmegaGUIList* MenuPage = nullptr;
-  std::vector<TOmegaButton*> PageButtons;
-  TOmegaEdit* PageEdit = nullptr;
-
-  // Sprites the screens keep hold of; the sprite engine owns them.
-  TCursor* GameCursor = nullptr;
-  TMenuScreen* GameScreenSprite = nullptr;
-  TBegArrows* StartArrows = nullptr;
-  std::array<TLight*, 3> MenuLights{};
-  TRunningString* Ticker = nullptr;
-  // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
-  // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
-  TMenuScreen* PreviewSprite = nullptr;
-  std::array<TMenuScreen*, 4> StatBars{};
-
- private:
-  void ShowMessage(const std::string& text);
+  // The options as they were when the options screen was entered.
+  bool SoundBackup = true, MusicBackup = true, FullScreenBackup = false;
+  std::string AddTextBackup;
 
   // Race control (RaceControl.cpp).
+  void DrawHud();
   void EnterRace();
   void RaceFrame();
   void StartLights(int t);
@@ -225,6 +228,7 @@ class TForm1 {
   void ExitRaceLeave();
   void LoadGameImages();
   void KillMenuRace();
+  TBegArrows* StartArrows = nullptr;  // the arrows under the start lights (sprite engine owned)
 
   // Track and car selection (SelectionScreens.cpp).
   void EnterChooseTrack();
