@@ -94,8 +94,9 @@ std::optional<std::vector<TScriptLine>> ExpandLines(std::istream& in, std::strin
     if (first == std::string::npos || text[first] == '#') continue;
     const std::vector<std::string> words = Words(text);
     if (words[0] == "repeat") {
-      if (count > 0 || RepeatCount(words) == 0) return fail(number, text);
-      count = RepeatCount(words);
+      const int repeats = RepeatCount(words);
+      if (count > 0 || repeats == 0) return fail(number, text);
+      count = repeats;
       continue;
     }
     if (words[0] == "end") {
