@@ -227,11 +227,11 @@ TOmegaSprite::~TOmegaSprite() {
 }
 
 void TOmegaSprite::Move(float moveCount) {
-  // Sprites made during the pass may push others up the list; the pass still visits only as
-  // many places as there were sprites when it began.
-  int count = Count();
-  for (int i = 0; i < count; ++i)
-    if (TSprite* sprite = Items(i)) sprite->DoMove(moveCount);
+  // Every sprite of the list as the pass begins moves exactly once: sprites made during the pass
+  // (a car's smoke) take places ahead of others, and first move in the next frame.
+  MovePass.clear();
+  for (const TEntry& entry : List) MovePass.push_back(entry.Sprite);
+  for (TSprite* sprite : MovePass) sprite->DoMove(moveCount);
 }
 
 void TOmegaSprite::Draw() {

@@ -152,7 +152,7 @@ class TOmegaSprite {
   int DrawAreaX1 = 0, DrawAreaY1 = 0, DrawAreaX2 = 0, DrawAreaY2 = 0;
   float CameraX = 0, CameraY = 0;
 
-  // Moves, then draws, the sprites that were in the list when the pass began, from index 0 up.
+  // Moves, then draws, the sprites that were in the list when the pass began, in draw order.
   void Move(float moveCount);
   void Draw();
   // Frees the killed sprites. Never call it from inside a sprite's constructor, move or draw.
@@ -186,4 +186,5 @@ class TOmegaSprite {
   TMessageBoxes& Messages;
   std::vector<TEntry> List;
   std::vector<TSprite*> DeadList;  // does not own
+  std::vector<TSprite*> MovePass;  // the sprites of the running move pass; does not own
 };

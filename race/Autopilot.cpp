@@ -21,9 +21,19 @@ void TAutopilot::Drive() {
   }
   if (TargetWayPoint < 1 || TargetWayPoint > count) TargetWayPoint = 1;
 
-  const TPointD target{race.WayPoints[TargetWayPoint].X, race.WayPoints[TargetWayPoint].Y};
   const TPointD centre = player->Centre();
+  const TStuckWatch::TVerdict verdict = Stuck.Watch(race, centre, TargetWayPoint, player->RaceTime);
+  if (verdict.NewTarget > 0) TargetWayPoint = verdict.NewTarget;
+  const TPointD target{race.WayPoints[TargetWayPoint].X, race.WayPoints[TargetWayPoint].Y};
   const TPointD toTarget = UnitVector(centre, target);
+  if (verdict.BackOff) {
+    const TSteer away = BackOffSteering(player->Heading, player->Speed, toTarget);
+    SetKey(DrivingKey::Up, false);
+    SetKey(DrivingKey::Down, true);
+    SetKey(DrivingKey::Right, away == TSteer::Right);
+    SetKey(DrivingKey::Left, away == TSteer::Left);
+    return;
+  }
   const TSteer steer =
       TargetLevel(target, centre) ? TSteer::None : SteeringDecision(player->Heading, toTarget);
   if (WayPointReached(target, centre)) TargetWayPoint = NextWayPoint(TargetWayPoint, count);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "race/RaceState.h"
+#include "race/StuckWatch.h"
 
 // Drives the player's car with the opponents' driver, through the key tables: each frame,
 // before the player's car moves, it presses and lets go of the arrow keys as a player would, so
@@ -20,4 +21,5 @@ class TAutopilot {
 
   TRaceContext& Context;
   double BearingAngle = 0;
+  TStuckWatch Stuck;
 };

@@ -107,6 +107,7 @@ void TEnemyCar::Drive() {
   const int count = race.WayPointCount;
   if (count < 1 || TargetWayPoint < 1 || TargetWayPoint > count) return;  // nothing to follow
 
+  if (BackOff(Centre())) return;
   const TPointD target{race.WayPoints[TargetWayPoint].X, race.WayPoints[TargetWayPoint].Y};
   const TPointD centre = Centre();
   const TPointD toTarget = UnitVector(centre, target);
@@ -143,6 +144,29 @@ void TEnemyCar::Drive() {
   }
   if (steer == TSteer::Left) SteerLeft();
   if (steer == TSteer::Right) SteerRight();
+}
+
+bool TEnemyCar::BackOff(TPointD centre) {
+  const TRaceState& race = Context.Race;
+  const TStuckWatch::TVerdict verdict = Stuck.Watch(race, centre, TargetWayPoint, RaceTime);
+  if (verdict.NewTarget > 0) {
+    // Forwards through the way points passed on the way, so that their key flags count; a way
+    // point behind the car is simply aimed at again.
+    const int count = race.WayPointCount;
+    if ((verdict.NewTarget - TargetWayPoint + count) % count < count / 2) {
+      while (TargetWayPoint != verdict.NewTarget) AdvanceWayPoint(count);
+    } else {
+      TargetWayPoint = verdict.NewTarget;
+    }
+  }
+  if (!verdict.BackOff) return false;
+  const TWayPoint& target = race.WayPoints[TargetWayPoint];
+  BrakeOrReverse();
+  const TSteer steer = BackOffSteering(Heading, Speed, UnitVector(centre, {target.X, target.Y}));
+  if (steer == TSteer::Left) SteerLeft();
+  if (steer == TSteer::Right) SteerRight();
+  if (steer == TSteer::None) SetPatternIndex(0);
+  return true;
 }
 
 void TEnemyCar::AdvanceWayPoint(int wayPointCount) {

@@ -7,6 +7,7 @@
 #include "race/Car.h"
 #include "race/Driver.h"
 #include "race/Geometry.h"
+#include "race/StuckWatch.h"
 
 // A look-ahead point of an opponent.
 struct TEye {
@@ -40,10 +41,14 @@ class TEnemyCar : public TCar {
   int Position = 1;
 
  private:
+  TStuckWatch Stuck;
+
   void AvoidCars();
   // Which way the other car lies across this car's direction of travel: > 0 to the right.
   double SideOf(const TCar& other) const;
   void Drive();
+  // Backing off a car that makes no headway; false while the car drives on as usual.
+  bool BackOff(TPointD centre);
   void AdvanceWayPoint(int wayPointCount);
   void Roll();
   void MeasureProgress();

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numbers>
 #include <ostream>
 #include <set>
 #include <string>
@@ -195,10 +196,11 @@ TEST_P(TGeneratedTrackTest, OpponentsProveTheirLapsWithKeyWayPoints) {
   }
   EXPECT_GT(proof, 0);
   EXPECT_GT(arming, proof);
-  // Way point 1 lies ahead of the grid: the front car is nearer to it than to the last one.
+  // Way point 1 lies ahead of the grid, the way the cars face.
   const TStartSlot& front = race.StartSlots[1];
   const TWayPoint& first = race.WayPoints[1];
-  EXPECT_GT(first.X, front.X);
+  const double heading = front.Heading * std::numbers::pi / 180;
+  EXPECT_GT((first.X - front.X) * std::cos(heading) + (first.Y - front.Y) * std::sin(heading), 0);
 }
 
 TEST_P(TGeneratedTrackTest, LengthMatchesTheCatalogue) {

@@ -1,13 +1,14 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "tools/tracks/TrackGates.h"
 #include "tools/tracks/TrackLayout.h"
 #include "tools/tracks/TrackScenery.h"
 
 namespace {
 
-constexpr int kFinishCell = 3;      // the cell whose left edge the finish line crosses
 constexpr int kMarginCells = 2;     // grass round the loop for the scenery
+constexpr int kRunOffCells = 3;     // beyond every bend
 constexpr int kDemoTop = 60;        // the demonstration loop's top edge on the screen
 constexpr int kLineThickness = 32;  // the finish line's picture, across the road
 constexpr int kGridGap = 50;        // from the finish line to the front row's centres
@@ -31,49 +32,64 @@ int RoadKind(char in, char out) {
   return 11;  // left and top
 }
 
+// The heading of a move in degrees, clockwise from east as the cars count it.
+int Heading(char move) {
+  switch (move) {
+    case 'R':
+      return 0;
+    case 'D':
+      return 90;
+    case 'L':
+      return 180;
+    default:
+      return 270;
+  }
+}
+
 void AddRoad(const TLoopResult& loop, const TGridPlacement& place, std::vector<TTrackRecord>& records) {
-  const int count = int(loop.Cells.size());
-  for (int i = 0; i < count; ++i) {
-    const char in = loop.Moves[(i + count - 1) % count];
-    const TPixel corner = place.TopLeft(loop.Cells[i]);
-    records.push_back({corner.Y, corner.X, RoadKind(in, loop.Moves[i]), 0, 0});
+  for (int i = 0; i < loop.Count(); ++i) {
+    const TPixel corner = place.TopLeft(loop.Cells[size_t(i)]);
+    records.push_back({corner.Y, corner.X, RoadKind(loop.MoveIn(i), loop.Moves[size_t(i)]), 0, 0});
   }
 }
 
 // One way point at the middle of every cell, ordered from the cell after the finish line round to
 // the finish cell. Key flags: 1 early in the lap, 2 half way (the lap's proof), 3 late (arms the
-// finish). Check lines 0, 1, 2 for the player at a quarter, a half and four fifths of the lap.
-void AddWayPointsAndLines(const TLoopResult& loop, const TGridPlacement& place,
+// finish). The check lines for the player lie on the gates.
+void AddWayPointsAndLines(const TLoopResult& loop, const TGates& gates, const TGridPlacement& place,
                           std::vector<TTrackRecord>& records) {
-  const int count = int(loop.Cells.size());
+  const int count = loop.Count();
   const int firstKey = count / 8, proofKey = count / 2, armingKey = count * 17 / 20;
   for (int order = 0; order < count; ++order) {
-    const TPixel centre = place.Centre(loop.Cells[(kFinishCell + 1 + order) % count]);
+    const TPixel centre = place.Centre(loop.Cells[size_t((gates.Finish + 1 + order) % count)]);
     const int flag = order == firstKey ? 1 : order == proofKey ? 2 : order == armingKey ? 3 : 0;
     records.push_back({centre.Y, centre.X, TRecordKind::WayPoint, flag, order + 1});
   }
-  const int lineOrders[] = {count / 4, count * 11 / 20, count * 4 / 5};
-  for (int number = 0; number < 3; ++number) {
-    const TPixel centre = place.Centre(loop.Cells[(kFinishCell + 1 + lineOrders[number]) % count]);
-    records.push_back({centre.Y, centre.X, TRecordKind::CheckLine, 0, number});
+  for (size_t number = 0; number < gates.CheckLines.size(); ++number) {
+    const TPixel centre = place.Centre(loop.Cells[size_t(gates.CheckLines[number])]);
+    records.push_back({centre.Y, centre.X, TRecordKind::CheckLine, 0, int(number)});
   }
 }
 
-// The finish line and its paint across the start straight, the grid behind it in pairs facing
-// right; the last slot is the player's.
-void AddStart(const TLoopResult& loop, const TGridPlacement& place, int slots,
+// The finish line and its paint across the entry of the finish cell, the grid before it in pairs
+// facing the way the straight runs; the last slot is the player's.
+void AddStart(const TLoopResult& loop, int finish, const TGridPlacement& place, int slots,
               std::vector<TTrackRecord>& records) {
-  const TPixel finishCell = place.TopLeft(loop.Cells[kFinishCell]);
-  const int middleY = finishCell.Y + kCellSize / 2;
-  const int lineCentreX = finishCell.X + kLineThickness / 2;
-  records.push_back({middleY, lineCentreX, TRecordKind::StartLinePaint, 90, 0});
-  // The picture is a road's width long; turned upright about its middle it spans the road.
-  records.push_back({middleY, lineCentreX - kCellSize / 2, TRecordKind::FinishLine, 90, 0});
+  const char move = loop.Moves[size_t(finish)];
+  const TStep along = StepOf(move);
+  const TStep across{-along.DY, along.DX};
+  const TPixel centre = place.Centre(loop.Cells[size_t(finish)]);
+  const int entry = kCellSize / 2 - kLineThickness / 2;  // from the cell's middle to the line's
+  const int lineX = centre.X - along.DX * entry, lineY = centre.Y - along.DY * entry;
+  // The picture is a road's width long: upright it spans a road that runs across the screen.
+  const int angle = along.DX != 0 ? 90 : 0;
+  records.push_back({lineY, lineX, TRecordKind::StartLinePaint, angle, 0});
+  records.push_back({lineY, lineX - kCellSize / 2, TRecordKind::FinishLine, angle, 0});
   for (int slot = 1; slot <= slots; ++slot) {
-    const int row = (slot - 1) / 2;
+    const int back = kLineThickness / 2 + kGridGap + (slot - 1) / 2 * kRowSpacing;
     const int lane = (slot - 1) % 2 == 0 ? -kLaneOffset : kLaneOffset;
-    records.push_back(
-        {middleY + lane, finishCell.X - kGridGap - row * kRowSpacing, TRecordKind::StartSlot, 0, slot});
+    records.push_back({lineY - along.DY * back + across.DY * lane, lineX - along.DX * back + across.DX * lane,
+                       TRecordKind::StartSlot, Heading(move), slot});
   }
 }
 
@@ -92,16 +108,20 @@ TGridPlacement Placement(const TTrackLayout& layout, const TLoopResult& loop) {
 std::vector<TTrackRecord> BuildTrack(const TTrackLayout& layout) {
   const TLoopResult loop = TraceLoop(layout.Moves);
   std::string error = loop.Error;
-  if (error.empty() &&
-      (loop.Cells.size() < 8 || std::string(loop.Moves.begin(), loop.Moves.begin() + 4) != "RRRR"))
-    error = "the loop must start with four moves to the right";
+  const std::set<TGridCell> runOff = error.empty() ? RunOffCells(loop, kRunOffCells) : std::set<TGridCell>{};
+  const TGates gates = error.empty() ? ChooseGates(loop, runOff, !layout.OnScreen) : TGates{};
+  if (error.empty()) error = gates.Error;
   if (error.empty() && (layout.StartSlots < 1 || layout.StartSlots > 8)) error = "the grid holds 1 to 8 cars";
   if (!error.empty()) throw std::invalid_argument(std::string(layout.FileName) + ": " + error);
   const TGridPlacement place = Placement(layout, loop);
   std::vector<TTrackRecord> records;
   AddRoad(loop, place, records);
-  if (!layout.OnScreen) AddScenery(loop, place, layout.Difficulty, kMarginCells, records);
-  AddStart(loop, place, layout.StartSlots, records);
-  AddWayPointsAndLines(loop, place, records);
+  if (!layout.OnScreen) {
+    const std::set<TGridCell> walls = AddWalls(loop, gates, runOff, place, records);
+    AddLaneMarks(loop, gates.Finish, place, records);
+    AddScenery(loop, place, layout.Difficulty, kMarginCells, runOff, walls, records);
+  }
+  AddStart(loop, gates.Finish, place, layout.StartSlots, records);
+  AddWayPointsAndLines(loop, gates, place, records);
   return records;
 }

@@ -1,23 +1,9 @@
 #include <cctype>
-#include <set>
-#include <utility>
+#include <map>
 
 #include "tools/tracks/TrackLayout.h"
 
 namespace {
-
-TGridCell Step(TGridCell cell, char move) {
-  switch (move) {
-    case 'R':
-      return {cell.Column + 1, cell.Row};
-    case 'L':
-      return {cell.Column - 1, cell.Row};
-    case 'U':
-      return {cell.Column, cell.Row - 1};
-    default:
-      return {cell.Column, cell.Row + 1};
-  }
-}
 
 // "R6 D2" as one letter per move: "RRRRRRDD"; an empty text when a run is malformed.
 std::string ExpandRuns(const std::string& runs) {
@@ -39,7 +25,46 @@ std::string ExpandRuns(const std::string& runs) {
   return moves;
 }
 
+// Whether two cells of the loop share a side without one following the other.
+bool PartsTouch(const TLoopResult& loop, const std::map<TGridCell, int>& order) {
+  const int count = loop.Count();
+  for (const auto& [cell, i] : order) {
+    for (const char move : {'R', 'L', 'U', 'D'}) {
+      const auto next = order.find(Offset(cell, StepOf(move)));
+      if (next == order.end()) continue;
+      const int apart = (next->second - i + count) % count;
+      if (apart != 1 && apart != count - 1) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
+
+TStep StepOf(char move) {
+  switch (move) {
+    case 'R':
+      return {1, 0};
+    case 'L':
+      return {-1, 0};
+    case 'U':
+      return {0, -1};
+    default:
+      return {0, 1};
+  }
+}
+
+int TLoopResult::StraightBefore(int i) const {
+  int cells = 0;
+  while (cells < Count() && !IsCorner((i - cells + Count()) % Count())) ++cells;
+  return cells;
+}
+
+int TLoopResult::StraightAfter(int i) const {
+  int cells = 0;
+  while (cells < Count() && !IsCorner((i + cells) % Count())) ++cells;
+  return cells;
+}
 
 TLoopResult TraceLoop(const std::string& runs) {
   TLoopResult loop;
@@ -48,17 +73,20 @@ TLoopResult TraceLoop(const std::string& runs) {
     loop.Error = "malformed moves \"" + runs + "\"";
     return loop;
   }
-  std::set<std::pair<int, int>> visited;
+  std::map<TGridCell, int> order;
   TGridCell cell;
   for (const char move : moves) {
-    if (!visited.insert({cell.Column, cell.Row}).second) {
+    if (!order.emplace(cell, loop.Count()).second) {
       loop.Error = "the loop crosses itself";
       return loop;
     }
     loop.Cells.push_back(cell);
     loop.Moves.push_back(move);
-    cell = Step(cell, move);
+    cell = Offset(cell, StepOf(move));
   }
-  if (!(cell == TGridCell{})) loop.Error = "the loop does not close";
+  if (!(cell == TGridCell{}))
+    loop.Error = "the loop does not close";
+  else if (PartsTouch(loop, order))
+    loop.Error = "two parts of the road run side by side";
   return loop;
 }

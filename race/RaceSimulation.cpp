@@ -1,0 +1,33 @@
+#include "race/RaceSimulation.h"
+
+#include "race/EnemyCar.h"
+#include "race/Player.h"
+#include "race/RaceClock.h"
+#include "race/RaceSetup.h"
+#include "race/TrackTables.h"
+#include "race/WorldScroll.h"
+
+TRaceSimulation::TRaceSimulation(const TTrack& track, const std::string& trackFile, int carIndex,
+                                 uint32_t seed, TMessageBoxes& messages, TOmegaImageList& gameImages,
+                                 TOmegaImageList& menuImages)
+    : Track(track), Sprites(messages), Random(seed), Context{Race,    Sprites,     gameImages, menuImages,
+                                                             KeyHeld, KeyReleased, StepTicks,  Random} {
+  TTrackFileResult file = ReadTrackFile(trackFile);
+  if (file.Ok()) file.Error = CheckRaceTrack(file.Records, trackFile, track.Rivals);
+  Error = file.Error;
+  if (!Error.empty()) return;
+  Race.RaceScreen = true;
+  PrepareRace(Context, track, carIndex, kCarCount, file.Records);
+  for (int i = 0; i < track.Rivals; ++i) Race.Opponents[i]->Racing = true;
+  Race.Player->HasControl = true;
+}
+
+void TRaceSimulation::Frame() {
+  if (!Error.empty()) return;
+  Autopilot.Drive();
+  StepRaceClock(Race);
+  Sprites.RemoveDead();
+  Sprites.Move(0);
+  ScrollWayPoints(Race);
+  ++FrameCount;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "engine/OmegaSprite.h"
+#include "race/Autopilot.h"
+#include "race/GameConstants.h"
+#include "race/RaceState.h"
+
+// A whole race without the form or a display, for tests and track checks: the race set-up on a
+// catalogue track, the opponents let go at once, the player's car driven by the autopilot, one
+// frame at a time in the race screen's order. The picture lists give the sprites their sizes.
+class TRaceSimulation {
+ public:
+  // `trackFile` is the file to read in place of the track's own data file. Error tells why the
+  // race could not be set up.
+  TRaceSimulation(const TTrack& track, const std::string& trackFile, int carIndex, uint32_t seed,
+                  TMessageBoxes& messages, TOmegaImageList& gameImages, TOmegaImageList& menuImages);
+
+  void Frame();
+  // Every car has crossed the line for the last time.
+  bool AllFinished() const { return Race.FinishCounter > Track.Rivals + 1; }
+  // Frames raced since the start.
+  int Frames() const { return FrameCount; }
+
+  const TTrack Track;
+  std::string Error;
+  TRaceState Race;
+
+ private:
+  TOmegaSprite Sprites;
+  std::array<bool, 256> KeyHeld{};
+  std::array<bool, 256> KeyReleased{};
+  int StepTicks = 0;
+  std::mt19937 Random;
+  TRaceContext Context;
+  TAutopilot Autopilot{Context};
+  int FrameCount = 0;
+};
