@@ -44,6 +44,7 @@ bootstrap:
 bench: build
 	$(BUILD_DIR)/bench/screen_bench
 	bench/loop_cpu.sh $(BUILD_DIR)/game/morvel-racing
+	bench/track_sweep.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,7 +1,8 @@
 // track_sweep: races every car of the catalogue over many seeds on the tracks named, with all
 // five cars unlocked (the opponents drawn from all of them) and the player's car on autopilot,
-// and prints one line per track: races, the share in which every car finished, and the slowest
-// finisher's time against the winner's (median and worst).
+// and prints one line per track: races, the share in which every car finished, the slowest
+// finisher's time against the winner's (median and worst), and how often an opponent backed off
+// for want of headway, per race.
 //
 //   track_sweep GAME_FOLDER SEEDS TRACK...   (catalogue indices from 0)
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "assets/OmegaImageList.h"
 #include "platform/MessageBox.h"
+#include "race/EnemyCar.h"
 #include "race/GameConstants.h"
 #include "race/RaceSimulation.h"
 
@@ -27,25 +29,33 @@ double Hundredths(const TRaceTime& time) {
 struct TTrackFigures {
   int Races = 0;
   int AllFinished = 0;
+  int BackOffs = 0;             // of the opponents, when they made no headway
   std::vector<double> Spreads;  // slowest finisher over the winner, races where all finished
 };
 
-// The slowest finisher's time over the winner's, or 0 when not every car finished.
-double RaceSpread(const TTrack& track, const std::string& file, int car, uint32_t seed,
-                  TMessageBoxes& messages, TOmegaImageList& game, TOmegaImageList& menu) {
+struct TRaceFigures {
+  double Spread = 0;  // the slowest finisher's time over the winner's; 0 when not every car finished
+  int BackOffs = 0;
+};
+
+TRaceFigures RaceOnce(const TTrack& track, const std::string& file, int car, uint32_t seed,
+                      TMessageBoxes& messages, TOmegaImageList& game, TOmegaImageList& menu) {
   TRaceSimulation race(track, file, car, seed, messages, game, menu);
   if (!race.Error.empty()) {
     std::fprintf(stderr, "%s\n", race.Error.c_str());
     std::exit(1);
   }
   while (!race.AllFinished() && race.Frames() < kFrameLimit) race.Frame();
+  TRaceFigures figures;
+  for (int i = 0; i < track.Rivals; ++i) figures.BackOffs += race.Race.Opponents[size_t(i)]->Stuck.BackOffs;
   if (!race.AllFinished()) {
     std::fprintf(stderr, "%s car %d seed %u: %d of %d cars finished\n", std::string(track.Name).c_str(), car,
                  seed, race.Race.FinishCounter - 1, track.Rivals + 1);
-    return 0;
+    return figures;
   }
   const int last = track.Rivals + 1;
-  return Hundredths(race.Race.Results[last].Time) / Hundredths(race.Race.Results[1].Time);
+  figures.Spread = Hundredths(race.Race.Results[last].Time) / Hundredths(race.Race.Results[1].Time);
+  return figures;
 }
 
 }  // namespace
@@ -72,20 +82,22 @@ int main(int argc, char** argv) {
     TTrackFigures figures;
     for (int car = 0; car < kCarCount; ++car) {
       for (int seed = 1; seed <= seeds; ++seed) {
-        const double spread =
-            RaceSpread(track, file, car, uint32_t(1000 * index + seed), messages, game, menu);
+        const TRaceFigures race =
+            RaceOnce(track, file, car, uint32_t(1000 * index + seed), messages, game, menu);
         ++figures.Races;
-        if (spread > 0) {
+        figures.BackOffs += race.BackOffs;
+        if (race.Spread > 0) {
           ++figures.AllFinished;
-          figures.Spreads.push_back(spread);
+          figures.Spreads.push_back(race.Spread);
         }
       }
     }
     std::sort(figures.Spreads.begin(), figures.Spreads.end());
     const double median = figures.Spreads.empty() ? 0 : figures.Spreads[figures.Spreads.size() / 2];
     const double worst = figures.Spreads.empty() ? 0 : figures.Spreads.back();
-    std::printf("| %s | %d | %.0f %% | %.2f | %.2f |\n", std::string(track.Name).c_str(), figures.Races,
-                100.0 * figures.AllFinished / figures.Races, median, worst);
+    std::printf("| %s | %d | %.0f %% | %.2f | %.2f | %.2f |\n", std::string(track.Name).c_str(),
+                figures.Races, 100.0 * figures.AllFinished / figures.Races, median, worst,
+                double(figures.BackOffs) / figures.Races);
     std::fflush(stdout);
   }
   return 0;

@@ -39,10 +39,9 @@ class TEnemyCar : public TCar {
   // Key way points reached in this lap, numbered from 1 by key flag.
   std::vector<bool> KeyPassed;
   int Position = 1;
+  TStuckWatch Stuck;  // backs the car off when it makes no headway
 
  private:
-  TStuckWatch Stuck;
-
   void AvoidCars();
   // Which way the other car lies across this car's direction of travel: > 0 to the right.
   double SideOf(const TCar& other) const;

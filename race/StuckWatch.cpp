@@ -28,6 +28,7 @@ TStuckWatch::TVerdict TStuckWatch::Watch(const TRaceState& race, TPointD centre,
   }
   if (now - HeadwayTime < kPatience) return {};
   BackOffUntil = now + kBackOffTime;
+  ++BackOffs;
   Target = WayPointAhead(race, centre);
   Nearest = Target > 0 ? Distance(centre, {race.WayPoints[Target].X, race.WayPoints[Target].Y}) : 0;
   HeadwayTime = BackOffUntil;

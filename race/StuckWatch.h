@@ -17,6 +17,8 @@ class TStuckWatch {
   // Once a frame while the car races, with the target it is driving to.
   TVerdict Watch(const TRaceState& race, TPointD centre, int target, const TRaceTime& time);
 
+  int BackOffs = 0;  // how often the car has backed off, for the figures of a race
+
  private:
   int Target = 0;
   double Nearest = 0;     // the closest the car has come to Target

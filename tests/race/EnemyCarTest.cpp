@@ -3,6 +3,7 @@
 #include "CarFixture.h"
 #include "race/Driver.h"
 #include "race/Indicators.h"
+#include "race/RaceClock.h"
 
 namespace {
 
@@ -115,6 +116,53 @@ TEST_F(EnemyCarTest, KeyFlagsOfReachedWayPoints) {
     EXPECT_EQ(std::count(car.KeyPassed.begin(), car.KeyPassed.end(), true), c.Passes ? 1 : 0) << c.KeyFlag;
     car.Kill();
   }
+}
+
+// A car that makes no headway (here its engine will not pull) drives as always for three seconds
+// of race time; then it reverses for a second and aims at the way point ahead of it.
+TEST_F(EnemyCarTest, ACarWithoutHeadwayForThreeSecondsBacksOff) {
+  AddWayPoint(200, 300);
+  AddWayPoint(440, 300, 2);
+  AddWayPoint(1400, 300, 3);
+  TEnemyCar& car = Racer();
+  car.TargetWayPoint = 3;
+  car.TopSpeed = 0;
+  auto ticks = [&](int count) {
+    double slowest = car.Speed;
+    for (int tick = 0; tick < count; ++tick) {
+      StepRaceClock(Race);
+      Frame();
+      slowest = std::min(slowest, car.Speed);
+    }
+    return slowest;
+  };
+  EXPECT_GE(ticks(298), 0);
+  EXPECT_EQ(car.TargetWayPoint, 3);
+  EXPECT_LT(ticks(100), 0);
+  // Way point 2 is the nearest, and the car has not reached it yet.
+  EXPECT_EQ(car.TargetWayPoint, 2);
+}
+
+// Aiming ahead past way points it has left out, the car takes their key flags with it.
+TEST_F(EnemyCarTest, AimingAheadPassesTheKeyFlagsOnTheWay) {
+  AddWayPoint(-2000, 300);
+  AddWayPoint(-1000, 300, 2);
+  AddWayPoint(440, 300, 3);
+  AddWayPoint(1400, 300);
+  AddWayPoint(1400, 2000);
+  AddWayPoint(-2000, 2000);
+  TEnemyCar& car = Racer();
+  car.TargetWayPoint = 1;
+  car.TopSpeed = 0;
+  car.FinishArmed = false;
+  car.KeyPassed.assign(car.KeyPassed.size(), false);
+  for (int tick = 0; tick < 301; ++tick) {
+    StepRaceClock(Race);
+    Frame();
+  }
+  EXPECT_EQ(car.TargetWayPoint, 3);
+  EXPECT_TRUE(car.KeyPassed[2]);
+  EXPECT_TRUE(car.FinishArmed);
 }
 
 TEST_F(EnemyCarTest, KeyWayPointsStartPassedButTheLast) {

@@ -25,7 +25,7 @@ namespace {
 struct TTrackCase {
   std::string GameName;  // "Data\data4.prd"
   int Rivals;
-  double Length;  // the catalogue's length; 0 for the demonstration loop
+  double Length;  // the catalogue's length
 };
 
 void PrintTo(const TTrackCase& track, std::ostream* out) {
@@ -33,7 +33,7 @@ void PrintTo(const TTrackCase& track, std::ostream* out) {
 }
 
 std::vector<TTrackCase> TrackCases() {
-  std::vector<TTrackCase> cases{{kDemoTrackFile, kDemoOpponents, 0}};
+  std::vector<TTrackCase> cases;
   for (const TTrack& track : kTrackCatalogue)
     cases.push_back(
         {std::string(track.DataFile), track.Rivals, std::atof(std::string(track.Length).c_str())});
@@ -204,12 +204,92 @@ TEST_P(TGeneratedTrackTest, OpponentsProveTheirLapsWithKeyWayPoints) {
 }
 
 TEST_P(TGeneratedTrackTest, LengthMatchesTheCatalogue) {
-  if (GetParam().Length == 0) GTEST_SKIP() << "the demonstration loop has no catalogue length";
   TRaceState race;
   FillTrackTables(Records, race, false);
   OrderWayPoints(race);
   const double length = race.TrackLength[race.WayPointCount];
-  EXPECT_NEAR(length, GetParam().Length, 0.15 * GetParam().Length);
+  EXPECT_NEAR(length, GetParam().Length, 0.1 * GetParam().Length);
+}
+
+bool IsWall(const TTrackRecord& record) {
+  return record.Kind == TRecordKind::Obstacle && (record.Index == 10 || record.Index == 11);
+}
+
+// The straight road piece under a point, or nullptr.
+const TTrackRecord* StraightAt(const std::vector<TTrackRecord>& records, double x, double y) {
+  for (const TTrackRecord& record : records)
+    if ((record.Kind == 1 || record.Kind == 2) &&
+        TRect{double(record.X), double(record.Y), record.X + 160.0, record.Y + 160.0}.Contains(x, y))
+      return &record;
+  return nullptr;
+}
+
+// Walls run along both sides of the piece, so that no car passes beside a line across it.
+bool WalledOnBothSides(const std::vector<TTrackRecord>& records, const TTrackRecord& piece) {
+  const bool horizontal = piece.Kind == 1;
+  int sides = 0;
+  for (const double side : {-1.0, 1.0}) {
+    // Just outside the piece's edge on this side, across its whole length.
+    const double edge = horizontal ? piece.Y + (side < 0 ? 0 : 160) : piece.X + (side < 0 ? 0 : 160);
+    sides += std::any_of(records.begin(), records.end(), [&](const TTrackRecord& wall) {
+      if (!IsWall(wall) || (wall.Index == 10) != horizontal) return false;
+      const double across = horizontal ? wall.Y : wall.X, along = horizontal ? wall.X : wall.Y;
+      const double middle = horizontal ? piece.X + 80 : piece.Y + 80;
+      return (across - edge) * side > 0 && std::abs(across - edge) < 40 && std::abs(along - middle) < 1;
+    });
+  }
+  return sides == 2;
+}
+
+TEST_P(TGeneratedTrackTest, TheLinesCrossAWalledStraight) {
+  TRaceState race;
+  FillTrackTables(Records, race, true);
+  for (const TCheckLineEntry& line : race.CheckLines) {
+    const TTrackRecord* piece = StraightAt(Records, line.X, line.Y);
+    ASSERT_NE(piece, nullptr) << "check line " << line.Number;
+    EXPECT_TRUE(WalledOnBothSides(Records, *piece)) << "check line " << line.Number;
+  }
+  // The finish cell begins at the start line, the way the grid faces.
+  const auto paint = std::find_if(Records.begin(), Records.end(), [](const TTrackRecord& r) {
+    return r.Kind == TRecordKind::StartLinePaint;
+  });
+  ASSERT_NE(paint, Records.end());
+  const double heading = race.StartSlots[1].Heading * std::numbers::pi / 180;
+  const TTrackRecord* finish =
+      StraightAt(Records, paint->X + 40 * std::cos(heading), paint->Y + 40 * std::sin(heading));
+  ASSERT_NE(finish, nullptr);
+  EXPECT_TRUE(WalledOnBothSides(Records, *finish));
+}
+
+// A car that comes too fast into a bend runs on beyond it, towards the road that follows: the two
+// cells straight on, and the cells beside them along the new direction, hold nothing solid but
+// the walls down the middle of a hairpin.
+TEST_P(TGeneratedTrackTest, NothingSolidStandsBeyondABend) {
+  TRaceState race;
+  FillTrackTables(Records, race, false);
+  OrderWayPoints(race);
+  const int count = race.WayPointCount;
+  auto step = [&](int from, int to) {
+    const TWayPoint &a = race.WayPoints[from], &b = race.WayPoints[to];
+    return std::pair<double, double>{(b.X - a.X) / 160, (b.Y - a.Y) / 160};
+  };
+  for (int i = 1; i <= count; ++i) {
+    const auto in = step(i == 1 ? count : i - 1, i), out = step(i, i == count ? 1 : i + 1);
+    if (in == out) continue;
+    const TWayPoint& bend = race.WayPoints[i];
+    for (int ahead = 1; ahead <= 2; ++ahead)
+      for (int side = 0; side <= 2; ++side) {
+        const double x = bend.X + 160 * (in.first * ahead + out.first * side);
+        const double y = bend.Y + 160 * (in.second * ahead + out.second * side);
+        const TRect cell{x - 80, y - 80, x + 80, y + 80};
+        for (const TTrackRecord& record : Records) {
+          if (record.Kind != TRecordKind::Obstacle || IsWall(record)) continue;
+          EXPECT_FALSE(cell.ReachedBy(record.X, record.Y, 60))
+              << "obstacle " << record.Index << " at " << record.X << ", " << record.Y
+              << " beyond the bend at " << bend.X << ", " << bend.Y;
+        }
+      }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTracks, TGeneratedTrackTest, testing::ValuesIn(TrackCases()),
@@ -217,5 +297,42 @@ INSTANTIATE_TEST_SUITE_P(AllTracks, TGeneratedTrackTest, testing::ValuesIn(Track
                            std::string name = info.param.GameName.substr(info.param.GameName.rfind('\\') + 1);
                            return name.substr(0, name.find('.'));
                          });
+
+}  // namespace
+
+namespace {
+
+// The road cells of a track file, moved so that the shape starts at (0, 0) and brought to the
+// first of its eight turns and mirror images, so that two tracks of one shape compare equal.
+std::set<std::pair<int, int>> Shape(const std::string& gameName) {
+  std::ifstream file(BuiltPath(gameName), std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  std::vector<std::pair<int, int>> cells;
+  for (const TTrackRecord& record : ParseTrackFile(bytes, gameName).Records)
+    if (IsRoad(record)) cells.push_back({record.X / 160, record.Y / 160});
+  std::set<std::pair<int, int>> best;
+  for (int turn = 0; turn < 8; ++turn) {
+    std::vector<std::pair<int, int>> turned;
+    for (auto [x, y] : cells) {
+      if (turn & 1) x = -x;
+      if (turn & 2) y = -y;
+      if (turn & 4) std::swap(x, y);
+      turned.push_back({x, y});
+    }
+    const int left = std::min_element(turned.begin(), turned.end())->first;
+    int top = turned.front().second;
+    for (const auto& cell : turned) top = std::min(top, cell.second);
+    std::set<std::pair<int, int>> shape;
+    for (const auto& [x, y] : turned) shape.insert({x - left, y - top});
+    if (best.empty() || shape < best) best = shape;
+  }
+  return best;
+}
+
+TEST(GeneratedTracksTest, TwelveTracksOfTwelveShapes) {
+  std::set<std::set<std::pair<int, int>>> shapes;
+  for (const TTrack& track : kTrackCatalogue) shapes.insert(Shape(std::string(track.DataFile)));
+  EXPECT_EQ(shapes.size(), kTrackCatalogue.size());
+}
 
 }  // namespace

@@ -52,4 +52,30 @@ TEST_P(RaceOnTrackTest, EveryOpponentFinishesTheRace) {
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, RaceOnTrackTest, testing::Range(0, kTrackCount));
 
+double Hundredths(const TRaceTime& time) {
+  return time.Minutes * 6000.0 + time.Seconds * 100.0 + time.Hundredths;
+}
+
+// The last three tracks with the fastest, the slowest and the heaviest car, all five cars
+// unlocked for the opponents: every car, the player's too, finishes, and none far behind.
+class HardTrackRaceTest : public RaceOnTrackTest {};
+
+TEST_P(HardTrackRaceTest, EveryCarFinishesCloseBehindTheWinner) {
+  for (const int car : {0, 1, 4}) {
+    for (const uint32_t seed : {3u, 29u}) {
+      const TTrack& track = kTrackCatalogue[GetParam()];
+      TRaceSimulation race(track, BuiltTrackFile(track), car, seed, Messages, GameImages, MenuImages);
+      ASSERT_EQ(race.Error, "");
+      while (!race.AllFinished() && race.Frames() < 120000) race.Frame();
+      ASSERT_TRUE(race.AllFinished())
+          << "car " << car << ", seed " << seed << ": " << race.Race.FinishCounter - 1 << " finished";
+      const double spread =
+          Hundredths(race.Race.Results[track.Rivals + 1].Time) / Hundredths(race.Race.Results[1].Time);
+      EXPECT_LT(spread, 1.6) << "car " << car << ", seed " << seed;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(LastTracks, HardTrackRaceTest, testing::Range(kTrackCount - 3, kTrackCount));
+
 }  // namespace

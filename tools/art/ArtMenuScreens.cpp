@@ -6,20 +6,20 @@
 #include "ArtPaint.h"
 #include "ArtText.h"
 #include "ArtWidgets.h"
+#include "tools/tracks/DemoCircuit.h"
 
 namespace {
 
 constexpr int ScreenWidth = 800;
 constexpr int ScreenHeight = 600;
 
-// The demonstration circuit behind the menus: its centre line is a rounded rectangle whose way points the
-// demonstration track file holds in screen pixels (the menus never scroll).
-constexpr double CircuitLeft = 100;
-constexpr double CircuitTop = 150;
-constexpr double CircuitRight = 700;
-constexpr double CircuitBottom = 545;
-constexpr double CircuitRadius = 100;
-constexpr double CircuitRoadWidth = 96;
+// The demonstration circuit behind the menus, on which the demonstration track's way points lie.
+constexpr double CircuitLeft = DemoCircuit::Left;
+constexpr double CircuitTop = DemoCircuit::Top;
+constexpr double CircuitRight = DemoCircuit::Right;
+constexpr double CircuitBottom = DemoCircuit::Bottom;
+constexpr double CircuitRadius = DemoCircuit::Radius;
+constexpr double CircuitRoadWidth = DemoCircuit::RoadWidth;
 
 void PaintFlowerBed(cairo_t* cr, double cx, double cy, double rx, double ry, std::uint64_t seed) {
   const TPath bed = Ellipse(cx, cy, rx, ry);
@@ -65,9 +65,9 @@ void PaintMainBack(cairo_t* cr, const TArtTextures& textures) {
   PaintKerbedRoad(cr, centreLine, CircuitRoadWidth, textures.Asphalt.get());
   // Start line paint across the top straight.
   cairo_save(cr);
-  cairo_rectangle(cr, 214, CircuitTop - 40, 20, 80);
+  cairo_rectangle(cr, DemoCircuit::StartLineX, CircuitTop - 40, 20, 80);
   cairo_clip(cr);
-  Chequer(cr, 214, CircuitTop - 40, 2, 8, 10, Hex(0x15151C), Palette::White);
+  Chequer(cr, DemoCircuit::StartLineX, CircuitTop - 40, 2, 8, 10, Hex(0x15151C), Palette::White);
   cairo_restore(cr);
   // Lane dashes along the straights.
   const double dashes[] = {22, 26};

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -14,8 +15,9 @@
 namespace {
 
 constexpr int PreviewSize = 214;
-constexpr double Cell = 160;  // a road piece
-constexpr double Inset = 18;  // room inside the frame
+constexpr double Cell = 160;                           // a road piece
+constexpr double Inset = 18;                           // room inside the frame
+constexpr int HorizontalWall = 10, VerticalWall = 11;  // obstacle kinds
 
 // Catalogue order of the selection screen: tr_track1 shows "Data\data3.prd", tr_track2 "Data\data2.prd",
 // and from tr_track3 on the files follow in order.
@@ -60,6 +62,26 @@ void AddPieceCentreLine(cairo_t* cr, const TTrackRecord& piece) {
   }
 }
 
+// A yellow arrow on the road just past the start line, pointing the way the grid faces.
+void PaintStartArrow(cairo_t* cr, const std::vector<TTrackRecord>& records, double scale) {
+  const auto line = std::find_if(records.begin(), records.end(),
+                                 [](const TTrackRecord& r) { return r.Kind == TRecordKind::StartLinePaint; });
+  const auto slot = std::find_if(records.begin(), records.end(),
+                                 [](const TTrackRecord& r) { return r.Kind == TRecordKind::StartSlot; });
+  if (line == records.end() || slot == records.end()) return;
+  const double heading = slot->Param;
+  const double ahead = 19 / scale;  // from the line to the arrow's middle
+  const double x = line->X + ahead * std::cos(Radians(heading)),
+               y = line->Y + ahead * std::sin(Radians(heading));
+  const double size = 8 / scale;
+  Transformed(cr, x, y, heading, 1, [&] {
+    const TPath arrow =
+        Polygon({size, 0, -size * 0.7, -size * 0.75, -size * 0.35, 0, -size * 0.7, size * 0.75});
+    FillPath(cr, arrow, Palette::SunYellow);
+    StrokePath(cr, arrow, Palette::Ink, 1.2 / scale);
+  });
+}
+
 void PaintFrame(cairo_t* cr, TArtColor inside, const TArtTextures* textures) {
   const TPath frame = RoundedRect(3, 3, PreviewSize - 6, PreviewSize - 6, 14);
   if (textures != nullptr) {
@@ -88,6 +110,9 @@ void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const 
   const double span = std::max(right - left, bottom - top);
   const double scale = (PreviewSize - 2 * Inset) / span;
   cairo_save(cr);
+  // Scenery beyond the road's square stays inside the frame.
+  RoundedRect(8, 8, PreviewSize - 16, PreviewSize - 16, 11)(cr);
+  cairo_clip(cr);
   cairo_translate(cr, PreviewSize / 2.0, PreviewSize / 2.0);
   cairo_scale(cr, scale, scale);
   cairo_translate(cr, -(left + right) / 2, -(top + bottom) / 2);
@@ -100,12 +125,20 @@ void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const 
   StrokePath(cr, road, Palette::Ink, 10 / scale + 70);
   StrokePath(cr, road, Palette::White, 6 / scale + 70);
   StrokePath(cr, road, Palette::Asphalt, 70);
-  // Scenery as dots beside the road, and the chequered start.
+  // Scenery as dots beside the road, walls as red bars, and the chequered start.
   for (const TTrackRecord& record : records) {
-    if (record.Kind == TRecordKind::Obstacle) {
+    if (record.Kind != TRecordKind::Obstacle) continue;
+    if (record.Index == HorizontalWall || record.Index == VerticalWall) {
+      const double half = record.Index == HorizontalWall ? Cell / 2 : 0;
+      StrokePath(cr,
+                 Polygon({record.X - half, record.Y - (Cell / 2 - half), record.X + half,
+                          record.Y + (Cell / 2 - half)}),
+                 Palette::KerbRed, 2.2 / scale);
+    } else {
       FillPath(cr, Circle(record.X, record.Y, 1.6 / scale + 14), Palette::FoliageDark);
     }
   }
+  PaintStartArrow(cr, records, scale);
   for (const TTrackRecord& record : records) {
     if (record.Kind != TRecordKind::StartLinePaint) continue;
     Transformed(cr, record.X, record.Y, record.Param, 1, [&] {

@@ -7,9 +7,8 @@
 
 namespace {
 
-constexpr int kMarginCells = 2;     // grass round the loop for the scenery
+constexpr int kMarginCells = 3;     // grass round the loop for the scenery
 constexpr int kRunOffCells = 3;     // beyond every bend
-constexpr int kDemoTop = 60;        // the demonstration loop's top edge on the screen
 constexpr int kLineThickness = 32;  // the finish line's picture, across the road
 constexpr int kGridGap = 50;        // from the finish line to the front row's centres
 constexpr int kRowSpacing = 60;     // between rows of the grid
@@ -93,13 +92,12 @@ void AddStart(const TLoopResult& loop, int finish, const TGridPlacement& place, 
   }
 }
 
-TGridPlacement Placement(const TTrackLayout& layout, const TLoopResult& loop) {
+TGridPlacement Placement(const TLoopResult& loop) {
   int minColumn = 0, minRow = 0;
   for (const TGridCell& cell : loop.Cells) {
     minColumn = std::min(minColumn, cell.Column);
     minRow = std::min(minRow, cell.Row);
   }
-  if (layout.OnScreen) return {-minColumn * kCellSize, kDemoTop - minRow * kCellSize};
   return {(kMarginCells - minColumn) * kCellSize, (kMarginCells - minRow) * kCellSize};
 }
 
@@ -109,18 +107,16 @@ std::vector<TTrackRecord> BuildTrack(const TTrackLayout& layout) {
   const TLoopResult loop = TraceLoop(layout.Moves);
   std::string error = loop.Error;
   const std::set<TGridCell> runOff = error.empty() ? RunOffCells(loop, kRunOffCells) : std::set<TGridCell>{};
-  const TGates gates = error.empty() ? ChooseGates(loop, runOff, !layout.OnScreen) : TGates{};
+  const TGates gates = error.empty() ? ChooseGates(loop, runOff) : TGates{};
   if (error.empty()) error = gates.Error;
   if (error.empty() && (layout.StartSlots < 1 || layout.StartSlots > 8)) error = "the grid holds 1 to 8 cars";
   if (!error.empty()) throw std::invalid_argument(std::string(layout.FileName) + ": " + error);
-  const TGridPlacement place = Placement(layout, loop);
+  const TGridPlacement place = Placement(loop);
   std::vector<TTrackRecord> records;
   AddRoad(loop, place, records);
-  if (!layout.OnScreen) {
-    const std::set<TGridCell> walls = AddWalls(loop, gates, runOff, place, records);
-    AddLaneMarks(loop, gates.Finish, place, records);
-    AddScenery(loop, place, layout.Difficulty, kMarginCells, runOff, walls, records);
-  }
+  const std::set<TGridCell> walls = AddWalls(loop, gates, runOff, place, records);
+  AddLaneMarks(loop, gates.Finish, place, records);
+  AddScenery(loop, place, layout.Difficulty, kMarginCells, runOff, walls, records);
   AddStart(loop, gates.Finish, place, layout.StartSlots, records);
   AddWayPointsAndLines(loop, gates, place, records);
   return records;

@@ -1,5 +1,6 @@
 #include "tools/tracks/TrackGates.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <map>
@@ -9,8 +10,6 @@ namespace {
 constexpr int kHorizontalWall = 10, kVerticalWall = 11;
 constexpr int kWallThickness = 16;
 constexpr int kWallGap = 4;  // between the road's edge and a wall beside it
-// Where the check lines lie, in fractions of the lap from the finish.
-constexpr double kCheckLineShares[] = {0.25, 0.55, 0.8};
 
 bool Horizontal(char move) {
   return move == 'R' || move == 'L';
@@ -31,15 +30,26 @@ bool Quiet(const TLoopResult& loop, const std::set<TGridCell>& runOff, int i) {
   return true;
 }
 
-// The quiet cell nearest to `target` cells after the finish, later than `after`; -1 when none.
-int NearestQuietCell(const TLoopResult& loop, const std::set<TGridCell>& runOff, int finish, int after,
-                     int target) {
+// Three quiet cells for the check lines, in driving order from the finish, leaving the longest
+// stretch of the lap without a line as short as it can be (and then the shortest one as long):
+// no short cut across the grass skips much of the lap. Empty when there are not three.
+std::vector<int> SpreadCheckLines(const TLoopResult& loop, const std::set<TGridCell>& runOff, int finish) {
   const int count = loop.Count();
-  int best = -1;
-  for (int order = after + 1; order < count - 2; ++order) {
-    if (!Quiet(loop, runOff, (finish + order) % count)) continue;
-    if (best < 0 || std::abs(order - target) < std::abs(best - target)) best = order;
-  }
+  std::vector<int> orders;  // cells after the finish
+  for (int order = 1; order < count - 2; ++order)
+    if (Quiet(loop, runOff, (finish + order) % count)) orders.push_back(order);
+  std::vector<int> best;
+  std::pair<int, int> bestSpread{count + 1, 0};
+  for (size_t a = 0; a < orders.size(); ++a)
+    for (size_t b = a + 1; b < orders.size(); ++b)
+      for (size_t c = b + 1; c < orders.size(); ++c) {
+        const int gaps[] = {orders[a], orders[b] - orders[a], orders[c] - orders[b], count - orders[c]};
+        const std::pair<int, int> spread{*std::max_element(std::begin(gaps), std::end(gaps)),
+                                         -*std::min_element(std::begin(gaps), std::end(gaps))};
+        if (spread >= bestSpread) continue;
+        bestSpread = spread;
+        best = {orders[a], orders[b], orders[c]};
+      }
   return best;
 }
 
@@ -57,42 +67,44 @@ void AddWallBeside(const TGridPlacement& place, TGridCell cell, bool horizontalR
 
 }  // namespace
 
-std::set<TGridCell> RunOffCells(const TLoopResult& loop, int reach) {
+std::set<TGridCell> InnerCells(const TLoopResult& loop) {
   std::set<TGridCell> cells;
   for (int i = 0; i < loop.Count(); ++i) {
     if (!loop.IsCorner(i)) continue;
     const TStep in = StepOf(loop.MoveIn(i)), out = StepOf(loop.Moves[size_t(i)]);
+    cells.insert(Offset(Offset(loop.Cells[size_t(i)], in, -1), out));
+  }
+  return cells;
+}
+
+std::set<TGridCell> RunOffCells(const TLoopResult& loop, int reach) {
+  std::set<TGridCell> cells = InnerCells(loop);
+  for (int i = 0; i < loop.Count(); ++i) {
+    if (!loop.IsCorner(i)) continue;
+    const TStep in = StepOf(loop.MoveIn(i)), out = StepOf(loop.Moves[size_t(i)]);
     const TGridCell corner = loop.Cells[size_t(i)];
-    cells.insert(Offset(Offset(corner, in, -1), out));  // inside the bend
     for (int ahead = 1; ahead <= reach; ++ahead)
       for (int side = -1; side <= reach; ++side) cells.insert(Offset(Offset(corner, in, ahead), out, side));
   }
   return cells;
 }
 
-TGates ChooseGates(const TLoopResult& loop, const std::set<TGridCell>& runOff, bool raced) {
+TGates ChooseGates(const TLoopResult& loop, const std::set<TGridCell>& runOff) {
   TGates gates;
   const int count = loop.Count();
-  if (!raced) {
-    for (size_t line = 0; line < gates.CheckLines.size(); ++line)
-      gates.CheckLines[line] = (gates.Finish + int(kCheckLineShares[line] * count)) % count;
-    return gates;
-  }
   while (gates.Finish < count && !loop.IsCorner(gates.Finish) && !Quiet(loop, runOff, gates.Finish))
     ++gates.Finish;
   if (gates.Finish >= count || loop.IsCorner(gates.Finish)) {
     gates.Error = "the start straight is too short for the grid and the finish";
     return gates;
   }
-  int after = 0;
-  for (size_t line = 0; line < gates.CheckLines.size(); ++line) {
-    after = NearestQuietCell(loop, runOff, gates.Finish, after, int(kCheckLineShares[line] * count));
-    if (after < 0) {
-      gates.Error = "too few straights away from the bends for the check lines";
-      return gates;
-    }
-    gates.CheckLines[line] = (gates.Finish + after) % count;
+  const std::vector<int> orders = SpreadCheckLines(loop, runOff, gates.Finish);
+  if (orders.empty()) {
+    gates.Error = "too few straights away from the bends for the check lines";
+    return gates;
   }
+  for (size_t line = 0; line < gates.CheckLines.size(); ++line)
+    gates.CheckLines[line] = (gates.Finish + orders[line]) % count;
   return gates;
 }
 
@@ -113,6 +125,7 @@ std::set<TGridCell> AddWalls(const TLoopResult& loop, const TGates& gates, const
     }
 
   // The grass between two straight legs running side by side one cell apart.
+  const std::set<TGridCell> inside = InnerCells(loop);
   std::map<TGridCell, int> order;
   for (int i = 0; i < count; ++i) order[loop.Cells[size_t(i)]] = i;
   auto straightLeg = [&](TGridCell cell, bool horizontal) {
@@ -125,7 +138,7 @@ std::set<TGridCell> AddWalls(const TLoopResult& loop, const TGates& gates, const
       const TStep across = horizontal ? TStep{0, 1} : TStep{1, 0};
       const TGridCell island = Offset(cell, across), beyond = Offset(cell, across, 2);
       if (!straightLeg(cell, horizontal) || !straightLeg(beyond, horizontal)) continue;
-      if (order.contains(island) || runOff.contains(island) || walled.contains(island)) continue;
+      if (order.contains(island) || inside.contains(island) || walled.contains(island)) continue;
       const TPixel centre = place.Centre(island);
       records.push_back(
           {centre.Y, centre.X, TRecordKind::Obstacle, 0, horizontal ? kHorizontalWall : kVerticalWall});

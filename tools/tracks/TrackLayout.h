@@ -14,7 +14,6 @@ struct TTrackLayout {
   const char* Moves;
   int StartSlots;  // the cars on the grid, the player's last
   int Difficulty;  // 0 .. 11: how much scenery stands beside the road and how close
-  bool OnScreen;   // laid out in screen pixels with no margin (the demonstration race is not scrolled)
 };
 
 // The side of a grid cell, in pixels: the size of every road piece's picture.

@@ -4,5 +4,5 @@
 
 #include "tools/tracks/TrackLayout.h"
 
-// The demonstration loop and the twelve catalogue tracks.
+// The twelve catalogue tracks.
 std::span<const TTrackLayout> TrackLayouts();

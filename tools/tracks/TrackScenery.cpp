@@ -113,7 +113,7 @@ void FillClusterCell(const TGridPlacement& place, TGridCell cell, const TTheme& 
 // Clusters of two to five neighbouring cells on open ground, each apart from the others.
 void AddClusters(TSceneryGrid& grid, const TGridPlacement& place, int difficulty, TSceneryDice& dice,
                  std::vector<TTrackRecord>& records) {
-  const int startChance = 10 + difficulty;
+  const int startChance = 14 + difficulty;
   for (int row = grid.Low.Row; row <= grid.High.Row; ++row) {
     for (int column = grid.Low.Column; column <= grid.High.Column; ++column) {
       const TGridCell seed{column, row};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "race/TrackFile.h"
+#include "tools/tracks/DemoTrack.h"
 #include "tools/tracks/TrackLayouts.h"
 
 namespace {
@@ -21,12 +22,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    for (const TTrackLayout& layout : TrackLayouts()) {
-      const std::string error = WriteTrackFile(OutputPath(argv[1], layout.FileName), BuildTrack(layout));
-      if (!error.empty()) {
-        std::fprintf(stderr, "morvel-tracks: %s\n", error.c_str());
-        return 1;
-      }
+    std::string error = WriteTrackFile(OutputPath(argv[1], "Data\\data1.prd"), BuildDemoTrack());
+    for (const TTrackLayout& layout : TrackLayouts())
+      if (error.empty()) error = WriteTrackFile(OutputPath(argv[1], layout.FileName), BuildTrack(layout));
+    if (!error.empty()) {
+      std::fprintf(stderr, "morvel-tracks: %s\n", error.c_str());
+      return 1;
     }
   } catch (const std::exception& fault) {
     std::fprintf(stderr, "morvel-tracks: %s\n", fault.what());
