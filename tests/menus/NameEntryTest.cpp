@@ -89,3 +89,22 @@ TEST_F(MenuForm, TheCaretBlinksThirtyOneFramesOnAndThirtyTwoOff) {
   EXPECT_EQ(seen.substr(first, 2 * cycle.size()), cycle + cycle);
   EXPECT_EQ(Form->PageEdit->CursorPos, Form->PageEdit->TextLength() + 1);
 }
+
+// The name and the options text go into the score record, whose fields a "|" would split: neither
+// box takes one, and the saved name has none.
+TEST_F(MenuForm, NeitherEditBoxTakesABar) {
+  Start();
+  SkipIntro();
+  Type("x|score=9999");
+  EXPECT_EQ(Form->PageEdit->Text, "xscore=9999");
+  Press(VK_RETURN);
+  RunFrames(30);
+  ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(SavedSettings().PlayerName, "xscore=9999");
+  Click("b_opt");
+  ASSERT_EQ(Form->State.CurrentScreen, gsOptions);
+  RunFrames(30);
+  Click("AddEdit");
+  Type("|add=|");
+  EXPECT_EQ(Form->PageEdit->Text, "add=");
+}

@@ -2,16 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/RecordingRenderDevice.h"
+#include "state/TempFolder.h"
 
 namespace {
 
+// The form in a folder of its own that holds the menu pictures, without which the game ends.
 struct FormFixture : testing::Test {
+  TTempFolder Folder;
+  std::filesystem::path Previous = std::filesystem::current_path();
   TRecordingRenderDevice Device;
   TDeviceOnlyVideo Video{&Device};
   TVirtualClock Clock;
   TMessageBoxes Messages{true};
   TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
+
+  FormFixture() {
+    std::filesystem::create_directory(Folder / "Data");
+    std::filesystem::copy_file(std::filesystem::path(MORVEL_GAME_DIR) / "Data" / "data1.oil",
+                               Folder / "Data" / "data1.oil");
+    std::filesystem::current_path(Folder.Folder());
+  }
+  ~FormFixture() override { std::filesystem::current_path(Previous); }
 
   void RunFrame() {
     Clock.Advance(TVirtualClock::kFrequency / 90);

@@ -20,7 +20,13 @@ struct FormInFolder : testing::Test {
   TMessageBoxes Messages{true};
   TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
 
-  FormInFolder() { std::filesystem::current_path(Folder.Folder()); }
+  // The menu pictures are there: without them the game ends.
+  FormInFolder() {
+    std::filesystem::create_directory(Folder / "Data");
+    std::filesystem::copy_file(std::filesystem::path(MORVEL_GAME_DIR) / "Data" / "data1.oil",
+                               Folder / "Data" / "data1.oil");
+    std::filesystem::current_path(Folder.Folder());
+  }
   ~FormInFolder() override { std::filesystem::current_path(Previous); }
 };
 
