@@ -20,9 +20,7 @@ struct FormFixture : testing::Test {
   TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
 
   FormFixture() {
-    std::filesystem::create_directory(Folder / "Data");
-    std::filesystem::copy_file(std::filesystem::path(MORVEL_GAME_DIR) / "Data" / "data1.oil",
-                               Folder / "Data" / "data1.oil");
+    Folder.CopyMenuPictures();
     std::filesystem::current_path(Folder.Folder());
   }
   ~FormFixture() override { std::filesystem::current_path(Previous); }

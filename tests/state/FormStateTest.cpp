@@ -20,11 +20,8 @@ struct FormInFolder : testing::Test {
   TMessageBoxes Messages{true};
   TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
 
-  // The menu pictures are there: without them the game ends.
   FormInFolder() {
-    std::filesystem::create_directory(Folder / "Data");
-    std::filesystem::copy_file(std::filesystem::path(MORVEL_GAME_DIR) / "Data" / "data1.oil",
-                               Folder / "Data" / "data1.oil");
+    Folder.CopyMenuPictures();
     std::filesystem::current_path(Folder.Folder());
   }
   ~FormInFolder() override { std::filesystem::current_path(Previous); }
