@@ -1,5 +1,8 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -16,20 +19,38 @@ constexpr const char* kGameTitle = "Morvel Racing";
 }  // namespace
 
 bool TImageListCollection::LoadFromFile(const std::string& fileName) {
-  std::ifstream file(NativePath(fileName), std::ios::binary);
+  // Messages name the file as this system does, relative to the game folder.
+  const std::string path = NativePath(fileName);
+  std::error_code error;
+  const bool regular = std::filesystem::is_regular_file(path, error);
+  std::ifstream file;
+  if (regular) file.open(path, std::ios::binary);
+  const int openError = errno;
   std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
   if (!file.is_open() || file.bad()) {
-    LoadError = "cannot read " + fileName;
-    if (Messages)
-      Messages->Show(kGameTitle, ImageListMessage::FileError);
-    else
-      std::fprintf(stderr, "%s\n", ImageListMessage::FileError);
+    const bool present = std::filesystem::exists(path, error);
+    LoadError = path + ": " +
+                (!present         ? "the file is missing"
+                 : !regular       ? "it is not a file"
+                 : file.is_open() ? "the file cannot be read"
+                                  : std::strerror(openError));
+    Report(kGameTitle, ImageListMessage::FileError, false, true);
     return false;
   }
-  return LoadFromStream(bytes);
+  if (bytes.empty()) {
+    Clear();  // as an empty package read from memory leaves it
+    LoadError = path + ": the file is empty";
+    Report(ImageListMessage::CorruptCaption, ImageListMessage::Corrupt, true, true);
+    return false;
+  }
+  return Read(bytes, path + ": ");
 }
 
 bool TImageListCollection::LoadFromStream(std::span<const uint8_t> bytes) {
+  return Read(bytes, "");
+}
+
+bool TImageListCollection::Read(std::span<const uint8_t> bytes, const std::string& source) {
   TImageListCollectionComponent carrier{this};
   bool loaded;
   if (StreamTransform) {
@@ -39,12 +60,20 @@ bool TImageListCollection::LoadFromStream(std::span<const uint8_t> bytes) {
     loaded = ReadImagePackage(bytes, carrier, LoadError);
   }
   if (loaded) return true;
-  std::fprintf(stderr, "Morvel Racing: image package: %s\n", LoadError.c_str());
-  if (Messages)
-    Messages->Show(ImageListMessage::CorruptCaption, ImageListMessage::Corrupt, true);
-  else
-    std::fprintf(stderr, "%s\n", ImageListMessage::Corrupt);
+  LoadError = source + LoadError;
+  Report(ImageListMessage::CorruptCaption, ImageListMessage::Corrupt, true, !source.empty());
   return false;
+}
+
+// The game's text, and below it what went wrong where (a package read from memory has no file
+// to name, and shows the game's text alone).
+void TImageListCollection::Report(const char* caption, const char* text, bool okCancel, bool named) const {
+  std::fprintf(stderr, "Morvel Racing: image package: %s\n", LoadError.c_str());
+  const std::string shown = named ? std::string(text) + "\n" + LoadError : std::string(text);
+  if (Messages)
+    Messages->Show(caption, shown, okCancel);
+  else
+    std::fprintf(stderr, "%s\n", shown.c_str());
 }
 
 TImageListItem* TImageListCollection::Find(const std::string& name) {

@@ -36,7 +36,7 @@ void TModListItem::Load() {
     std::lock_guard lock(Lock);
     if (data.empty() || !player->Load(data.data(), data.size())) {
       FailedFile = FileName;
-      throw ESoundError(SoundMessage::LoadingSound + FileName);
+      throw ESoundError(SoundMessage::LoadingSound + NativePath(FileName));
     }
     Player = std::move(player);
   }

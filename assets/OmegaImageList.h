@@ -122,7 +122,8 @@ class TImageListCollection {
   std::function<std::vector<uint8_t>(std::vector<uint8_t>)> StreamTransform;
 
   // Reads a package file; a missing or unreadable file keeps the collection as it was.
-  // "\" in the name is a folder separator. Returns false after showing the message.
+  // "\" in the name is a folder separator. Returns false after showing the message, which
+  // names the file (with "/") and what is wrong with it.
   bool LoadFromFile(const std::string& fileName);
   // Empties the collection and fills it from package bytes; on a malformed package the items
   // read before the fault stay. Returns false after showing the message.
@@ -142,6 +143,11 @@ class TImageListCollection {
   const std::vector<std::string>& MissingNames() const { return Missing; }
 
  private:
+  // Parses package bytes; source ("FILE: ") goes before the reader's words in LastError.
+  bool Read(std::span<const uint8_t> bytes, const std::string& source);
+  // Shows the game's text; named: with LastError, which names the file, below it.
+  void Report(const char* caption, const char* text, bool okCancel, bool named) const;
+
   std::vector<std::unique_ptr<TImageListItem>> List;
   std::vector<std::string> Missing;
   std::string LoadError;

@@ -60,7 +60,7 @@ void TSoundListItem::Load() {
   std::optional<TWaveSound> wave = LoadWaveFile(NativePath(FileName), TSoundMixer::kRate);
   if (!wave) {
     FailedFile = FileName;
-    throw ESoundError(SoundMessage::LoadingSound + FileName);
+    throw ESoundError(SoundMessage::LoadingSound + NativePath(FileName));
   }
   FailedFile.reset();
   Wave = std::make_unique<TWaveSound>(std::move(*wave));

@@ -134,7 +134,7 @@ void TOmegaEdit::TypeCharacter(unsigned char c) {
   if (c == GUIKey::Enter) return;
   if (MaxLength >= 0 && TextLength() >= MaxLength) return;
   c = Convert(CharFilter, c);
-  if (!Passes(CharFilter, c)) return;
+  if (!Passes(CharFilter, c) || RefusedCharacters.find(char(c)) != std::string::npos) return;
   // Only what the font can draw: the name is shown with it everywhere.
   if (!Font || Font->Characters().find(char(c)) == std::string::npos) return;
   Text.insert(caret, 1, char(c));

@@ -24,8 +24,9 @@ class TOmegaEdit : public TOmegaGUIComponent {
   int MaxLength = -1;  // -1: unlimited
   bool ReadOnly = false;
   TCharFilter CharFilter = TCharFilter::None;
-  std::string Text;   // Windows-1251 bytes
-  int CursorPos = 0;  // characters before the caret
+  std::string RefusedCharacters;  // never typed, whatever the filter lets through
+  std::string Text;               // Windows-1251 bytes
+  int CursorPos = 0;              // characters before the caret
   int TextMarginX = 5;
   std::string CaretText = "_";
   bool ShowCaret = true;

@@ -129,10 +129,14 @@ bool TOmegaGUI::Dispatch(const TInputEvent& event) {
     case TInputKind::MouseMove:
       return MouseMove(event.X, event.Y);
     case TInputKind::MouseDown:
+      // A press is taken where the pointer is, whether or not a move told the GUI so: a page
+      // that has just appeared, or a button that slid under a pointer at rest, is hit all the same.
+      Hover(event.X, event.Y);
       // Every second press of a run of quick presses is the left button's double click.
       MouseButton(event.Button, true, event.Button == TMouseButton::Left && event.Clicks % 2 == 0);
       return true;
     case TInputKind::MouseUp:
+      Hover(event.X, event.Y);
       MouseButton(event.Button, false, false);
       return true;
     case TInputKind::Text:
@@ -154,10 +158,15 @@ bool TOmegaGUI::MouseMove(int x, int y) {
     return false;
   LastMouseMove = now;
   Previous = Current;
+  Hover(x, y);
+  return true;
+}
+
+void TOmegaGUI::Hover(int x, int y) {
   Current.MouseX = x;
   Current.MouseY = y;
   TOmegaGUIComponent* hit = TopmostAt(x, y);
-  int hoverID = hit ? hit->ID() : 0, previousID = Previous.HoverID;
+  const int hoverID = hit ? hit->ID() : 0, previousID = Current.HoverID;
   Current.HoverID = hoverID;
   // Leave before enter, each looked up again: a handler may free pages.
   if (previousID != hoverID)
@@ -165,7 +174,6 @@ bool TOmegaGUI::MouseMove(int x, int y) {
   if (TOmegaGUIComponent* over = Component(hoverID)) over->MouseOver();
   if (previousID != hoverID)
     if (TOmegaGUIComponent* entered = Component(hoverID)) entered->MouseEnter();
-  return true;
 }
 
 TOmegaGUIComponent* TOmegaGUI::TopmostAt(int x, int y) const {

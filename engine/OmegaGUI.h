@@ -150,6 +150,9 @@ class TOmegaGUI {
 
   bool Dispatch(const TInputEvent& event);
   bool MouseMove(int x, int y);
+  // The pointer is at (x, y): the widget under it becomes the hovered one (MouseOver, and
+  // MouseLeave / MouseEnter when that changes).
+  void Hover(int x, int y);
   void MouseButton(TMouseButton button, bool down, bool isDouble);
   void ButtonEvent(TMouseButton button, bool down, bool isDouble);
   void KeyEvent(int key, bool isChar);

@@ -34,6 +34,8 @@ inline constexpr int kTrackCount = 12;
 inline constexpr int kCarCount = 5;
 inline constexpr int kNoBestTimeMinutes = 1000;  // a best time of 1000 minutes or more is none
 inline constexpr int kUnlockStages = 9;          // stages 0..8; stage 9 has unlocked everything
+inline constexpr int kStartTracks = 3;           // available in a new game
+inline constexpr int kStartCars = 2;
 
 inline constexpr TRaceTime kNoBestTime{0, 0, kNoBestTimeMinutes};
 
@@ -76,8 +78,8 @@ struct TCatalogue {
   int SelectedCar = 0;
   int LastTrack = kTrackCount - 1;
   int LastCar = kCarCount - 1;
-  int TracksAvailable = 3;  // counted from index 0
-  int CarsAvailable = 2;
+  int TracksAvailable = kStartTracks;  // counted from index 0
+  int CarsAvailable = kStartCars;
   int TargetScore = 300;  // the total score at which the next stage unlocks
   int UnlockStage = 0;    // 0..8 the next stage, 9 everything unlocked
   std::array<int, kUnlockStages> TargetSteps = kTargetSteps;

@@ -66,7 +66,7 @@ void UnlockNextStage(TCatalogue& catalogue) {
     catalogue.TracksAvailable = step.NewCount;
     MarkFirst(catalogue.Tracks, step.First, step.NewCount);
   }
-  catalogue.TargetScore += catalogue.TargetSteps[size_t(stage)];
+  catalogue.TargetScore = AddSaturated(catalogue.TargetScore, catalogue.TargetSteps[size_t(stage)]);
   catalogue.UnlockStage = stage + 1;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <climits>
+
 #include "race/GameConstants.h"
 #include "race/RaceTime.h"
 
@@ -22,3 +24,10 @@ void UnlockNextStage(TCatalogue& catalogue);
 // Whether `current` beats `best`: minutes first, then seconds, then hundredths. An equal time
 // is not better.
 bool IsBetterTime(const TRaceTime& current, const TRaceTime& best);
+
+// Scores and target scores add up to the integer limits and stay there.
+inline int AddSaturated(int a, int b) {
+  int sum = 0;
+  if (!__builtin_add_overflow(a, b, &sum)) return sum;
+  return b > 0 ? INT_MAX : INT_MIN;
+}

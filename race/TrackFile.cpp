@@ -23,7 +23,7 @@ void WriteField(uint8_t* record, int32_t field) {
 TTrackFileResult ParseTrackFile(std::span<const uint8_t> bytes, const std::string& fileName) {
   TTrackFileResult result;
   if (bytes.size() % kTrackRecordSize != 0) {
-    result.Error = "The track file " + fileName + " is damaged: its last record is incomplete.";
+    result.Error = "The track file " + NativePath(fileName) + " is damaged: its last record is incomplete.";
     return result;
   }
   result.Records.reserve(bytes.size() / kTrackRecordSize);
@@ -40,9 +40,9 @@ TTrackFileResult ReadTrackFile(const std::string& fileName) {
   std::error_code error;
   std::ifstream file;
   if (std::filesystem::is_regular_file(path, error)) file.open(path, std::ios::binary);
-  if (!file.is_open()) return {{}, "The track file " + fileName + " cannot be read."};
+  if (!file.is_open()) return {{}, "The track file " + path + " cannot be read."};
   const std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(file), {});
-  if (file.bad()) return {{}, "The track file " + fileName + " cannot be read."};
+  if (file.bad()) return {{}, "The track file " + path + " cannot be read."};
   return ParseTrackFile(bytes, fileName);
 }
 
@@ -65,6 +65,6 @@ std::string WriteTrackFile(const std::string& fileName, const std::vector<TTrack
   std::ofstream file(NativePath(fileName), std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   file.close();
-  if (!file) return "The track file " + fileName + " cannot be written.";
+  if (!file) return "The track file " + NativePath(fileName) + " cannot be written.";
   return {};
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/GamePath.h"
 #include "race/Geometry.h"
 
 namespace {
@@ -69,10 +70,11 @@ std::string CheckRaceTrack(const std::vector<TTrackRecord>& records, const std::
       return r.Kind == kind && (kind == TRecordKind::WayPoint || r.Index == index);
     });
   };
-  if (!hasKind(TRecordKind::WayPoint, 0)) return "The track file " + fileName + " has no way points.";
+  if (!hasKind(TRecordKind::WayPoint, 0))
+    return "The track file " + NativePath(fileName) + " has no way points.";
   for (int slot = 1; slot <= rivals + 1; ++slot) {
     if (!hasKind(TRecordKind::StartSlot, slot)) {
-      return "The track file " + fileName + " has no start slot " + std::to_string(slot) + ".";
+      return "The track file " + NativePath(fileName) + " has no start slot " + std::to_string(slot) + ".";
     }
   }
   return {};

@@ -10,6 +10,7 @@
 #include "engine/FatalError.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/QuitSignals.h"
 #include "platform/RecordingRenderDevice.h"
 #include "platform/SdlVideo.h"
 #include "race/GameConstants.h"
@@ -49,12 +50,14 @@ bool LoadScript(const std::string& path, TInputScript& script) {
 
 // One pass of the main loop after another: window and script input into the form's handlers,
 // the race clock, then the frame timer. An exception from a handler or a frame is shown and
-// the game goes on; only a fatal error ends it.
+// the game goes on; only a fatal error ends it. A signal to end is taken right after the window's
+// input: the game saves and the loop stops at once.
 class TMainLoop {
  public:
   TMainLoop(const TCommandLine& options, TForm1& form, TSdlVideo* video, TMessageBoxes& messages,
-            TVirtualClock* virtualClock, TInputScript script)
+            TVirtualClock* virtualClock, TInputScript script, const TQuitSignals& signals)
       : Options(options),
+        Signals(signals),
         Form(form),
         Video(video),
         Messages(messages),
@@ -66,6 +69,10 @@ class TMainLoop {
       if (VirtualClock) VirtualClock->Advance(TVirtualClock::kFrequency / 90);
       Events.clear();
       if (Video) Video->PollEvents(Events);
+      if (Signals.Received()) {
+        Guarded([&] { Form.QuitAtOnce(); });
+        break;
+      }
       int frame = Form.OmegaTimer1.TotalFrames();
       for (TInputEvent& event : Script.Take(frame, Form.State.CurrentScreen)) Events.push_back(std::move(event));
       for (const TInputEvent& event : Events) Guarded([&] { Dispatch(event); });
@@ -152,6 +159,7 @@ class TMainLoop {
   }
 
   const TCommandLine& Options;
+  const TQuitSignals& Signals;
   TForm1& Form;
   TSdlVideo* Video;
   TMessageBoxes& Messages;
@@ -170,6 +178,8 @@ int RunGame(const TCommandLine& options) {
                  kCarCount - 1);
     return 2;
   }
+  // Before SDL starts, so that it leaves these signals to the game.
+  const TQuitSignals signals;
   TInputScript script;
   if (!LoadScript(options.ScriptPath, script)) return 2;
   if (!EnterGameFolder(options.DataDir)) return 2;
@@ -199,7 +209,7 @@ int RunGame(const TCommandLine& options) {
     form.FormCreate();
     form.FormShow();
     TMainLoop(options, form, sdlVideo.get(), messages, options.VirtualClock ? &virtualClock : nullptr,
-              std::move(script))
+              std::move(script), signals)
         .Run();
     form.FormDestroy();
   } catch (const TFatalError&) {

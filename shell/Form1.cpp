@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "assets/SoundError.h"
+#include "engine/FatalError.h"
 #include "race/GameProcedures.h"
 #include "race/RaceClock.h"
 #include "shell/KeyCodes.h"
@@ -68,7 +69,9 @@ void TForm1::FormCreate() {
   // The game folder is the working directory (the program's folder, or --data-dir).
   const std::string gameFolder = std::filesystem::current_path().string();
   for (TOmegaImageList* list : {&OmegaImageList1, &GameImageList, &ShareList}) list->GameFolder = gameFolder;
-  OmegaImageList1.LoadFromFile("Data\\data1.oil");
+  // Without the menu pictures there is nothing to show: the message names the file.
+  if (!OmegaImageList1.LoadFromFile("Data\\data1.oil"))
+    throw TFatalError(OmegaImageList1.ImageList.LastError());
   OmegaGUI1.Activate();
 
   OmegaScreen1.Width = 800;
@@ -86,8 +89,9 @@ void TForm1::FormCreate() {
   State.Catalogue.TargetSteps = kTargetSteps;
   OmegaScreen1.SetTextureFilter(true);
   GameCursor = &OmegaSprite1.Create<TCursor>(OmegaImageList1, State);
-  State.Catalogue.TracksAvailable = 3;
-  State.Catalogue.CarsAvailable = 2;
+  State.Catalogue.TracksAvailable = kStartTracks;
+  State.Catalogue.CarsAvailable = kStartCars;
+  TakeSaveLock();
   // Both files lie in the working directory, the game folder.
   LoadSettings(State);
   if (State.AppliedFullScreen != OmegaScreen1.FullScreen()) OmegaScreen1.ToggleFullScreen();
@@ -128,7 +132,7 @@ void TForm1::FormDestroy() {
   for (const char* name : {"losemusic", "gamemusic", "menumusic"})
     if (TModListItem* module = Sound3D.ModList.Find(name)) module->Unload();
   RaceRun.PrintResults(Race);
-  OpenLink("play.url", LinkLauncher);
+  if (!EndedBySystem) OpenLink("play.url", LinkLauncher);
 }
 
 void TForm1::FormKeyDown(int key) {
@@ -293,7 +297,9 @@ void TForm1::ScreenFrame(TGameScreen screen) {
     default:
       break;
   }
-  if (RaceRun.AfterFrame(Race, OmegaTimer1.TotalFrames(), State.CurrentScreen, State.StepTicks)) Close();
+  if (const std::optional<int> exitCode =
+          RaceRun.AfterFrame(Race, OmegaTimer1.TotalFrames(), State.CurrentScreen, State.StepTicks))
+    Close(*exitCode);
 }
 
 void TForm1::LeaveScreen(TGameScreen screen) {

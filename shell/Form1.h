@@ -27,6 +27,7 @@
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
+#include "shell/SettingsLock.h"
 #include "web/GoToLink.h"
 #include "web/ScoreSubmitter.h"
 #include "web/Share.h"
@@ -92,6 +93,10 @@ class TForm1 {
     if (exitCode != 0) ExitCode = exitCode;
   }
   bool Closing() const { return CloseRequested; }
+  // The system asks the game to end (Ctrl+C, kill, logout): the settings and the progress are
+  // saved as the quit dialog saves them, and the game ends after this frame with exit code 0,
+  // without the closing screen and without opening any web page.
+  void QuitAtOnce();
   int ExitStatus() const { return ExitCode; }
 
   // Set-ups that tests drive directly: the menus' background race, and a race from the
@@ -148,6 +153,12 @@ class TForm1 {
 
  private:
   void ShowMessage(const std::string& text);
+
+  // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
+  // a player whose game cannot save is told so once.
+  void TakeSaveLock();
+  void SaveGame(bool withProgress);
+  void WarnAboutSaving(const char* text);
 
   // Pages of buttons (Pages.cpp): a new page for the screen, a button of a picture at (x, y)
   // whose click calls onClick, and freeing the page with the screen.
@@ -226,7 +237,7 @@ class TForm1 {
   void LeaveExitRace();
   void ExitRaceResume();
   void ExitRaceLeave();
-  void LoadGameImages();
+  bool LoadGameImages();
   void KillMenuRace();
   TBegArrows* StartArrows = nullptr;  // the arrows under the start lights (sprite engine owned)
 
@@ -264,5 +275,8 @@ class TForm1 {
   TRaceRun RaceRun;
   std::vector<TTrackRecord> PendingTrack;  // read by StartRace, laid out when the race is entered
   bool CloseRequested = false;
+  bool EndedBySystem = false;  // QuitAtOnce: no web page on the way out
   int ExitCode = 0;
+  TSettingsLock SaveLock;
+  bool SaveWarningShown = false;
 };

@@ -5,7 +5,6 @@
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
-#include "shell/SettingsFiles.h"
 
 namespace {
 
@@ -137,7 +136,7 @@ void TForm1::NameEntryOk() {
 
 void TForm1::LeaveNameEntry() {
   State.PlayerName = PageEdit->Text;
-  SaveSettings(State);
+  SaveGame(false);
   PageEdit->Unfocus();
   FreePage();
   ScreenSprite->Kill();

@@ -3,6 +3,7 @@
 #include "engine/OmegaEdit.h"
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
+#include "web/ScoreRecord.h"
 
 namespace {
 
@@ -33,6 +34,8 @@ TOmegaEdit& TForm1::AddPageEdit(const std::string& picture, int x, int y, int fo
     edit.Height = image->TileHeight;
   }
   edit.MaxLength = 12;
+  // The name and the options text are sent as fields of the score record.
+  edit.RefusedCharacters = std::string(1, kRecordSeparator);
   edit.TextMarginX = 3;
   edit.CaretText = ".";
   edit.Text = WithoutFilling(text);

@@ -2,12 +2,12 @@
 #include <array>
 
 #include "engine/OmegaButton.h"
+#include "race/GameProcedures.h"
 #include "race/IndicatorsMenu.h"
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
-#include "shell/SettingsFiles.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ void TForm1::MainMenuFrame() {
   }
   if (released[VK_Z]) {
     released[VK_Z] = false;
-    State.TotalScore += 10;
+    State.TotalScore = AddSaturated(State.TotalScore, 10);
   }
   for (int i = 0; i < 5; ++i) {
     TOmegaButton& button = *PageButtons[size_t(i)];
@@ -194,8 +194,7 @@ void TForm1::ExitGameFrame() {
 
 // Quitting is the one moment the progress reaches the disk.
 void TForm1::ExitGameYes() {
-  SaveSettings(State);
-  SaveProgress(State);
+  SaveGame(true);
   LeaveScreen(gsExitGame);
   EnterScreen(gsShare);
 }

@@ -8,7 +8,6 @@
 #include "shell/KeyCodes.h"
 #include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
-#include "shell/SettingsFiles.h"
 
 namespace {
 
@@ -99,7 +98,7 @@ void TForm1::ApplyOptions() {
   MusicBackup = State.MusicOn;
   FullScreenBackup = State.FullScreen;
   AddTextBackup = State.AddText;
-  SaveSettings(State);
+  SaveGame(false);
 }
 
 void TForm1::CancelOptions() {
@@ -118,7 +117,7 @@ void TForm1::RestoreOptions() {
   State.MusicOn = MusicBackup;
   State.AppliedFullScreen = FullScreenBackup;
   State.AddText = AddTextBackup;
-  SaveSettings(State);
+  SaveGame(false);
 }
 
 // The file is written by whoever leaves: after keeping or after restoring.

@@ -25,12 +25,14 @@ constexpr int kFinishFrames = 150;
 
 void TForm1::StartRace() {
   const TTrack& track = State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)];
-  // The track is read before anything changes, so a bad file leaves the menus as they were.
+  // The track and the race pictures are read before anything changes, so a bad file leaves the
+  // menus as they were, with a message that names it.
   TTrackFileResult file = ReadRaceTrack(track);
   if (!file.Ok()) {
     ShowMessage(file.Error);
     return;
   }
+  if (State.GameImagesPending && !LoadGameImages()) return;
   PendingTrack = std::move(file.Records);
   if (State.MusicOn) {
     StopMusic("menumusic");
@@ -38,13 +40,17 @@ void TForm1::StartRace() {
   }
   KillMenuRace();
   LeaveScreen(gsChooseCar);
-  if (State.GameImagesPending) LoadGameImages();
   EnterScreen(gsRace);
 }
 
+// The demonstration race's cars go, its invisible player's car too.
 void TForm1::KillMenuRace() {
   for (int i = 0; i < OmegaSprite1.Count(); ++i)
-    if (OmegaSprite1.Items(i)->Name() == "enemy") OmegaSprite1.Items(i)->Kill();
+    if (const std::string& name = OmegaSprite1.Items(i)->Name(); name == "enemy" || name == "player")
+      OmegaSprite1.Items(i)->Kill();
+  Race.Player = nullptr;
+  Race.OpponentCount = 0;
+  Race.Opponents.fill(nullptr);
   for (TLight*& light : MenuLights) {
     if (light) light->Kill();
     light = nullptr;
@@ -52,17 +58,20 @@ void TForm1::KillMenuRace() {
   OmegaSprite1.RemoveDead();
 }
 
-void TForm1::LoadGameImages() {
+// Shows the loading picture while the race pictures are read; a package that cannot be read
+// whole is reported (the message names it) and the game goes on without a race.
+bool TForm1::LoadGameImages() {
   OmegaScreen1.Clear(0, 0, 0, 0);
   OmegaScreen1.BeginScene();
   if (TImageListItem* back = OmegaImageList1.Find("splash_back")) back->Draw(0, 0, 0);
   OmegaFont1.SetFont("Arial Black", 55);
   OmegaFont1.TextOut(326, 312, "LOADING...");
   OmegaScreen1.EndScene();
-  GameImageList.LoadFromFile("Data\\data2.oil");
+  if (!GameImageList.LoadFromFile("Data\\data2.oil")) return false;
   GameImageList.SetOmegaScreen(&OmegaScreen1);
   GameImageList.BuildTextures();
   State.GameImagesPending = false;
+  return true;
 }
 
 void TForm1::EnterRace() {

@@ -37,11 +37,18 @@ void TRaceRun::BeforeMove() {
   if (Autopilot) Autopilot->Drive();
 }
 
-bool TRaceRun::AfterFrame(const TRaceState& race, int frame, TGameScreen screen, int stepTicks) {
+std::optional<int> TRaceRun::AfterFrame(const TRaceState& race, int frame, TGameScreen screen,
+                                        int stepTicks) {
   const bool raceScreen = screen == gsRace || screen == gsPause || screen == gsExitRace;
-  if (!race.Player || !raceScreen) return false;
+  if (!race.Player || !raceScreen) return std::nullopt;
   Trace(race, frame, screen);
-  if (!RaceOnly()) return false;
+  if (!RaceOnly()) return std::nullopt;
+  if (race.Player->RaceTime.Minutes >= kLongestRaceMinutes) {
+    std::fprintf(stderr, "Morvel Racing: --race: the race did not end within %d minutes of race time\n",
+                 kLongestRaceMinutes);
+    PrintResults(race);
+    return 2;
+  }
   if (race.RaceFinished && !FinishPrinted) {
     const TPlayer& player = *race.Player;
     std::printf("finish position %d time %s best lap %s\n", player.FinishPosition,
@@ -51,9 +58,9 @@ bool TRaceRun::AfterFrame(const TRaceState& race, int frame, TGameScreen screen,
   }
   // Every car is in, and the frames the game gives a finished race have gone by.
   const bool everyCarIn = race.FinishCounter == race.OpponentCount + 2;
-  if (!everyCarIn || stepTicks < 150) return false;
+  if (!everyCarIn || stepTicks < 150) return std::nullopt;
   PrintResults(race);
-  return true;
+  return 0;
 }
 
 void TRaceRun::PrintResults(const TRaceState& race) {

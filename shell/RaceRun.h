@@ -45,8 +45,12 @@ class TRaceRun {
   // Before the move pass of a race frame: the autopilot's keys.
   void BeforeMove();
   // After a frame of the race screens: the trace line, and for a race without menus the
-  // finish line and the results once every car is in. Returns true when that race is over.
-  bool AfterFrame(const TRaceState& race, int frame, TGameScreen screen, int stepTicks);
+  // finish line and the results once every car is in. Returns the run's exit code when that race
+  // is over: 0 when every car is in, 2 when its race clock has passed kLongestRaceMinutes
+  // (automation never waits for ever on a race that cannot end).
+  std::optional<int> AfterFrame(const TRaceState& race, int frame, TGameScreen screen, int stepTicks);
+
+  static constexpr int kLongestRaceMinutes = 60;
 
   // The results table so far, one row a line (also when a frame limit ends the run early).
   void PrintResults(const TRaceState& race);

@@ -12,7 +12,6 @@
 #include "shell/Form1.h"
 #include "shell/MenuSprites.h"
 #include "shell/Scoring.h"
-#include "shell/SettingsFiles.h"
 
 namespace {
 
@@ -33,6 +32,10 @@ TOmegaButton* ButtonNamed(const std::vector<TOmegaButton*>& buttons, std::string
   for (TOmegaButton* button : buttons)
     if (button->Name == name) return button;
   return nullptr;
+}
+
+bool ShowsPicture(const TOmegaButton& button) {
+  return button.States[GUIState::Normal].Image != nullptr;
 }
 
 // The player's time as the finish line wrote it into the results.
@@ -67,15 +70,23 @@ void TForm1::EnterRaceOver() {
   GameCursor->Visible = true;
 }
 
-// No keys here: only the buttons lead on.
+// No keys here: only the buttons lead on. A button whose picture is missing can be neither seen
+// nor aimed at, so the game presses it for the player, and answers "no" to the question.
 void TForm1::RaceOverFrame() {
   BeginStillRaceFrame();
-  if (StepResults(State))
-    if (TOmegaButton* next = ButtonNamed(PageButtons, kNextButton.Picture)) next->Visible = true;
+  const bool settled = StepResults(State);
+  TOmegaButton* next = ButtonNamed(PageButtons, kNextButton.Picture);
+  if (settled && next) next->Visible = true;
   DrawResultLines();
   GameCursor->DoDraw();
   GameImageList.EndDraw();
   OmegaScreen1.EndScene();
+  if (next) {
+    if (settled && !ShowsPicture(*next)) ConfirmResults();
+  } else if (const TOmegaButton* no = ButtonNamed(PageButtons, kNoButton.Picture);
+             !no || !ShowsPicture(*no)) {
+    LeaveResults(false);
+  }
 }
 
 void TForm1::DrawResultLines() {
@@ -107,8 +118,7 @@ void TForm1::TextCentred(int x, int y, const std::string& text) {
 void TForm1::ConfirmResults() {
   PlaySound("check");
   KeepBestTime(State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)], PlayerFinishTime(Race));
-  SaveSettings(State);
-  SaveProgress(State);
+  SaveGame(true);
   State.ResultLines = 0;
   GameScreenSprite->SetImage(GameImageList.Find("scr_send"));
   for (const TResultsButton& answer : {kNoButton, kYesButton})

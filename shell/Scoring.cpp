@@ -27,7 +27,7 @@ bool StepResults(TGameState& state) {
     if (state.ScreenTicks == kRevealFrames[line]) state.ResultLines = int(line) + 1;
   if (state.ScreenTicks > kCountUpAfter && state.StepTicks > 1000) {
     if (state.RacePoints > 0) {
-      ++state.TotalScore;
+      state.TotalScore = AddSaturated(state.TotalScore, 1);
       --state.RacePoints;
     } else {
       state.StepTicks = 0;
@@ -45,7 +45,7 @@ bool StepResults(TGameState& state) {
 void CheckUnlock(TGameState& state) {
   TCatalogue& catalogue = state.Catalogue;
   if (catalogue.UnlockStage >= kUnlockStages) return;
-  const int before = state.ScoreBeforeRace, after = before + state.RacePointsEarned;
+  const int before = state.ScoreBeforeRace, after = AddSaturated(before, state.RacePointsEarned);
   if (before >= catalogue.TargetScore || after < catalogue.TargetScore) return;
   // Stages 1, 3 and 5 bring a car; every other stage brings tracks.
   const int stage = catalogue.UnlockStage;

@@ -9,10 +9,14 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <random>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "shell/SettingsLines.h"
 #include "shell/SettingsLocation.h"
+#include "web/ScoreRecord.h"
 #include "web/TextEncoding.h"
 
 namespace fs = std::filesystem;
@@ -80,12 +84,28 @@ bool WriteAll(int handle, std::string_view text) {
   return true;
 }
 
+// Names a save's temporary file: the file's own name, the mark, and a part no other save uses.
+constexpr const char* kTemporaryMark = ".tmp";
+
+// Makes the temporary file of a save beside the file, created here and nowhere else (two copies
+// of the game saving at once never share one); -1 with errno when none can be made.
+int CreateTemporary(const fs::path& file, fs::path& temporary) {
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = file;
+    temporary +=
+        kTemporaryMark + ("-" + std::to_string(::getpid()) + "-" + std::to_string(random() % 1000000));
+    const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (handle >= 0 || errno != EEXIST) return handle;
+  }
+  return -1;
+}
+
 // Writes a file beside the old one, flushes it to the disk and renames it over the old one, so
 // an interrupted save leaves either the old file or the new one, never a part of either.
 bool SaveFile(const fs::path& file, std::string_view text) {
-  fs::path temporary = file;
-  temporary += ".tmp";
-  const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  fs::path temporary;
+  const int handle = CreateTemporary(file, temporary);
   if (handle < 0) {
     Complain("cannot write", temporary, std::strerror(errno));
     return false;
@@ -106,14 +126,21 @@ bool SaveFile(const fs::path& file, std::string_view text) {
   return true;
 }
 
+// Whether a folder entry is a temporary file that a save of the file left behind.
+bool IsTemporaryOf(const fs::path& entry, const char* fileName) {
+  const std::string name = entry.filename().string(), prefix = std::string(fileName) + kTemporaryMark;
+  return name.starts_with(prefix) && (name.size() == prefix.size() || name[prefix.size()] == '-');
+}
+
 void ReadSettingsLines(TGameState& state, TLineReader& lines) {
   // The yes/no lines are compared with "false" as decoded, without removing any filling.
   if (auto line = lines.Next(); line && DecodeText(*line) != "false")
     state.FullScreen = state.AppliedFullScreen = true;
   if (auto line = lines.Next(); line && DecodeText(*line) == "false") state.MusicOn = false;
   if (auto line = lines.Next(); line && DecodeText(*line) == "false") state.SoundOn = false;
-  if (auto line = lines.Next()) state.AddText = TextOfLine(*line);
-  if (auto line = lines.Next()) state.PlayerName = TextOfLine(*line);
+  // The name and the text go into the score record, whose fields a "|" would split.
+  if (auto line = lines.Next()) state.AddText = WithoutRecordSeparators(TextOfLine(*line));
+  if (auto line = lines.Next()) state.PlayerName = WithoutRecordSeparators(TextOfLine(*line));
   for (THighScoreEntry& row : state.HighScores) {
     for (std::string* field : {&row.Name, &row.Score}) {
       const std::optional<std::string_view> line = lines.Next();
@@ -122,6 +149,13 @@ void ReadSettingsLines(TGameState& state, TLineReader& lines) {
       if (!value.empty()) *field = std::move(value);
     }
   }
+}
+
+// A best time the race clock can count: hundredths and seconds in their range, minutes not
+// negative. Minutes of kNoBestTimeMinutes or more are the file's way of saying "none".
+bool IsPossibleBestTime(const TRaceTime& time) {
+  return time.Hundredths >= 0 && time.Hundredths < 100 && time.Seconds >= 0 && time.Seconds < 60 &&
+         time.Minutes >= 0;
 }
 
 void ReadProgressLines(TGameState& state, TLineReader& lines) {
@@ -138,10 +172,16 @@ void ReadProgressLines(TGameState& state, TLineReader& lines) {
     readNumber(track.BestTime.Seconds);
     readNumber(track.BestTime.Minutes);
   }
-  // Only catalogue entries can be available, and the stage indexes the target steps.
-  catalogue.TracksAvailable = std::clamp(catalogue.TracksAvailable, 0, catalogue.LastTrack + 1);
-  catalogue.CarsAvailable = std::clamp(catalogue.CarsAvailable, 0, catalogue.LastCar + 1);
+  // Only catalogue entries can be available, never fewer than a new game has, and the stage
+  // indexes the target steps.
+  catalogue.TracksAvailable = std::clamp(catalogue.TracksAvailable, kStartTracks, catalogue.LastTrack + 1);
+  catalogue.CarsAvailable = std::clamp(catalogue.CarsAvailable, kStartCars, catalogue.LastCar + 1);
   catalogue.UnlockStage = std::clamp(catalogue.UnlockStage, 0, kUnlockStages);
+  // A time no race can give could never be beaten: the track has no best time yet.
+  for (int i = 0; i <= catalogue.LastTrack; ++i) {
+    TRaceTime& best = catalogue.Tracks[size_t(i)].BestTime;
+    if (!IsPossibleBestTime(best)) best = kNoBestTime;
+  }
 }
 
 // Where the next save of the file goes; the player's folder is made when it does not exist yet.
@@ -229,4 +269,18 @@ bool SaveSettings(const TGameState& state) {
 
 bool SaveProgress(const TGameState& state) {
   return SaveProgress(state, SavePlace(kProgressFileName));
+}
+
+fs::path SaveFolder() {
+  const fs::path folder = SettingsPaths(kSettingsFileName).Write.parent_path();
+  return folder.empty() ? fs::path(".") : folder;
+}
+
+void RemoveUnfinishedSaves(const fs::path& folder) {
+  std::vector<fs::path> leftovers;
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
+    for (const char* fileName : {kSettingsFileName, kProgressFileName})
+      if (IsTemporaryOf(entry->path(), fileName)) leftovers.push_back(entry->path());
+  for (const fs::path& leftover : leftovers) fs::remove(leftover, error);
 }

@@ -11,17 +11,21 @@
 inline constexpr const char* kSettingsFileName = "Config.cfg";     // settings, name, high scores
 inline constexpr const char* kProgressFileName = "Configdat.cfg";  // score, unlocks, best times
 
-// Reads the settings file when it exists; returns whether it was read. A full-screen line sets
+// Reads the settings file when it exists; returns whether it was read. A "|" in the name or the
+// options text is dropped (it would split the score record). A full-screen line sets
 // FullScreen and AppliedFullScreen: the caller then brings the display into that state. A file
 // that cannot be read leaves everything as it was and says so in one line on stderr.
 bool LoadSettings(TGameState& state, const std::filesystem::path& file);
 
 // Reads the progress file when it exists; returns whether it was read. The counts and the stage
-// are brought into the catalogue's range; a line that is no number keeps its value.
+// are brought into the catalogue's range (never below a new game's counts); a best time no race
+// can give counts as none; a line that is no number keeps its value.
 bool LoadProgress(TGameState& state, const std::filesystem::path& file);
 
 // Write the whole file anew; return whether it was written. The old file is replaced only by a
-// complete new one; a failure leaves the game running and says so in one line on stderr.
+// complete new one, written under a temporary name of its own, so two copies of the game saving
+// at once each leave a whole file; a failure leaves the game running and says so in one line
+// on stderr.
 bool SaveSettings(const TGameState& state, const std::filesystem::path& file);
 bool SaveProgress(const TGameState& state, const std::filesystem::path& file);
 
@@ -31,6 +35,13 @@ bool LoadSettings(TGameState& state);
 bool LoadProgress(TGameState& state);
 bool SaveSettings(const TGameState& state);
 bool SaveProgress(const TGameState& state);
+
+// The folder where the game saves both files (the working directory is ".").
+std::filesystem::path SaveFolder();
+
+// Removes the temporary files of saves that a killed copy of the game left in the folder. Only a
+// copy that alone saves there (SettingsLock.h) may do so: another one's save may be under way.
+void RemoveUnfinishedSaves(const std::filesystem::path& folder);
 
 // The same on the files' whole contents, for callers that hold the bytes themselves.
 void ReadSettings(TGameState& state, std::string_view fileText);

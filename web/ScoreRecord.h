@@ -14,10 +14,17 @@ struct TScoreEntry {
 // The one-character key the score script shares with the game.
 inline constexpr std::string_view kScoreKey = "M";
 
+// Separates the fields of the score record and of the handshake reply.
+inline constexpr char kRecordSeparator = '|';
+
+// The text without any kRecordSeparator: a name or text that kept one would add fields to the record.
+std::string WithoutRecordSeparators(std::string_view text);
+
 // The one-time value of a handshake reply: its fifth "|"-separated field, the leading "OK" counting as
 // the first; empty when the reply has fewer than five "|". Nothing unless the reply begins with "OK".
 std::optional<std::string> HandshakeValue(std::string_view reply);
 
 // "type=0|name=...|score=...|key=...|p=...|add=...|z=", filled with "0" to a multiple of five characters
-// so that the game's text encoding carries it exactly. Names and texts go in as they stand.
+// so that the game's text encoding carries it exactly. Names and texts go in as they stand, less any
+// kRecordSeparator.
 std::string ScoreRecord(const TScoreEntry& entry, std::string_view oneTimeValue);

@@ -335,9 +335,42 @@ TEST_F(ReaderFixture, EveryCutOfAPackageFailsCleanlyKeepingTheItemsBeforeTheCut)
 TEST_F(ReaderFixture, AMissingFileKeepsTheListAsItWas) {
   ASSERT_TRUE(Load(WriteImagePackage({PngEntry("kept", PlacePicture(2, 2))})));
   EXPECT_FALSE(List.LoadFromFile("Data\\no-such-package.oil"));
-  EXPECT_EQ(Messages.Shown().back(), ImageListMessage::FileError);
+  EXPECT_EQ(Messages.Shown().back(),
+            std::string(ImageListMessage::FileError) + "\nData/no-such-package.oil: the file is missing");
   ASSERT_EQ(List.Count(), 1);
   EXPECT_EQ(List.Items(0).Name, "kept");
+}
+
+// A package file that cannot be read whole: the game's text, and below it the file as this system
+// names it and what is wrong with it.
+TEST_F(ReaderFixture, AMessageAboutAPackageFileNamesTheFileAndTheFault) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "morvel-oil-message-test";
+  std::filesystem::create_directories(folder / "Data");
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder);
+  const std::vector<uint8_t> whole = WriteImagePackage({PngEntry("menu", PlacePicture(2, 2))});
+  struct TCase {
+    std::vector<uint8_t> Bytes;
+    std::string Message;
+  };
+  const TCase cases[] = {
+      {{}, std::string(ImageListMessage::Corrupt) + "\nData/data2.oil: the file is empty"},
+      {std::vector<uint8_t>(whole.begin(), whole.begin() + 9),
+       std::string(ImageListMessage::Corrupt) + "\nData/data2.oil: "},
+  };
+  for (const TCase& c : cases) {
+    std::ofstream(folder / "Data" / "data2.oil", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(c.Bytes.data()), std::streamsize(c.Bytes.size()));
+    EXPECT_FALSE(List.LoadFromFile("Data\\data2.oil"));
+    EXPECT_TRUE(Messages.Shown().back().starts_with(c.Message)) << Messages.Shown().back();
+    EXPECT_TRUE(List.LastError().starts_with("Data/data2.oil: ")) << List.LastError();
+    EXPECT_GT(List.LastError().size(), std::string("Data/data2.oil: ").size()) << "and what is wrong";
+  }
+  std::filesystem::create_directory(folder / "Data" / "data3.oil");
+  EXPECT_FALSE(List.LoadFromFile("Data\\data3.oil"));
+  EXPECT_EQ(List.LastError(), "Data/data3.oil: it is not a file");
+  std::filesystem::current_path(previous);
+  std::filesystem::remove_all(folder);
 }
 
 TEST_F(ReaderFixture, PackagesAreReadFromFilesWithTheGamesFolderSeparator) {

@@ -2,9 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "assets/ModListItem.h"
 #include "assets/OmegaSound3D.h"
+#include "assets/SoundError.h"
 #include "audio/AudioFixtures.h"
 #include "platform/Clock.h"
 
@@ -247,6 +252,24 @@ TEST_F(OmegaSound3DTest, TheGamesBackslashNamesReachTheFileSystem) {
   sound.FileName = Folder.string() + "\\Sounds\\svet1.wav";
   sound.Play();
   EXPECT_EQ(Mix(1)[0], 500);
+}
+
+// A message names the file as this system does.
+TEST_F(OmegaSound3DTest, AMissingSoundIsNamedWithTheSystemsSeparator) {
+  TSoundListItem& sound = Sound3D.SoundList.Add();
+  sound.FileName = Folder.string() + "\\Sounds\\gone.wav";
+  TModListItem& module = Sound3D.ModList.Add();
+  module.FileName = Folder.string() + "\\Sounds\\gone.xm";
+  for (const auto& [play, expected] :
+       {std::pair<std::function<void()>, std::string>{[&] { sound.Play(); }, "gone.wav"},
+        {[&] { module.Play(); }, "gone.xm"}}) {
+    try {
+      play();
+      ADD_FAILURE() << expected << " played";
+    } catch (const ESoundError& error) {
+      EXPECT_EQ(std::string(error.what()), "Error loading sound: " + (Folder / "Sounds" / expected).string());
+    }
+  }
 }
 
 TEST_F(OmegaSound3DTest, FindTakesTheFirstExactName) {

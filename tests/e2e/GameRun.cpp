@@ -1,11 +1,13 @@
 #include "e2e/GameRun.h"
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -37,15 +39,47 @@ TGameRun::~TGameRun() {
   fs::remove_all(Dir, ignored);
 }
 
-int TGameRun::Run(const std::vector<std::string>& args, const std::string& prefix) {
-  const fs::path errors = Dir / "stderr.txt", output = Dir / "stdout.txt";
-  std::string command =
-      prefix + " env " + ShellQuote("PATH=" + (Dir / "no-programs").string()) + " MORVEL_SCORE_SERVER=127.0.0.1:9 " +
-      ShellQuote(MORVEL_GAME_BINARY) + " --data-dir " + ShellQuote(Dir.string());
+std::string TGameRun::Command(const std::vector<std::string>& args, const std::string& prefix) const {
+  std::string command = prefix + " env " + ShellQuote("PATH=" + (Dir / "no-programs").string()) +
+                        " MORVEL_SCORE_SERVER=127.0.0.1:9 " + ShellQuote(MORVEL_GAME_BINARY) +
+                        " --data-dir " + ShellQuote(Dir.string());
   for (const std::string& arg : args) command += " " + ShellQuote(arg);
-  command += " >" + ShellQuote(output.string()) + " 2>" + ShellQuote(errors.string());
-  int status = std::system(command.c_str());
-  ErrorText = ReadText(errors);
-  OutputText = ReadText(output);
+  return command + " >" + ShellQuote((Dir / "stdout.txt").string()) + " 2>" +
+         ShellQuote((Dir / "stderr.txt").string());
+}
+
+void TGameRun::ReadOutput() {
+  ErrorText = ReadText(Dir / "stderr.txt");
+  OutputText = ReadText(Dir / "stdout.txt");
+}
+
+int TGameRun::Run(const std::vector<std::string>& args, const std::string& prefix) {
+  int status = std::system(Command(args, prefix).c_str());
+  ReadOutput();
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+pid_t TGameRun::Start(const std::vector<std::string>& args) {
+  // The shell and env each replace themselves, so the process is the game's own.
+  const std::string command = "exec" + Command(args, "");
+  const pid_t game = ::fork();
+  if (game == 0) {
+    ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  return game;
+}
+
+int TGameRun::Wait(pid_t game, std::chrono::seconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  int status = 0;
+  pid_t collected = 0;
+  while ((collected = ::waitpid(game, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < end)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  if (collected == 0) {
+    ::kill(game, SIGKILL);
+    ::waitpid(game, &status, 0);
+  }
+  ReadOutput();
+  return collected == game && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/types.h>
+
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,12 +20,20 @@ class TGameRun {
   // (for example "xvfb-run -a"); returns the exit code. The game finds no programs to open links
   // with and sends scores to a closed local port, so a test never reaches a browser or the net.
   int Run(const std::vector<std::string>& args, const std::string& prefix = "");
+  // The same without waiting: the game runs in the background as the returned process (so a
+  // test can send it signals) until Wait collects its exit code: -1 when a signal ended it, or
+  // when it had not ended within the limit (it is then killed).
+  pid_t Start(const std::vector<std::string>& args);
+  int Wait(pid_t game, std::chrono::seconds limit = std::chrono::seconds(60));
 
   const std::filesystem::path& Folder() const { return Dir; }
   const std::string& Stderr() const { return ErrorText; }
   const std::string& Stdout() const { return OutputText; }
 
  private:
+  std::string Command(const std::vector<std::string>& args, const std::string& prefix) const;
+  void ReadOutput();
+
   std::filesystem::path Dir;
   std::string ErrorText;
   std::string OutputText;

@@ -71,6 +71,19 @@ TEST(RaceRun, ARunThatCannotStartIsReportedAndFails) {
   for (const TGameRun* game : {&cutTrack, &noTraceFolder}) EXPECT_EQ(game->Stdout().find("place"), std::string::npos);
 }
 
+// Without the autopilot the player's car never leaves the start: once its race clock passes an
+// hour the run gives up with exit code 2, and the cars that did finish are in the results.
+TEST(RaceRun, ARaceThatDoesNotEndWithinAnHourEndsTheRun) {
+  TGameRun game;
+  EXPECT_EQ(game.Run({"--headless", "--render", "null", "--virtual-clock", "--seed", "5", "--race", "0:0"}), 2);
+  EXPECT_NE(game.Stderr().find("the race did not end"), std::string::npos) << game.Stderr();
+  EXPECT_EQ(game.Stdout().find("finish position"), std::string::npos) << game.Stdout();
+  EXPECT_EQ(CountMatches(game.Stdout(), std::regex("car 100 ")), 0) << game.Stdout();
+  EXPECT_EQ(CountMatches(game.Stdout(), std::regex(R"(place [1-8] car \d time \d+:\d\d:\d\d\n)")),
+            kTrackCatalogue[0].Rivals)
+      << game.Stdout();
+}
+
 TEST(RaceRun, AStartScreenshotShowsTheLightsAndTheDashboard) {
   TGameRun game;
   const auto shot = game.Folder() / "start.png";

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "race/GameProcedures.h"
 #include "shell/SettingsFiles.h"
@@ -34,14 +35,24 @@ void CheckSettingsFile(std::string_view bytes) {
   ReadSettings(again, saved);
   Require(SettingsFileText(again) == saved, "what was read is saved and read back unchanged");
   Require(again.AddText == state.AddText && again.PlayerName == state.PlayerName, "texts survive");
+  Require(state.AddText.find('|') == std::string::npos && state.PlayerName.find('|') == std::string::npos,
+          "no bar reaches the score record");
 }
 
 void CheckProgressFile(std::string_view bytes) {
   TGameState state = FreshState();
   ReadProgress(state, bytes);
   const TCatalogue& catalogue = state.Catalogue;
-  Require(catalogue.TracksAvailable >= 0 && catalogue.TracksAvailable <= kTrackCount, "track count in range");
-  Require(catalogue.CarsAvailable >= 0 && catalogue.CarsAvailable <= kCarCount, "car count in range");
+  Require(catalogue.TracksAvailable >= kStartTracks && catalogue.TracksAvailable <= kTrackCount,
+          "track count in range");
+  Require(catalogue.CarsAvailable >= kStartCars && catalogue.CarsAvailable <= kCarCount,
+          "car count in range");
+  for (int track = 0; track < kTrackCount; ++track) {
+    const TRaceTime& best = catalogue.Tracks[size_t(track)].BestTime;
+    Require(best.Minutes >= 0 && best.Seconds >= 0 && best.Seconds < 60 && best.Hundredths >= 0 &&
+                best.Hundredths < 100,
+            "a best time a race can give, or none");
+  }
   Require(catalogue.UnlockStage >= 0 && catalogue.UnlockStage <= kUnlockStages, "stage in range");
   MarkAvailableEntries(state.Catalogue);
   const std::string saved = ProgressFileText(state);

@@ -93,6 +93,18 @@ TEST_F(EditFixture, CharFilterConvertsThenChecks) {
   }
 }
 
+// Refused characters are never typed, whatever the filter lets through; the rest of the text is.
+TEST_F(EditFixture, RefusedCharactersAreNeverTyped) {
+  Edit.RefusedCharacters = "|";
+  for (TCharFilter filter : {TCharFilter::None, TCharFilter::ToUpper}) {
+    Reset("", 0);
+    Edit.CharFilter = filter;
+    Type("x|score=9999");
+    EXPECT_EQ(Edit.Text, filter == TCharFilter::None ? "xscore=9999" : "XSCORE=9999");
+    EXPECT_EQ(Edit.CursorPos, 11);
+  }
+}
+
 TEST_F(EditFixture, FullFieldStillTakesBackspace) {
   Edit.MaxLength = 12;
   Reset("abcdefghijkl", 12);

@@ -107,17 +107,20 @@ struct GUIFixture : testing::Test {
     return widget;
   }
 
-  // Input as the platform delivers it; moves come 20 ms apart so the GUI takes each one.
+  // Input as the platform delivers it; moves come 20 ms apart so the GUI takes each one, and a
+  // button is pressed and released where the pointer was moved last.
   bool Move(int x, int y) {
     Clock.Advance(TVirtualClock::kFrequency / 50);
+    PointerX = x, PointerY = y;
     return Send(MouseEvent(TInputKind::MouseMove, x, y));
   }
   bool Press(TMouseButton button = TMouseButton::Left, int clicks = 1) {
-    return Send(MouseEvent(TInputKind::MouseDown, 0, 0, button, clicks));
+    return Send(MouseEvent(TInputKind::MouseDown, PointerX, PointerY, button, clicks));
   }
   bool Release(TMouseButton button = TMouseButton::Left) {
-    return Send(MouseEvent(TInputKind::MouseUp, 0, 0, button));
+    return Send(MouseEvent(TInputKind::MouseUp, PointerX, PointerY, button));
   }
+  int PointerX = 0, PointerY = 0;
   bool KeyDown(int key) { return Send(KeyEvent(TInputKind::KeyDown, key)); }
   bool Type(const std::string& text) { return Send(TextEvent(text)); }
   bool Send(const TInputEvent& event) { return GUI.HandleEvent(event); }

@@ -263,3 +263,22 @@ TEST_F(GUIFixture, DirectClickMayFreeItsOwnPage) {
   GUI.Draw();
   EXPECT_TRUE(watch.expired());
 }
+
+// A widget that appears under a pointer at rest, or slides under it, takes the next click,
+// although no move told the GUI where the pointer is; one that slid away takes none.
+TEST_F(GUIFixture, AClickIsTakenWhereThePointerIsMovedOrNot) {
+  Move(100, 100);
+  auto& late = Watched("Late", 90, 90, 40, 20);
+  Press();
+  Release();
+  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"enter Late", "down Late left", "click Late"}));
+  late.Left = 500;
+  Press();
+  Release();
+  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"leave Late"}));
+  EXPECT_EQ(GUI.Pointer().HoverID, 0);
+  late.Left = 80;
+  Press();
+  Release();
+  EXPECT_EQ(TakeLog(), (std::vector<std::string>{"enter Late", "down Late left", "click Late"}));
+}

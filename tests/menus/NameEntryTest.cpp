@@ -89,3 +89,44 @@ TEST_F(MenuForm, TheCaretBlinksThirtyOneFramesOnAndThirtyTwoOff) {
   EXPECT_EQ(seen.substr(first, 2 * cycle.size()), cycle + cycle);
   EXPECT_EQ(Form->PageEdit->CursorPos, Form->PageEdit->TextLength() + 1);
 }
+
+// The name and the options text go into the score record, whose fields a "|" would split: neither
+// box takes one, and the saved name has none.
+TEST_F(MenuForm, NeitherEditBoxTakesABar) {
+  Start();
+  SkipIntro();
+  Type("x|score=9999");
+  EXPECT_EQ(Form->PageEdit->Text, "xscore=9999");
+  Press(VK_RETURN);
+  RunFrames(30);
+  ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(SavedSettings().PlayerName, "xscore=9999");
+  Click("b_opt");
+  ASSERT_EQ(Form->State.CurrentScreen, gsOptions);
+  RunFrames(30);
+  Click("AddEdit");
+  Type("|add=|");
+  EXPECT_EQ(Form->PageEdit->Text, "add=");
+}
+
+// A folder where the settings cannot be written (here a folder stands where the file belongs):
+// the game goes on, and the player is told once, not at every save.
+TEST_F(MenuForm, AGameThatCannotSaveSaysSoOnce) {
+  std::filesystem::create_directory("Config.cfg");
+  Start();
+  ReachMainMenu();
+  auto toldOnce = [this] {
+    const auto& shown = Messages.Shown();
+    return std::count_if(shown.begin(), shown.end(),
+                         [](const std::string& text) { return text.find("cannot be saved") != std::string::npos; });
+  };
+  EXPECT_EQ(toldOnce(), 1);
+  RunFrames(30);
+  Click("b_opt");
+  ASSERT_EQ(Form->State.CurrentScreen, gsOptions);
+  Press(VK_ESCAPE);
+  RunFrames(1);
+  EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(toldOnce(), 1);
+  EXPECT_TRUE(std::filesystem::is_directory("Config.cfg"));
+}

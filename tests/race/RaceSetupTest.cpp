@@ -195,13 +195,13 @@ TEST_F(DemoRaceTest, FourRacingOpponentsAndAnInvisiblePlayer) {
 }
 
 TEST_F(DemoRaceTest, WithoutItsTrackThereIsNoDemonstrationRace) {
-  EXPECT_EQ(PrepareDemoRace(Context, 3), "The track file Data\\data1.prd cannot be read.");
+  EXPECT_EQ(PrepareDemoRace(Context, 3), "The track file Data/data1.prd cannot be read.");
   EXPECT_EQ(Sprites.Count(), 0);
   EXPECT_EQ(Race.Player, nullptr);
   EXPECT_EQ(Race.OpponentCount, 0);
 
   ASSERT_EQ(WriteTrackFile(kDemoTrackFile, {Record(0, 1, 1), Record(88, 0, 0, 0, 1)}), "");
-  EXPECT_EQ(PrepareDemoRace(Context, 3), "The track file Data\\data1.prd has no start slot 2.");
+  EXPECT_EQ(PrepareDemoRace(Context, 3), "The track file Data/data1.prd has no start slot 2.");
   EXPECT_EQ(Sprites.Count(), 0);
 }
 

@@ -153,9 +153,9 @@ TEST_F(TrackFileTest, WhatARaceNeeds) {
   const TTrackRecord slot1{0, 0, TRecordKind::StartSlot, 0, 1}, slot2{0, 0, TRecordKind::StartSlot, 0, 2};
   EXPECT_EQ(CheckRaceTrack({WayPoint(0, 0, 1), slot1, slot2}, "Data\\data4.prd", 1), "");
   EXPECT_EQ(CheckRaceTrack({slot1, slot2}, "Data\\data4.prd", 1),
-            "The track file Data\\data4.prd has no way points.");
+            "The track file Data/data4.prd has no way points.");
   EXPECT_EQ(CheckRaceTrack({WayPoint(0, 0, 1), slot1}, "Data\\data4.prd", 1),
-            "The track file Data\\data4.prd has no start slot 2.");
+            "The track file Data/data4.prd has no start slot 2.");
 }
 
 TEST_F(TrackFileTest, WayPointsScroll) {

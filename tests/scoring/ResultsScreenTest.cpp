@@ -173,6 +173,30 @@ TEST(ResultsRecord, OnlyABetterTimeIsANewRecord) {
   }
 }
 
+// A race package without the results' panel and buttons: nothing could be seen or clicked, so the
+// game presses "next" (the progress is written) and answers "no" for the player, who is back in
+// the menus.
+TEST_F(ResultsScreen, MissingButtonPicturesNeverKeepThePlayerWaiting) {
+  Form.State.TotalScore = 250;
+  Form.State.Catalogue.SelectedTrack = 0;
+  Game.StartAndFinish(1, kRaceTime);
+  for (const char* name : {"scr_raceover", "bro_next", "b_no1", "b_yes1"})
+    Form.GameImageList.Find(name)->Name += "-gone";
+  for (int frame = 0; frame <= 150; ++frame) Game.RunFrame();
+  ASSERT_EQ(Form.State.CurrentScreen, gsRaceOver);
+  int frames = 0;
+  while (Form.State.CurrentScreen == gsRaceOver && frames < 2000) {
+    Game.RunFrame();
+    ++frames;
+  }
+  EXPECT_EQ(frames, 554);  // "next" would have shown after 553 frames
+  EXPECT_EQ(Form.State.CurrentScreen, gsChooseTrack);
+  const TGameState saved = ProgressOnDisk();
+  EXPECT_EQ(saved.TotalScore, 350);
+  EXPECT_EQ(saved.Catalogue.UnlockStage, 1);
+  EXPECT_EQ(RaceTimeText(saved.Catalogue.Tracks[0].BestTime), RaceTimeText(kRaceTime));
+}
+
 // Before "next" shows, the place of every button of the page takes no click.
 TEST_F(ResultsScreen, HiddenButtonsTakeNoClicks) {
   FinishFirstFrom250();

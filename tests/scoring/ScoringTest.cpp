@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,22 @@ TEST(StepResults, APlaceWithoutPointsStillEndsWithTheNextButton) {
   EXPECT_EQ(state.TotalScore, 290);
   EXPECT_EQ(state.Catalogue.UnlockStage, 0);
   EXPECT_EQ(MessageOf(state), "");
+}
+
+// A score near the integer limit (a progress file can hold one) stays at the limit: the count-up,
+// the unlock check and the growing target never wrap round into negative numbers.
+TEST(StepResults, AScoreAtTheIntegerLimitStaysThere) {
+  TGameState state = FreshGame();
+  state.TotalScore = INT_MAX - 30;
+  state.Catalogue.TargetScore = INT_MAX - 10;
+  BeginResults(state, 1);
+  ASSERT_EQ(state.RacePoints, 100);
+  int frames = 0;
+  while (!StepResults(state)) ASSERT_LT(++frames, 1000);
+  EXPECT_EQ(state.TotalScore, INT_MAX);
+  EXPECT_EQ(state.RacePoints, 0);
+  EXPECT_EQ(state.Catalogue.UnlockStage, 1);
+  EXPECT_EQ(state.Catalogue.TargetScore, INT_MAX);
 }
 
 // The check as the settled screen runs it, once a frame: which stage follows each frame, and

@@ -7,6 +7,7 @@
 
 #include "engine/OmegaButton.h"
 #include "platform/RecordingRenderDevice.h"
+#include "race/Player.h"
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
@@ -291,6 +292,52 @@ TEST_F(SelectionScreens, TheRaceButtonStartsTheRaceOnlyWithAnAvailableCar) {
   EXPECT_EQ(Form.PreviewSprite, nullptr);
   EXPECT_EQ(Form.MenuPage, nullptr);
   EXPECT_TRUE(Messages.Shown().empty());
+  // The demonstration race is gone whole, its invisible player's car too.
+  EXPECT_EQ(SpritesNamed("player"), 1);
+  ASSERT_NE(Form.Race.Player, nullptr);
+  EXPECT_TRUE(Form.Race.Player->Visible);
+  EXPECT_EQ(SpritesNamed("enemy"), kTrackCatalogue[0].Rivals);
+}
+
+// The race buttons of both selections lie at the same place: a player who clicks there twice
+// without moving the mouse goes from the track to the car and into the race.
+TEST_F(SelectionScreens, ASecondClickWithoutMovingTheMouseStartsTheRace) {
+  Enter(gsChooseTrack, 0);
+  for (int frame = 0; frame < 26; ++frame) RunFrame();
+  const TOmegaButton& trackRace = Button("bc_race");
+  const int x = trackRace.Left + trackRace.Width / 2, y = trackRace.Top + trackRace.Height / 2;
+  Click(trackRace);
+  ASSERT_EQ(Form.State.CurrentScreen, gsChooseCar);
+  for (int frame = 0; frame < 26; ++frame) RunFrame();  // its race button slides in under the pointer
+  ASSERT_TRUE(Button("bc_race").Contains(x, y));
+  for (TInputKind kind : {TInputKind::MouseDown, TInputKind::MouseUp})
+    Form.OmegaGUI1.HandleEvent({kind, 0, "", x, y});
+  EXPECT_EQ(Form.State.CurrentScreen, gsRace);
+}
+
+// A race package that cannot be read whole is named, and the player stays where he was; once
+// it is whole again the race starts.
+TEST_F(SelectionScreens, ABadRacePackageKeepsTheCarSelection) {
+  const fs::path package = Game.Folder() / "Data" / "data2.oil";
+  const std::string whole = [&] {
+    std::ifstream in(package, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }();
+  fs::resize_file(package, fs::file_size(package) / 2);
+  Enter(gsChooseCar, 0);
+  for (int frame = 0; frame < 26; ++frame) RunFrame();
+  const int sprites = Form.OmegaSprite1.Count();
+  KeyFrame(VK_RETURN);
+  ASSERT_EQ(Messages.Shown().size(), 1u);
+  EXPECT_NE(Messages.Shown()[0].find("Data/data2.oil: "), std::string::npos) << Messages.Shown()[0];
+  EXPECT_EQ(Form.State.CurrentScreen, gsChooseCar);
+  EXPECT_EQ(Form.OmegaSprite1.Count(), sprites) << "the demonstration race runs on";
+  EXPECT_EQ(SpritesNamed("enemy"), 4);
+  EXPECT_EQ(Form.State.GameImagesPending, true);
+  std::ofstream(package, std::ios::binary | std::ios::trunc) << whole;
+  KeyFrame(VK_RETURN);
+  EXPECT_EQ(Form.State.CurrentScreen, gsRace);
+  EXPECT_EQ(Messages.Shown().size(), 1u);
 }
 
 TEST_F(SelectionScreens, ABadTrackFileKeepsTheCarSelection) {

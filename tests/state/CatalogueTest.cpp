@@ -154,6 +154,28 @@ TEST(Catalogue, AStageOutsideTheSequenceUnlocksNothing) {
   }
 }
 
+TEST(Catalogue, ScoresAddUpToTheIntegerLimitsAndStayThere) {
+  struct TCase {
+    int A, B, Sum;
+  };
+  const TCase cases[] = {
+      {1, 2, 3},
+      {-5, -10, -15},
+      {INT_MAX, 1, INT_MAX},
+      {INT_MAX - 5, 10, INT_MAX},
+      {INT_MIN, -1, INT_MIN},
+      {INT_MIN + 3, -4, INT_MIN},
+      {INT_MAX, INT_MIN, -1},
+      {INT_MAX, 0, INT_MAX},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(AddSaturated(c.A, c.B), c.Sum) << c.A << " + " << c.B;
+  TCatalogue catalogue = FilledCatalogue();
+  catalogue.TargetScore = INT_MAX - 100;
+  UnlockNextStage(catalogue);
+  EXPECT_EQ(catalogue.TargetScore, INT_MAX);
+  EXPECT_EQ(catalogue.UnlockStage, 1);
+}
+
 TEST(Catalogue, ComparesTimesMinutesFirst) {
   struct TCase {
     TRaceTime Current, Best;

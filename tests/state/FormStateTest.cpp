@@ -20,7 +20,10 @@ struct FormInFolder : testing::Test {
   TMessageBoxes Messages{true};
   TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
 
-  FormInFolder() { std::filesystem::current_path(Folder.Folder()); }
+  FormInFolder() {
+    Folder.CopyMenuPictures();
+    std::filesystem::current_path(Folder.Folder());
+  }
   ~FormInFolder() override { std::filesystem::current_path(Previous); }
 };
 

@@ -5,33 +5,17 @@
 
 #include <chrono>
 #include <random>
+#include <set>
 #include <string>
 #include <thread>
 
-#include "race/GameProcedures.h"
 #include "shell/SettingsFiles.h"
+#include "state/SavedVersions.h"
 #include "state/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The state of the game at its version-th save: every value that the files keep moves with the
-// version, and the texts change their length, so a file cut short or mixed from two saves shows.
-TGameState VersionOfState(int version) {
-  TGameState state;
-  FillTrackCatalogue(state.Catalogue);
-  FillCarCatalogue(state.Catalogue);
-  state.FullScreen = version % 2 == 0;
-  state.MusicOn = version % 3 == 0;
-  state.PlayerName = "DRIVER" + std::string(size_t(version % 17), 'X');
-  state.AddText = std::string(size_t(version % 29), 'O');
-  state.HighScores[0].Score = std::to_string(version);
-  state.HighScores[9].Name = std::string(size_t(version % 11), 'Z');
-  state.TotalScore = version;
-  state.Catalogue.Tracks[24].BestTime.Minutes = -version;
-  return state;
-}
 
 // Saves one version after another until it is killed.
 [[noreturn]] void SaveForever(const fs::path& folder, int firstVersion) {
@@ -40,21 +24,6 @@ TGameState VersionOfState(int version) {
     SaveSettings(state, folder / kSettingsFileName);
     SaveProgress(state, folder / kProgressFileName);
   }
-}
-
-// The version a file holds, when it holds one of the saved versions byte for byte; 0 otherwise.
-int SettingsVersion(const fs::path& file) {
-  TGameState loaded;
-  if (!LoadSettings(loaded, file)) return 0;
-  const int version = std::atoi(loaded.HighScores[0].Score.c_str());
-  return ReadBytes(file) == SettingsFileText(VersionOfState(version)) ? version : 0;
-}
-
-int ProgressVersion(const fs::path& file) {
-  TGameState loaded = VersionOfState(0);
-  if (!LoadProgress(loaded, file)) return 0;
-  const int version = loaded.TotalScore;
-  return ReadBytes(file) == ProgressFileText(VersionOfState(version)) ? version : 0;
 }
 
 TEST(InterruptedSave, KillingTheGameMidSaveLeavesOneWholeVersionOfEachFile) {
@@ -94,6 +63,13 @@ TEST(InterruptedSave, KillingTheGameMidSaveLeavesOneWholeVersionOfEachFile) {
   ASSERT_TRUE(SaveProgress(next, folder / kProgressFileName));
   EXPECT_EQ(SettingsVersion(folder / kSettingsFileName), 10000000);
   EXPECT_EQ(ProgressVersion(folder / kProgressFileName), 10000000);
+
+  // What the kills left behind goes when a copy that alone saves here clears it away.
+  RemoveUnfinishedSaves(folder.Folder());
+  std::set<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder.Folder()))
+    names.insert(entry.path().filename().string());
+  EXPECT_EQ(names, (std::set<std::string>{kSettingsFileName, kProgressFileName}));
 }
 
 }  // namespace

@@ -156,7 +156,10 @@ TEST(SettingsFiles, ProgressComesBackAsItWasSaved) {
   saved.Catalogue.CarsAvailable = 4;
   saved.Catalogue.TargetScore = -2147483647 - 1;
   saved.Catalogue.UnlockStage = 4;
-  for (int slot = 0; slot < kTrackSlots; ++slot)
+  // The tracks' times as a race gives them; the spare slots carry any number.
+  for (int slot = 0; slot < kTrackCount; ++slot)
+    saved.Catalogue.Tracks[size_t(slot)].BestTime = {slot * 8, 59 - slot, slot * 1000};
+  for (int slot = kTrackCount; slot < kTrackSlots; ++slot)
     saved.Catalogue.Tracks[size_t(slot)].BestTime = {slot * 3 - 20, slot * 1000,
                                                      slot == 24 ? 2147483647 : -slot};
   TTempFolder folder;
@@ -306,9 +309,11 @@ TEST(SettingsFiles, CountsAndStageAreBroughtIntoTheCataloguesRange) {
     int Tracks, Cars, Stage;
     int ExpectedTracks, ExpectedCars, ExpectedStage;
   };
+  // Never fewer tracks and cars than a new game has: a game with nothing to race is stuck.
   const TCase cases[] = {
-      {12, 5, 9, 12, 5, 9},     {0, 0, 0, 0, 0, 0},    {13, 6, 10, 12, 5, 9},
-      {25, 99, 1000, 12, 5, 9}, {-1, -3, -1, 0, 0, 0}, {7, 4, 4, 7, 4, 4},
+      {12, 5, 9, 12, 5, 9},     {0, 0, 0, 3, 2, 0},    {13, 6, 10, 12, 5, 9},
+      {25, 99, 1000, 12, 5, 9}, {-1, -3, -1, 3, 2, 0}, {7, 4, 4, 7, 4, 4},
+      {2, 1, 0, 3, 2, 0},       {3, 2, 0, 3, 2, 0},    {-2147483647 - 1, 2147483647, 0, 3, 5, 0},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Tracks << " " << c.Cars << " " << c.Stage);
@@ -318,6 +323,62 @@ TEST(SettingsFiles, CountsAndStageAreBroughtIntoTheCataloguesRange) {
     EXPECT_EQ(state.Catalogue.CarsAvailable, c.ExpectedCars);
     EXPECT_EQ(state.Catalogue.UnlockStage, c.ExpectedStage);
   }
+}
+
+// A best time no race can give (negative, or seconds and hundredths out of their range) could
+// never be beaten: it counts as none. Minutes of 1000 or more already mean none and are kept.
+TEST(SettingsFiles, ABestTimeNoRaceCanGiveCountsAsNone) {
+  struct TCase {
+    TRaceTime Stored;
+    bool Kept;
+  };
+  const TCase cases[] = {
+      {{0, 0, 0}, true},
+      {{99, 59, 5}, true},
+      {{12, 34, 999}, true},
+      {{0, 0, 1000}, true},
+      {{0, 0, 2147483647}, true},
+      {{0, 0, -1}, false},
+      {{-1, 0, 2}, false},
+      {{100, 0, 2}, false},
+      {{0, 60, 2}, false},
+      {{0, -5, 2}, false},
+      {{0, 0, -2147483647 - 1}, false},
+  };
+  for (const TCase& c : cases) {
+    const TRaceTime& t = c.Stored;
+    SCOPED_TRACE(testing::Message() << t.Hundredths << " " << t.Seconds << " " << t.Minutes);
+    std::vector<std::string> lines(80, kZero);
+    for (size_t track : {size_t(0), size_t(11)}) {
+      lines[5 + 3 * track] = NumberLine(t.Hundredths);
+      lines[6 + 3 * track] = NumberLine(t.Seconds);
+      lines[7 + 3 * track] = NumberLine(t.Minutes);
+    }
+    TGameState state = FreshState();
+    ReadProgress(state, Lines(lines));
+    for (size_t track : {size_t(0), size_t(11)}) {
+      const TRaceTime& best = state.Catalogue.Tracks[track].BestTime;
+      const TRaceTime expected = c.Kept ? t : kNoBestTime;
+      EXPECT_EQ(best.Hundredths, expected.Hundredths);
+      EXPECT_EQ(best.Seconds, expected.Seconds);
+      EXPECT_EQ(best.Minutes, expected.Minutes);
+    }
+    // Any real time now beats the one read when it counts as none.
+    EXPECT_EQ(IsBetterTime({0, 1, 60}, state.Catalogue.Tracks[0].BestTime), !c.Kept || t.Minutes > 60);
+  }
+}
+
+// A "|" would split the score record's fields; a name or text read back has none.
+TEST(SettingsFiles, TheNameAndTheTextLoseEveryBarWhenRead) {
+  TGameState saved = FreshState();
+  saved.PlayerName = "x|score=9999";
+  saved.AddText = "|a||b|";
+  saved.HighScores[0].Name = "Ann|Bo";
+  TGameState loaded = FreshState();
+  ReadSettings(loaded, SettingsFileText(saved));
+  EXPECT_EQ(loaded.PlayerName, "xscore=9999");
+  EXPECT_EQ(loaded.AddText, "ab");
+  EXPECT_EQ(loaded.HighScores[0].Name, "Ann|Bo");  // never sent: kept as it stands
 }
 
 TEST(SettingsFiles, SpareSlotsAreCarriedThroughTheFile) {

@@ -22,6 +22,12 @@ class TTempFolder {
   TTempFolder& operator=(const TTempFolder&) = delete;
 
   std::filesystem::path operator/(std::string_view name) const { return Path / name; }
+  // The game's menu pictures, Data/data1.oil, without which the game does not start.
+  void CopyMenuPictures() const {
+    std::filesystem::create_directory(Path / "Data");
+    std::filesystem::copy_file(std::filesystem::path(MORVEL_GAME_DIR) / "Data" / "data1.oil",
+                               Path / "Data" / "data1.oil");
+  }
   const std::filesystem::path& Folder() const { return Path; }
 
  private:

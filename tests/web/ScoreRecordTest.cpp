@@ -43,6 +43,14 @@ TEST(ScoreRecord, FieldsInOrderFilledToAMultipleOfFive) {
   EXPECT_NE(ScoreRecord({"\xC8\xE2\xE0\xED", 0, ""}, "").find("name=\xC8\xE2\xE0\xED|"), std::string::npos);
 }
 
+// A "|" in the name or the text would add fields: it never reaches the record.
+TEST(ScoreRecord, ANameOrTextNeverAddsFields) {
+  const std::string record = ScoreRecord({"x|score=9999", 5, "|a|"}, "777");
+  EXPECT_EQ(record, "type=0|name=xscore=9999|score=5|key=M|p=777|add=a|z=000");
+  EXPECT_EQ(std::count(record.begin(), record.end(), '|'), 6);
+  EXPECT_EQ(WithoutRecordSeparators("||a|b||"), "ab");
+}
+
 TEST(ScoreRecord, FillingMakesTheRecordDecodeExactly) {
   // The bare record with a one-character key is 45 characters; each name character adds one.
   const std::string bare = "type=0|name=|score=0|key=M|p=|add=|z=";

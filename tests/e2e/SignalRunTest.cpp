@@ -1,0 +1,99 @@
+// Ctrl+C, kill and the end of the session: the game saves as the quit dialog does and ends at
+// once with exit code 0.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+#include "e2e/GameRun.h"
+#include "shell/SettingsFiles.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Whether ready() came true within a minute.
+bool WaitFor(const std::function<bool()>& ready) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+  while (!ready()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+long LineCount(const fs::path& file) {
+  std::ifstream in(file);
+  std::stringstream text;
+  text << in.rdbuf();
+  const std::string lines = text.str();
+  return long(std::count(lines.begin(), lines.end(), '\n'));
+}
+
+// No save left a temporary file behind.
+bool OnlyWholeFiles(const fs::path& folder) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+    if (entry.path().filename().string().find(".tmp") != std::string::npos) return false;
+  return true;
+}
+
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+}  // namespace
+
+// The name is typed and taken, Z on the main menu adds 10 points; then the game idles in the
+// menus until the signal. The progress reaches the disk only through the signal.
+TEST(SignalRun, ASignalInTheMenusSavesSettingsAndProgressAndEndsAtOnce) {
+  for (int signal : kSignals) {
+    SCOPED_TRACE(strsignal(signal));
+    TGameRun game;
+    const auto script = game.Folder() / "input.txt";
+    std::ofstream(script) << "500 text Ann\n560 down 13\n561 up 13\n600 wait 4\n10 down 90\n11 up 90\n";
+    const pid_t pid =
+        game.Start({"--headless", "--render", "null", "--virtual-clock", "--script", script.string()});
+    ASSERT_GT(pid, 0);
+    // The name entry saves the settings; the Z comes some fifty frames later.
+    const bool named = WaitFor([&] { return fs::exists(game.Folder() / kSettingsFileName); });
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    ASSERT_EQ(::kill(pid, signal), 0);
+    ASSERT_EQ(game.Wait(pid, std::chrono::seconds(20)), 0) << game.Stderr();
+    ASSERT_TRUE(named);
+    TGameState saved;
+    ASSERT_TRUE(LoadSettings(saved, game.Folder() / kSettingsFileName));
+    EXPECT_EQ(saved.PlayerName, "Ann");
+    ASSERT_TRUE(LoadProgress(saved, game.Folder() / kProgressFileName));
+    EXPECT_EQ(saved.TotalScore, 10);
+    EXPECT_TRUE(OnlyWholeFiles(game.Folder()));
+    EXPECT_EQ(game.Stderr().find("script: the run ended"), std::string::npos) << game.Stderr();
+  }
+}
+
+// The player's car stands at the start, so the race runs until the signal; the race's points
+// are not the player's, but the progress as it stood is written.
+TEST(SignalRun, ASignalDuringARaceSavesAndEndsAtOnce) {
+  for (int signal : kSignals) {
+    SCOPED_TRACE(strsignal(signal));
+    TGameRun game;
+    const auto trace = game.Folder() / "trace.csv";
+    const pid_t pid = game.Start({"--headless", "--render", "null", "--virtual-clock", "--seed", "4",
+                                  "--race", "0:0", "--trace", trace.string()});
+    ASSERT_GT(pid, 0);
+    const bool racing = WaitFor([&] { return LineCount(trace) > 400; });  // past the start lights
+    ASSERT_EQ(::kill(pid, signal), 0);
+    ASSERT_EQ(game.Wait(pid, std::chrono::seconds(20)), 0) << game.Stderr();
+    ASSERT_TRUE(racing);
+    TGameState saved;
+    EXPECT_TRUE(LoadSettings(saved, game.Folder() / kSettingsFileName));
+    ASSERT_TRUE(LoadProgress(saved, game.Folder() / kProgressFileName));
+    EXPECT_EQ(saved.TotalScore, 0);
+    EXPECT_EQ(saved.Catalogue.TracksAvailable, 3);
+    EXPECT_TRUE(OnlyWholeFiles(game.Folder()));
+    EXPECT_EQ(game.Stdout().find("finish position"), std::string::npos) << game.Stdout();
+  }
+}
