@@ -11,7 +11,8 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   # The readers' own sources are compiled in, so that libFuzzer sees their coverage.
   set(settings_reader ${PROJECT_SOURCE_DIR}/shell/SettingsFiles.cpp ${PROJECT_SOURCE_DIR}/shell/SettingsLines.cpp
                       ${PROJECT_SOURCE_DIR}/shell/SettingsLocation.cpp
-                      ${PROJECT_SOURCE_DIR}/web/TextEncoding.cpp ${PROJECT_SOURCE_DIR}/race/GameProcedures.cpp)
+                      ${PROJECT_SOURCE_DIR}/web/TextEncoding.cpp ${PROJECT_SOURCE_DIR}/web/ScoreRecord.cpp
+                      ${PROJECT_SOURCE_DIR}/race/GameProcedures.cpp)
   foreach(reader config configdat)
     if(reader STREQUAL "config")
       set(target_source ${CMAKE_CURRENT_LIST_DIR}/ConfigFuzzTarget.cpp)
