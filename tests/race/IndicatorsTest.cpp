@@ -89,6 +89,14 @@ TEST_F(IndicatorsTest, RaceClockStepsLapTimeOnlyWhileTheLapClockRuns) {
   player.LapTimerRunning = true;
   StepRaceClock(Race);
   EXPECT_EQ(player.LapTime.Hundredths, 1);
+  // Once the player is in, the player's clocks stand at the finishing time; the opponents' run on.
+  Race.RaceFinished = true;
+  for (int tick = 0; tick < 120; ++tick) StepRaceClock(Race);
+  EXPECT_EQ(player.RaceTime.Seconds, 0);
+  EXPECT_EQ(player.RaceTime.Hundredths, 51);
+  EXPECT_EQ(player.LapTime.Hundredths, 1);
+  EXPECT_EQ(car.RaceTime.Seconds, 2);
+  EXPECT_EQ(car.RaceTime.Hundredths, 71);
 }
 
 TEST_F(IndicatorsTest, LightWaitsThenBlinksUpAndDown) {
