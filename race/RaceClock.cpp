@@ -5,7 +5,8 @@
 #include "race/Progress.h"
 
 void StepRaceClock(TRaceState& race) {
-  if (race.Player) {
+  // The player's clock stops at the finish: the time shown is then the time in the results.
+  if (race.Player && !race.RaceFinished) {
     if (race.Player->LapTimerRunning) race.Player->LapTime.Step();
     race.Player->RaceTime.Step();
   }

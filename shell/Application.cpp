@@ -35,6 +35,15 @@ bool EnterGameFolder(const std::string& dataDir) {
   return !error;
 }
 
+// Files the command line names to be written (screenshots, the trace) are relative to the folder
+// the game was started from, not to the game folder it changes into.
+TCommandLine WithOutputsFromHere(TCommandLine options) {
+  for (TScreenshotRequest& shot : options.Screenshots) shot.Path = fs::absolute(shot.Path).string();
+  std::string& trace = options.RaceRun.TracePath;
+  if (!trace.empty()) trace = fs::absolute(trace).string();
+  return options;
+}
+
 bool LoadScript(const std::string& path, TInputScript& script) {
   if (path.empty()) return true;
   std::ifstream in(path);
@@ -74,7 +83,8 @@ class TMainLoop {
         break;
       }
       int frame = Form.OmegaTimer1.TotalFrames();
-      for (TInputEvent& event : Script.Take(frame, Form.State.CurrentScreen)) Events.push_back(std::move(event));
+      for (TInputEvent& event : Script.Take(frame, Form.State.CurrentScreen))
+        Events.push_back(std::move(event));
       for (const TInputEvent& event : Events) Guarded([&] { Dispatch(event); });
       for (const TScreenshotRequest& shot : Options.Screenshots)
         if (shot.Frame == frame) Form.OmegaScreen1.RequestScreenshot(shot.Path);
@@ -98,8 +108,8 @@ class TMainLoop {
   // otherwise end as quietly as one that went through.
   void ReportUnfinishedScript() const {
     if (const std::string left = Script.Unfinished(); !left.empty())
-      std::fprintf(stderr, "Morvel Racing: script: the run ended at frame %d, %s\n", Form.OmegaTimer1.TotalFrames(),
-                   left.c_str());
+      std::fprintf(stderr, "Morvel Racing: script: the run ended at frame %d, %s\n",
+                   Form.OmegaTimer1.TotalFrames(), left.c_str());
   }
 
   template <typename F>
@@ -172,10 +182,12 @@ class TMainLoop {
 
 }  // namespace
 
-int RunGame(const TCommandLine& options) {
-  if (const auto& race = options.RaceRun.Race; race && (race->Track >= kTrackCount || race->Car >= kCarCount)) {
-    std::fprintf(stderr, "Morvel Racing: --race: there are tracks 0 to %d and cars 0 to %d\n", kTrackCount - 1,
-                 kCarCount - 1);
+int RunGame(const TCommandLine& commandLine) {
+  const TCommandLine options = WithOutputsFromHere(commandLine);
+  if (const auto& race = options.RaceRun.Race;
+      race && (race->Track >= kTrackCount || race->Car >= kCarCount)) {
+    std::fprintf(stderr, "Morvel Racing: --race: there are tracks 0 to %d and cars 0 to %d\n",
+                 kTrackCount - 1, kCarCount - 1);
     return 2;
   }
   // Before SDL starts, so that it leaves these signals to the game.

@@ -8,8 +8,8 @@
 #include "race/RaceClock.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
-#include "shell/SettingsFiles.h"
 #include "shell/Screenshots.h"
+#include "shell/SettingsFiles.h"
 #include "shell/SoundSetup.h"
 
 TForm1::TForm1(const TFormServices& services)
@@ -21,6 +21,7 @@ TForm1::TForm1(const TFormServices& services)
       OmegaFont2(OmegaScreen1, Fonts),
       OmegaFont3(OmegaScreen1, Fonts),
       OmegaFont4(OmegaScreen1, Fonts),
+      HudFont(OmegaScreen1, Fonts),
       OmegaBitmapFont1(OmegaScreen1, Fonts),
       OmegaGUI1(services.Clock, &OmegaBitmapFont1),
       OmegaTimer1(services.Clock),
@@ -29,8 +30,8 @@ TForm1::TForm1(const TFormServices& services)
       Sound3D(services.Clock),
       ScoreSubmitter(ScoreServerFromEnvironment()),
       OmegaSprite1(services.Messages),
-      RaceContext{Race,           OmegaSprite1,       GameImageList,  OmegaImageList1,
-                  State.KeyHeld,  State.KeyReleased,  State.StepTicks, State.Random},
+      RaceContext{Race,          OmegaSprite1,      GameImageList,   OmegaImageList1,
+                  State.KeyHeld, State.KeyReleased, State.StepTicks, State.Random},
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -103,7 +104,10 @@ void TForm1::FormCreate() {
   Sound3D.OpenDevice(Services.Headless);
   ShareList.SetOmegaScreen(&OmegaScreen1);
   ShareScreen = std::make_unique<TShareScreen>(
-      ShareList, OmegaFont4, [this] { if (FormCloseQuery()) Close(); },
+      ShareList, OmegaFont4,
+      [this] {
+        if (FormCloseQuery()) Close();
+      },
       [this](const std::vector<std::string>& arguments) { LinkLauncher(arguments); });
   ShareScreen->LoadConfig();
 }

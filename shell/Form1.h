@@ -45,9 +45,9 @@ struct TFormServices {
   TVideoSystem& Video;
   const TClock& Clock;
   TMessageBoxes& Messages;
-  bool Headless = false;          // no window: SDL's dummy audio unless told otherwise
-  std::optional<uint32_t> Seed;   // none: seeded from the clock
-  TRaceRunOptions RaceRun;        // --race, --autopilot, --trace
+  bool Headless = false;         // no window: SDL's dummy audio unless told otherwise
+  std::optional<uint32_t> Seed;  // none: seeded from the clock
+  TRaceRunOptions RaceRun;       // --race, --autopilot, --trace
 };
 
 // The main form: owns every component of the game and the game-wide state, and runs the
@@ -118,6 +118,7 @@ class TForm1 {
   TOmegaImageList ShareList;
   TFontLibrary Fonts;
   TOmegaFont OmegaFont1, OmegaFont2, OmegaFont3, OmegaFont4;
+  TOmegaFont HudFont;  // the race's heads-up texts, which stay behind the results' own lines
   TOmegaBitmapFont OmegaBitmapFont1;
   TOmegaGUI OmegaGUI1;
   TOmegaTimer OmegaTimer1;
@@ -186,6 +187,7 @@ class TForm1 {
   void EnterMainMenu();
   void MainMenuFrame();
   void LeaveMainMenu();
+  void AddLinkButton(const std::string& picture, int x, int y, const std::string& file);
   void OpenMenuLink(const std::string& file);
   void EnterHelp();
   void HelpFrame();
@@ -209,6 +211,8 @@ class TForm1 {
   void DrawMenuPicture(const std::string& name, int x, int y);
   void DrawMenuPictureCentred(const std::string& name, int centreX, int centreY);
   void DrawMenuTitle(const std::string& title);
+  void DrawTitleOverlay();
+  void DrawCornerEmblem();
   TMenuScreen& CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x, int y);
   TOmegaEdit& AddPageEdit(const std::string& picture, int x, int y, int fontSize, uint32_t color,
                           const std::string& text);

@@ -15,6 +15,8 @@ constexpr int kEmblemX = 180, kEmblemY = 280;
 // The name dialog slides in from the left in 20 steps of 40 pixels once the player has had a
 // moment to look at the title.
 constexpr int kNameSlideStart = 50, kNameSlideEnd = 80, kNameDialogX = 107, kNameSlideStep = 40;
+// The title lettering lies over the intro cars' road (the cars are at 500): they pass behind it.
+constexpr int kTitleDepth = 510;
 
 }  // namespace
 
@@ -24,7 +26,7 @@ void TForm1::EnterIntro() {
   ScreenSprite->SetAlpha(0);
   ScreenSprite->SetX(float(kEmblemX - ScreenSprite->Width() / 2));
   ScreenSprite->SetY(float(kEmblemY - ScreenSprite->Height() / 2));
-  ScreenSprite2 = &CreateMenuSprite("name", "name", 20, 0, 20);
+  ScreenSprite2 = &CreateMenuSprite("name", "name", kTitleDepth, 0, 20);
   ScreenSprite2->SetAlpha(0);
   OmegaSprite1.Create<TSplashSquare>(RaceContext, 0, 255, 150.0, -103.0);
   // Each car's distance behind the edge is drawn just before the car is made, which draws its look.
@@ -118,7 +120,7 @@ void TForm1::NameEntryFrame() {
   DrawMenuPicture("mainback", 0, 0);
   OmegaSprite1.Move(0);
   OmegaSprite1.Draw();
-  DrawMenuPicture("scr_title", 0, 0);
+  DrawTitleOverlay();
   ScreenSprite->DoDraw();
   OmegaGUI1.Draw();
   DrawMenuLights();

@@ -32,6 +32,17 @@ void TForm1::DrawMenuPictureCentred(const std::string& name, int centreX, int ce
     picture->Draw(centreX - picture->TileWidth / 2, centreY - picture->TileHeight / 2, 0);
 }
 
+// The title picture as the name entry and the quit dialog show it: its corner plate carries the
+// small emblem there too, as on the main menu.
+void TForm1::DrawTitleOverlay() {
+  DrawMenuPicture("scr_title", 0, 0);
+  DrawCornerEmblem();
+}
+
+void TForm1::DrawCornerEmblem() {
+  DrawMenuPictureCentred("logo_vekm", 730, 530);
+}
+
 // The help and options titles sit on the title plate, centred on x 418.
 void TForm1::DrawMenuTitle(const std::string& title) {
   OmegaFont3.TextOut(418 - OmegaFont3.TextWidth(title) / 2, 60, title);

@@ -1,5 +1,6 @@
 // The main menu, the help pages and the quit dialog.
 #include <array>
+#include <cstdint>
 
 #include "engine/OmegaButton.h"
 #include "race/GameProcedures.h"
@@ -8,6 +9,7 @@
 #include "shell/KeyCodes.h"
 #include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
+#include "web/GoToLink.h"
 
 namespace {
 
@@ -17,6 +19,9 @@ constexpr int kMenuButtonsTop = 250, kMenuButtonPitch = 50, kMenuRise = 20;
 constexpr int kHelpButtonsTop = 520;
 // The quit dialog slides in from the left in 20 steps of 40 pixels.
 constexpr int kDialogSlideFrames = 20, kDialogSlideStep = 40, kDialogButtonsTop = 434;
+
+// A disabled button: its picture at half brightness, half seen through.
+constexpr uint32_t kDisabledButtonColor = 0x90808080;
 
 constexpr int kHelpPages = 3;
 constexpr std::array<const char*, kHelpPages> kHelpPictures = {"scr_help", "scr_help2", "scr_help3"};
@@ -34,10 +39,10 @@ void TForm1::EnterMainMenu() {
                 [this] { SwitchScreen(gsMainMenu, "check", gsChooseTrack); });
   AddPageButton(OmegaImageList1, "b_opt", 320, 670, [this] { SwitchScreen(gsMainMenu, "check", gsOptions); });
   AddPageButton(OmegaImageList1, "b_help", 320, 750, [this] { SwitchScreen(gsMainMenu, "check", gsHelp); });
-  AddPageButton(OmegaImageList1, "b_visit", 320, 850, [this] { OpenMenuLink("moregames.url"); });
+  AddLinkButton("b_visit", 320, 850, "moregames.url");
   AddPageButton(OmegaImageList1, "b_exit", 320, 970,
                 [this] { SwitchScreen(gsMainMenu, "check", gsExitGame); });
-  AddPageButton(OmegaImageList1, "b_logo", 0, 494, [this] { OpenMenuLink("website.url"); });
+  AddLinkButton("b_logo", 0, 494, "website.url");
   OmegaFont1.SetFont("Arial Black", 10);
   OmegaFont1.SetColor(0xFFFFFFFF);
   OmegaFont2.SetFont("Arial Black", 10);
@@ -70,11 +75,20 @@ void TForm1::MainMenuFrame() {
   DrawMenuPictureCentred("logo_vekm", 730, 550);
   OmegaSprite1.Move(0);
   OmegaSprite1.Draw();
-  DrawMenuPictureCentred("logo_vekm", 730, 530);
+  DrawCornerEmblem();
   OmegaGUI1.Draw();
   DrawMenuLights();
   DrawTicker();
   EndMenuFrame();
+}
+
+// A button that opens a shortcut file. A game without the file (a build given no address for it)
+// shows the button dimmed, and it takes no clicks.
+void TForm1::AddLinkButton(const std::string& picture, int x, int y, const std::string& file) {
+  TOmegaButton& button = AddPageButton(OmegaImageList1, picture, x, y, [this, file] { OpenMenuLink(file); });
+  if (LinkTarget(file)) return;
+  button.Enabled = false;
+  button.States[GUIState::Normal].Color = kDisabledButtonColor;
 }
 
 // The menu stays; the shortcut file opens beside it.
@@ -182,7 +196,7 @@ void TForm1::ExitGameFrame() {
   BeginMenuFrame();
   DrawMenuPicture("mainback", 0, 0);
   OmegaSprite1.Draw();
-  DrawMenuPicture("scr_title", 0, 0);
+  DrawTitleOverlay();
   ScreenSprite->DoDraw();
   OmegaGUI1.Draw();
   OmegaSprite1.Move(0);

@@ -1,5 +1,7 @@
 #include "shell/MenuSprites.h"
 
+#include <utility>
+
 #include "assets/OmegaImageList.h"
 #include "shell/GameState.h"
 
@@ -36,4 +38,14 @@ TMenuScreen::TMenuScreen(TOmegaSprite& engine, TOmegaImageList& images, bool vis
   SetAlpha(alpha);
   Visible = visible;
   SetName(name);
+}
+
+TScreenLayer::TScreenLayer(TOmegaSprite& engine, const std::string& name, int z, std::function<void()> draw)
+    : TSprite(engine), Draw(std::move(draw)) {
+  SetName(name);
+  SetZ(z);
+}
+
+void TScreenLayer::DoDraw() {
+  if (Visible && Draw) Draw();
 }

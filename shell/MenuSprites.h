@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "engine/OmegaSprite.h"
@@ -30,3 +31,14 @@ class TMenuScreen : public TSprite {
 
 // The race's dialogs draw from the race list; otherwise they are menu pictures.
 using TGameMenuScreen = TMenuScreen;
+
+// What a screen draws itself (texts, for one), put at its depth among the sprites: what lies
+// deeper is drawn before it, what lies higher (a dialog, say) covers it.
+class TScreenLayer : public TSprite {
+ public:
+  TScreenLayer(TOmegaSprite& engine, const std::string& name, int z, std::function<void()> draw);
+  void DoDraw() override;
+
+ private:
+  std::function<void()> Draw;
+};

@@ -6,6 +6,7 @@
 #include "race/Indicators.h"
 #include "race/IndicatorsMenu.h"
 #include "race/Player.h"
+#include "race/PlayerMark.h"
 #include "race/RaceSetup.h"
 #include "race/TrackDebugOverlay.h"
 #include "race/WorldScroll.h"
@@ -20,6 +21,8 @@ constexpr int kGreenLight = 250;
 constexpr int kLightsGone = 300;
 // Frames between the player's finish and the results.
 constexpr int kFinishFrames = 150;
+// The heads-up texts lie on the dashboard's plate (520) and under the race's dialogs (2000).
+constexpr int kHudDepth = 530;
 
 }  // namespace
 
@@ -76,7 +79,7 @@ bool TForm1::LoadGameImages() {
 
 void TForm1::EnterRace() {
   State.KeyReleased.fill(false);
-  OmegaFont1.SetFont("Arial Black", 11);
+  HudFont.SetFont("Arial Black", 11);
   State.CurrentScreen = gsRace;
   Race.FinishCounter = 1;
   for (size_t row = 1; row < Race.Results.size(); ++row) Race.Results[row] = {};
@@ -87,6 +90,8 @@ void TForm1::EnterRace() {
   State.RacePoints = 0;
   State.ScreenTicks = 0;
   StartArrows = &OmegaSprite1.Create<TBegArrows>(RaceContext, 0, 321, 396);
+  OmegaSprite1.Create<TPlayerMark>(RaceContext);
+  OmegaSprite1.Create<TScreenLayer>("hud", kHudDepth, [this] { DrawHud(); });
   GameCursor->Visible = false;
   RaceRun.RaceEntered(RaceContext);
 }
@@ -101,7 +106,6 @@ void TForm1::RaceFrame() {
   RaceRun.BeforeMove();
   OmegaSprite1.Move(0);
   StartLights(State.ScreenTicks);
-  DrawHud();
   ScrollWayPoints(Race);
   if (Race.DebugView) DrawTrackDebugOverlay(RaceContext);
   if (Race.RaceFinished && !RaceRun.RaceOnly()) {
@@ -153,16 +157,17 @@ void TForm1::StartLights(int t) {
   if (t >= 0 && t <= kLightsGone) ++State.ScreenTicks;
 }
 
+// Drawn among the sprites at its own depth, in the race and under its dialogs and results alike.
 void TForm1::DrawHud() {
   const TPlayer& player = *Race.Player;
-  OmegaFont1.TextOut(643, 30, "Lap:            ");
-  OmegaFont1.TextOut(750, 30, std::to_string(std::max(player.Lap, 1)) + "/" + std::to_string(Race.RaceLaps));
-  OmegaFont1.TextOut(643, 50, "Position:   ");
-  OmegaFont1.TextOut(750, 50,
-                     std::to_string(player.Position) + "/" + std::to_string(Race.OpponentCount + 1));
-  OmegaFont1.TextOut(643, 70, "Time:      " + RaceTimeText(player.RaceTime));
-  OmegaFont1.TextOut(643, 90,
-                     player.Lap <= 1 ? std::string("Best Lap: -:--:--") : "Best Lap: " + RaceTimeText(player.BestLap));
+  HudFont.TextOut(643, 30, "Lap:            ");
+  HudFont.TextOut(750, 30, std::to_string(std::max(player.Lap, 1)) + "/" + std::to_string(Race.RaceLaps));
+  HudFont.TextOut(643, 50, "Position:   ");
+  HudFont.TextOut(750, 50, std::to_string(player.Position) + "/" + std::to_string(Race.OpponentCount + 1));
+  HudFont.TextOut(643, 70, "Time:      " + RaceTimeText(player.RaceTime));
+  HudFont.TextOut(
+      643, 90,
+      player.Lap <= 1 ? std::string("Best Lap: -:--:--") : "Best Lap: " + RaceTimeText(player.BestLap));
 }
 
 // Keys are read after the frame is shown; a key that changes the screen ends the frame.
@@ -194,8 +199,8 @@ void TForm1::EnterPause() {
   State.KeyReleased.fill(false);
   State.CurrentScreen = gsPause;
   RaceTimer.SetEnabled(false);
-  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "pause", "scr_pause", 2000,
-                                                          248.0f, 130.0f);
+  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "pause", "scr_pause",
+                                                           2000, 248.0f, 130.0f);
   GameCursor->Visible = true;
 }
 
@@ -228,11 +233,10 @@ void TForm1::BeginStillRaceFrame() {
   GameCursor->DoMove(0);
 }
 
-// The race as it stood, under a dialog.
+// The race as it stood, with its heads-up texts, under a dialog.
 void TForm1::DrawFrozenRace() {
   BeginStillRaceFrame();
   GameCursor->DoDraw();
-  DrawHud();
   GameImageList.EndDraw();
   OmegaScreen1.EndScene();
 }
@@ -251,8 +255,8 @@ void TForm1::EnterExitRace() {
   BuildPage();
   AddPageButton(GameImageList, "b_no1", -380, 434, [this] { ExitRaceResume(); });
   AddPageButton(GameImageList, "b_yes1", -245, 434, [this] { ExitRaceLeave(); });
-  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "menuexitgame", "scr_exitgame",
-                                                          2000, 97.0f, -693.0f);
+  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "menuexitgame",
+                                                           "scr_exitgame", 2000, 97.0f, -693.0f);
   State.StepTicks = 0;
   GameCursor->Visible = true;
 }

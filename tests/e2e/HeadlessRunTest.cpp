@@ -93,3 +93,20 @@ TEST(HeadlessRun, NoDisplayEndsWithTheFatalErrorBoxes) {
   EXPECT_NE(game.Stderr().find("Could not initialize Direct3D"), std::string::npos) << game.Stderr();
   EXPECT_NE(game.Stderr().find("This application will now exit."), std::string::npos) << game.Stderr();
 }
+
+// What the command line names to be written goes where the player started the game, not into the
+// game folder the game works in.
+TEST(HeadlessRun, RelativeOutputPathsAreTakenFromTheStartingFolder) {
+  TGameRun game;
+  const std::filesystem::path start = game.Folder() / "elsewhere";
+  std::filesystem::create_directories(start / "shots");
+  EXPECT_EQ(game.Run({"--headless", "--render", "software", "--virtual-clock", "--frames", "6", "--race",
+                      "0:0", "--screenshot", "4:shots/start.png", "--trace", "trace.csv"},
+                     "cd " + ShellQuote(start.string()) + " &&"),
+            0)
+      << game.Stderr();
+  EXPECT_TRUE(std::filesystem::is_regular_file(start / "shots" / "start.png"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(start / "trace.csv"));
+  EXPECT_FALSE(std::filesystem::exists(game.Folder() / "shots"));
+  EXPECT_FALSE(std::filesystem::exists(game.Folder() / "trace.csv"));
+}

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ClosingScreenFiles.h"
 #include "e2e/GameRun.h"
 #include "race/GameProcedures.h"
 #include "shell/SettingsFiles.h"
@@ -71,6 +72,7 @@ constexpr const char* kScript =
 // next stage unlocked and the best time the race clock showed.
 TEST(Playthrough, AWholeGameFromTheNameToTheClosingScreenLeavesItsProgressOnDisk) {
   TGameRun game;
+  ASSERT_TRUE(WriteClosingScreen(game.Folder()));  // a build given the publisher's addresses
   TGameState seeded;  // a new game's progress, as the game fills it, with 250 points
   FillTrackCatalogue(seeded.Catalogue);
   seeded.TotalScore = 250;

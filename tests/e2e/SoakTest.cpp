@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ClosingScreenFiles.h"
 #include "e2e/GameRun.h"
 #include "race/GameConstants.h"
 #include "shell/SettingsFiles.h"
@@ -12,6 +13,7 @@
 // from race to race is measured by bench/soak_memory.sh (bench/RESULTS.md).
 TEST(Soak, FiftyRacesThroughTheMenusEndCleanly) {
   TGameRun game;
+  ASSERT_TRUE(WriteClosingScreen(game.Folder()));  // a build given the publisher's addresses
   ASSERT_EQ(game.Run({"--headless", "--render", "null", "--virtual-clock", "--seed", "1", "--autopilot",
                       "--script", MORVEL_SOAK_SCRIPT, "--frames", "600000", "--screenshot",
                       "599999:" + (game.Folder() / "late.png").string()}),

@@ -57,24 +57,56 @@ TEST_F(MenuForm, TheZKeyAddsTenPointsOnTheMainMenuOnly) {
   EXPECT_EQ(Form->State.TotalScore, 20);
 }
 
-TEST_F(MenuForm, TheLinkButtonsClickAndOpenTheirShortcutFiles) {
+// A build given no publisher's addresses has no shortcut files: the buttons are dimmed and take no
+// clicks. With the files (a packaged build) they open their pages.
+TEST_F(MenuForm, TheLinkButtonsOpenTheirShortcutFilesAndAreDisabledWithoutThem) {
   Start();
   ReachMainMenu();
   RunFrames(30);
   std::vector<std::vector<std::string>> opened;
   Form->LinkLauncher = [&opened](const std::vector<std::string>& arguments) { opened.push_back(arguments); };
+  for (const char* name : {"b_visit", "b_logo"}) {
+    ASSERT_NE(Button(name), nullptr) << name;
+    EXPECT_FALSE(Button(name)->Enabled) << name;
+    EXPECT_LT(Button(name)->States[GUIState::Normal].Color >> 24, 0xFFu) << name;  // seen through
+  }
   Hush();
-  Click("b_visit");  // no shortcut file yet: nothing opens
-  EXPECT_EQ(LastSound(), "check");
+  Click("b_visit");
+  Click("b_logo");
+  EXPECT_EQ(LastSound(), "");
   EXPECT_TRUE(opened.empty());
+
   std::ofstream("moregames.url") << "[InternetShortcut]\nURL=https://example.com/more\n";
   std::ofstream("website.url") << "[InternetShortcut]\nURL=https://example.com/site\n";
+  Press(VK_ESCAPE);  // the quit dialog and back: the menu is built again
+  RunFrames(1);
+  Press(VK_ESCAPE);
+  RunFrames(30);
+  ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  for (const char* name : {"b_visit", "b_logo"}) {
+    EXPECT_TRUE(Button(name)->Enabled) << name;
+    EXPECT_EQ(Button(name)->States[GUIState::Normal].Color, 0xFFFFFFFFu) << name;
+  }
+  Hush();
   Click("b_visit");
+  EXPECT_EQ(LastSound(), "check");
   Click("b_logo");
   using TArgs = std::vector<std::string>;
   EXPECT_EQ(opened, (std::vector<TArgs>{TArgs{"xdg-open", "https://example.com/more"},
                                         TArgs{"xdg-open", "https://example.com/site"}}));
   EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
+}
+
+// The page opened as the game ends is the build's "play.url"; without it no browser starts.
+TEST_F(MenuForm, TheEndOpensThePlayPageOnlyWhenTheBuildHasOne) {
+  Start();
+  std::vector<std::vector<std::string>> opened;
+  Form->LinkLauncher = [&opened](const std::vector<std::string>& arguments) { opened.push_back(arguments); };
+  Form->FormDestroy();
+  EXPECT_TRUE(opened.empty());
+  std::ofstream("play.url") << "[InternetShortcut]\nURL=https://example.com/thanks\n";
+  Form->FormDestroy();
+  EXPECT_EQ(opened, (std::vector<std::vector<std::string>>{{"xdg-open", "https://example.com/thanks"}}));
 }
 
 TEST_F(MenuForm, TheStartButtonLeadsToTheTrackSelection) {

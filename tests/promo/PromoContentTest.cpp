@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,9 +10,11 @@
 #include <iterator>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "ClosingScreenFiles.h"
 #include "ShareConfigReader.h"
 #include "platform/GamePath.h"
 #include "platform/Png.h"
@@ -21,8 +24,21 @@ namespace {
 constexpr int ScreenWidth = 800;
 constexpr int ScreenHeight = 600;
 
+// A game folder with the closing screen and the shortcut files, as a build given the publisher's three
+// addresses writes them.
+const std::filesystem::path& PromoFolder() {
+  static const std::filesystem::path folder = [] {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("morvel-promo-content-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(path);
+    if (!WriteClosingScreen(path)) throw std::runtime_error("the generator failed on " + path.string());
+    return path;
+  }();
+  return folder;
+}
+
 std::filesystem::path GameFile(const std::string& gamePath) {
-  return std::filesystem::path(MORVEL_GAME_DIR) / NativePath(gamePath);
+  return PromoFolder() / NativePath(gamePath);
 }
 
 std::string ReadBytes(const std::filesystem::path& file) {
@@ -192,34 +208,78 @@ std::string ShortcutAddress(const std::string& text) {
   return {};
 }
 
-TEST(ShortcutFiles, EachOpensAWebAddress) {
-  for (const char* name : {"moregames.url", "website.url", "play.url"}) {
-    SCOPED_TRACE(name);
-    const std::string text = ReadBytes(GameFile(name));
+TEST(ShortcutFiles, EachOpensTheAddressTheBuildWasGiven) {
+  const struct {
+    const char* Name;
+    const char* Address;
+  } files[] = {{"moregames.url", kTestMoreGamesAddress},
+               {"website.url", kTestWebsiteAddress},
+               {"play.url", kTestPlayAddress}};
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.Name);
+    const std::string text = ReadBytes(GameFile(file.Name));
     EXPECT_TRUE(text.starts_with("[InternetShortcut]\n"));
     EXPECT_EQ(text.find('\r'), std::string::npos);
-    const std::string address = ShortcutAddress(text);
-    EXPECT_TRUE(address.starts_with("https://") || address.starts_with("http://")) << address;
-    EXPECT_EQ(address.find_first_of(" \t\r\n"), std::string::npos) << address;
+    EXPECT_EQ(ShortcutAddress(text), file.Address);
   }
+}
+
+// What a build writes for each set of addresses it is given, run over the same folder one after
+// the other: a file of an earlier run whose address is gone is gone too, and the closing screen
+// has a button for each link it has and is not written without one.
+TEST(PromoGenerator, WritesOnlyWhatHasAnAddress) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("morvel-promo-links-" + std::to_string(::getpid()));
+  std::filesystem::remove_all(folder);
+  const struct {
+    const char* Arguments;
+    std::vector<std::string> Shortcuts;
+    std::vector<std::string> ScreenLinks;  // none: no closing screen
+  } cases[] = {
+      {"--moregames https://a.test/m --website https://a.test/ --play https://a.test/p",
+       {"moregames.url", "website.url", "play.url"},
+       {"moregames.url", "website.url"}},
+      {"--website https://a.test/", {"website.url"}, {"website.url"}},
+      {"--play https://a.test/p", {"play.url"}, {}},
+      {"", {}, {}},
+  };
+  for (const auto& run : cases) {
+    SCOPED_TRACE(run.Arguments);
+    ASSERT_TRUE(RunPromoGenerator(folder, run.Arguments));
+    for (const char* name : {"moregames.url", "website.url", "play.url"}) {
+      const bool wanted = std::ranges::find(run.Shortcuts, name) != run.Shortcuts.end();
+      EXPECT_EQ(std::filesystem::exists(folder / name), wanted) << name;
+    }
+    const std::filesystem::path config = folder / "wdata" / "config.ini";
+    ASSERT_EQ(std::filesystem::exists(config), !run.ScreenLinks.empty());
+    if (run.ScreenLinks.empty()) {
+      EXPECT_FALSE(std::filesystem::exists(folder / "wdata"));
+      continue;
+    }
+    std::istringstream in(ReadBytes(config));
+    std::string error;
+    const std::optional<TShareConfigLines> screen = ReadShareConfig(in, error);
+    ASSERT_TRUE(screen.has_value()) << error;
+    std::vector<std::string> links;
+    for (const TShareButtonLines& button : screen->Buttons) links.push_back(button.Link);
+    std::vector<std::string> expected = run.ScreenLinks;
+    expected.push_back("exit");
+    EXPECT_EQ(links, expected);
+  }
+  std::filesystem::remove_all(folder);
 }
 
 TEST(PromoGenerator, WritesTheSameBytesEveryRun) {
   const std::filesystem::path root =
       std::filesystem::temp_directory_path() / ("morvel-promo-" + std::to_string(::getpid()));
   std::filesystem::remove_all(root);
-  for (const char* run : {"a", "b"}) {
-    const std::string command = std::string(MORVEL_PROMO_BINARY) + " " + (root / run).string();
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-  }
+  for (const char* run : {"a", "b"}) ASSERT_TRUE(WriteClosingScreen(root / run)) << run;
   int files = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root / "a")) {
     if (!entry.is_regular_file()) continue;
     const std::filesystem::path relative = std::filesystem::relative(entry.path(), root / "a");
     const std::string bytes = ReadBytes(entry.path());
     EXPECT_EQ(bytes, ReadBytes(root / "b" / relative)) << relative;
-    // The build's own copy in the game folder is the same.
-    EXPECT_EQ(bytes, ReadBytes(std::filesystem::path(MORVEL_GAME_DIR) / relative)) << relative;
     ++files;
   }
   EXPECT_EQ(files, 12);

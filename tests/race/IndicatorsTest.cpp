@@ -4,6 +4,8 @@
 #include "race/Indicators.h"
 #include "race/IndicatorsMenu.h"
 #include "race/IndicatorsTicker.h"
+#include "race/Player.h"
+#include "race/PlayerMark.h"
 #include "race/RaceClock.h"
 
 namespace {
@@ -77,6 +79,26 @@ TEST_F(IndicatorsTest, KillingACarTakesItsProbesAndPointersAlong) {
   EXPECT_EQ(Sprites.Count(), before - 6);  // car, 2 ground points, 3 pointers
 }
 
+// The mark is put on the player's car as it is drawn: centred on it, turned as it is, under it,
+// and hidden with it.
+TEST_F(IndicatorsTest, ThePlayersMarkLiesUnderThePlayersCarAndTurnsWithIt) {
+  TPlayer& player = MakePlayer();
+  TPlayerMark& mark = Sprites.Create<TPlayerMark>(Context);
+  EXPECT_LT(mark.Z(), player.Z());
+  for (const float angle : {0.0f, 37.0f, -120.0f}) {
+    player.Angle = angle;
+    player.SetX(player.X() + 3);
+    mark.DoDraw();
+    EXPECT_EQ(mark.Angle, angle);
+    EXPECT_NEAR(mark.X() + mark.Width() / 2.0, player.Centre().X, 0.5);
+    EXPECT_NEAR(mark.Y() + mark.Height() / 2.0, player.Centre().Y, 0.5);
+    EXPECT_TRUE(mark.Visible);
+  }
+  player.Visible = false;
+  mark.DoDraw();
+  EXPECT_FALSE(mark.Visible);
+}
+
 TEST_F(IndicatorsTest, RaceClockStepsLapTimeOnlyWhileTheLapClockRuns) {
   TPlayer& player = MakePlayer();
   TEnemyCar& car = MakeOpponent(0, 0, 400, 300);
@@ -89,6 +111,12 @@ TEST_F(IndicatorsTest, RaceClockStepsLapTimeOnlyWhileTheLapClockRuns) {
   player.LapTimerRunning = true;
   StepRaceClock(Race);
   EXPECT_EQ(player.LapTime.Hundredths, 1);
+  // Once the player is in, the player's clocks stand at the finishing time; the opponents' run on.
+  Race.RaceFinished = true;
+  for (int tick = 0; tick < 120; ++tick) StepRaceClock(Race);
+  EXPECT_EQ(RaceTimeText(player.RaceTime), "1:00:51");
+  EXPECT_EQ(RaceTimeText(player.LapTime), "0:00:01");
+  EXPECT_EQ(RaceTimeText(car.RaceTime), "1:01:71");
 }
 
 TEST_F(IndicatorsTest, LightWaitsThenBlinksUpAndDown) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ClosingScreenFiles.h"
 #include "engine/FontLibrary.h"
 #include "platform/RecordingRenderDevice.h"
 #include "web/Share.h"
@@ -63,9 +64,7 @@ struct ShareFixture : testing::Test {
     Folder = fs::temp_directory_path() / ("morvel-share-" + std::to_string(::getpid()) + "-" +
                                           testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(Folder);
-    fs::copy(fs::path(MORVEL_GAME_DIR) / "wdata", Folder / "wdata");
-    for (const char* link : {"moregames.url", "website.url"})
-      fs::copy_file(fs::path(MORVEL_GAME_DIR) / link, Folder / link);
+    ASSERT_TRUE(WriteClosingScreen(Folder));
     Screen.Initialize();
     ShareList.SetOmegaScreen(&Screen);
     Share = std::make_unique<TShareScreen>(
@@ -91,8 +90,7 @@ struct ShareFixture : testing::Test {
 };
 
 TEST_F(ShareFixture, GeneratedConfigurationMakesTheScreen) {
-  const fs::path game(MORVEL_GAME_DIR);
-  TShareScreen share(ShareList, OmegaFont4, nullptr, nullptr, game);
+  TShareScreen share(ShareList, OmegaFont4, nullptr, nullptr, Folder);
   share.LoadConfig();
   ASSERT_TRUE(share.Available);
   ASSERT_EQ(share.ButtonCount, 3);
@@ -101,7 +99,7 @@ TEST_F(ShareFixture, GeneratedConfigurationMakesTheScreen) {
   for (int i = 0; i < 2; ++i) {
     const TButton& button = share.Buttons[size_t(i)];
     EXPECT_TRUE(button.Enabled);
-    EXPECT_TRUE(fs::exists(game / button.Link)) << button.Link;
+    EXPECT_TRUE(fs::exists(Folder / button.Link)) << button.Link;
     EXPECT_EQ(ShareList.Items(button.DisabledImage).Name, button.ImageFile);  // loaded twice
     EXPECT_NE(button.DisabledImage, button.Image);
   }
@@ -289,8 +287,7 @@ TEST_F(ShareFixture, ClicksOpenLinksOrAskTheFormToClose) {
   Share->UpdateHover(200, 500);
   Share->ClickHovered();
   ASSERT_EQ(Launched.size(), 1u);
-  EXPECT_EQ(Launched[0],
-            (std::vector<std::string>{"xdg-open", "https://www.example.com/morvel-racing/more-games"}));
+  EXPECT_EQ(Launched[0], (std::vector<std::string>{"xdg-open", kTestMoreGamesAddress}));
   EXPECT_EQ(Closes, 0);
 
   Share->UpdateHover(600, 500);

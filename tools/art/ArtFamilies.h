@@ -21,6 +21,7 @@ void DrawSplashCars(TArtPackage& menus);
 void DrawRaceCars(TArtPackage& package, bool menuNames);
 // Probe, smoke and pointer sprites, drawn in both packages.
 void DrawMarkers(TArtPackage& package);
+void DrawPlayerMark(TArtPackage& race);
 void DrawDebugMarkers(TArtPackage& race);
 void DrawRoad(TArtPackage& race, const TArtTextures& textures);
 void DrawScenery(TArtPackage& race);

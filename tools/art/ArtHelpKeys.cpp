@@ -43,12 +43,15 @@ void PaintKey(cairo_t* cr, const THelpKey& key, const TKeyStep& step) {
   const double w = key.Width;
   const double h = key.Height;
   const double drop = 2 * step.Depth;
+  // The glow and the key keep inside the page's hole (a pixel in from the tile's edge) with a pixel to
+  // spare: the hole's straight edge never cuts through them.
+  constexpr double Margin = HelpKeyHoleInset + 1;
   if (step.Glow) {
-    FillRadial(cr, RoundedRect(0, 0, w, h, 8), w / 2, h / 2, w * 0.6, WithAlpha(Palette::SunYellow, 0.85),
-               WithAlpha(Palette::SunYellow, 0.0));
+    FillRadial(cr, RoundedRect(Margin, Margin, w - 2 * Margin, h - 2 * Margin, 8), w / 2, h / 2, w * 0.6,
+               WithAlpha(Palette::SunYellow, 0.85), WithAlpha(Palette::SunYellow, 0.0));
   }
   // The key's side, then its cap pushed down by the press.
-  const TPath side = RoundedRect(3, 5, w - 6, h - 7, 7);
+  const TPath side = RoundedRect(3, 5, w - 6, h - 8, 7);
   FillPath(cr, side, Hex(0xB9AE8E));
   StrokePath(cr, side, Palette::Ink, 2);
   const TPath cap = RoundedRect(3, 2 + drop, w - 6, h - 9, 7);

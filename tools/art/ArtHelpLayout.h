@@ -18,6 +18,9 @@ constexpr THelpKey HelpKeys[] = {
     {"space_hb", "SPACE", 120, 40, 336, 419}, {"esc_hb", "ESC", 40, 40, 261, 463},
 };
 
+// How far inside each key picture the page's hole begins.
+constexpr int HelpKeyHoleInset = 1;
+
 // Where the help pages sit on screen.
 constexpr int HelpPageX = 96;
 constexpr int HelpPageY = 149;

@@ -33,6 +33,19 @@ void PaintPointerArrow(cairo_t* cr, int row) {
   StrokePath(cr, arrow, WithAlpha(Palette::Ink, 0.7), 1);
 }
 
+// The player's mark, nose up as the cars are: a lime ring round the car with a faint glow inside, and a
+// chevron ahead of the nose.
+void PaintPlayerMark(cairo_t* cr) {
+  constexpr double Centre = 42, Radius = 34;
+  FillRadial(cr, Circle(Centre, Centre, Radius), Centre, Centre, Radius, WithAlpha(Palette::Lime, 0.04),
+             WithAlpha(Palette::Lime, 0.3));
+  StrokePath(cr, Circle(Centre, Centre, Radius), WithAlpha(Palette::Ink, 0.55), 6);
+  StrokePath(cr, Circle(Centre, Centre, Radius), Palette::Lime, 3);
+  const TPath chevron = Polygon({Centre - 9, 12, Centre, 2, Centre + 9, 12, Centre, 8});
+  FillPath(cr, chevron, Palette::Lime);
+  StrokePath(cr, chevron, WithAlpha(Palette::Ink, 0.8), 1.5);
+}
+
 void PaintDebugDot(cairo_t* cr, double size, TArtColor colour) {
   FillPath(cr, RoundedRect(0.5, 0.5, size - 1, size - 1, size / 3), colour);
 }
@@ -47,6 +60,13 @@ void DrawMarkers(TArtPackage& package) {
     PaintSmoke(cr, pattern);
   });
   package.AddSheet("arrows", 70, 10, 1, 3, [](cairo_t* cr, int pattern) { PaintPointerArrow(cr, pattern); });
+}
+
+void DrawPlayerMark(TArtPackage& race) {
+  race.Add("playermark", 84, 84, [](cairo_t* cr) {
+    KeepClearBorder(cr, 84, 84);
+    PaintPlayerMark(cr);
+  });
 }
 
 void DrawDebugMarkers(TArtPackage& race) {

@@ -104,9 +104,10 @@ void DrawMenuButtons(TArtPackage& menus) {
     cairo_restore(cr);
     StrokePath(cr, field, Palette::Navy, 3);
   });
-  menus.Add("Edit", 230, 40, [](cairo_t* cr) {
-    // A navy field with a sky border; the game writes light text on it.
-    const TPath field = RoundedRect(1.5, 1.5, 227, 37, 7);
+  menus.Add("Edit", 210, 40, [](cairo_t* cr) {
+    // A navy field with a sky border; the game writes light text on it. It ends 17 px inside the options
+    // panel's right edge.
+    const TPath field = RoundedRect(1.5, 1.5, 207, 37, 7);
     FillVertical(cr, field, 0, Palette::NavyDeep, 40, Palette::Navy);
     StrokePath(cr, field, Palette::Sky, 3);
   });

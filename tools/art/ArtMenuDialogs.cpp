@@ -90,11 +90,14 @@ void PaintControls(cairo_t* cr) {
     cairo_set_dash(cr, nullptr, 0, 0);
     DrawText(cr, row.Text, {20, TFace::Heavy, TAlign::Left, 300}, 324, y, Palette::Navy);
   }
-  // The holes the key pictures show through (they are drawn under the page).
+  // The holes the key pictures show through (they are drawn under the page). Each is a pixel smaller than
+  // its key all round: the key's outermost pixels, blended with what lies beyond its tile when the picture
+  // is filtered, stay under the page, and the key itself starts inside them.
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
   for (const THelpKey& key : HelpKeys) {
-    cairo_rectangle(cr, key.CentreX - key.Width / 2 - HelpPageX, key.CentreY - key.Height / 2 - HelpPageY,
-                    key.Width, key.Height);
+    cairo_rectangle(cr, key.CentreX - key.Width / 2 - HelpPageX + HelpKeyHoleInset,
+                    key.CentreY - key.Height / 2 - HelpPageY + HelpKeyHoleInset,
+                    key.Width - 2 * HelpKeyHoleInset, key.Height - 2 * HelpKeyHoleInset);
   }
   cairo_fill(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
@@ -118,17 +121,20 @@ void PaintOptions(cairo_t* cr) {
   constexpr double Height = 270;
   PaintCreamPanel(cr, 0, 0, Width, Height);
   PaintGameEmblem(cr, 100, 92, 130);
+  // The text field starts further left than the switches (x 553 on screen, 503 here), so its label ends
+  // earlier and keeps a leader of several dots.
   const struct {
     double CentreY;
     const char* Label;
+    double LabelRight;
     double LeaderEnd;
-  } rows[] = {{24, "FULL SCREEN", 546},
-              {83, "MUSIC", 546},
-              {142, "SOUND", 546},
-              {197, "TEAM NAME (SENT WITH YOUR SCORE)", 499}};
+  } rows[] = {{24, "FULL SCREEN", 488, 546},
+              {83, "MUSIC", 488, 546},
+              {142, "SOUND", 488, 546},
+              {197, "TEAM NAME", 432, 494}};
   for (const auto& row : rows) {
-    const TTextBox box =
-        DrawText(cr, row.Label, {19, TFace::Heavy, TAlign::Right, 440}, 488, row.CentreY, Palette::Navy);
+    const TTextBox box = DrawText(cr, row.Label, {19, TFace::Heavy, TAlign::Right, 440}, row.LabelRight,
+                                  row.CentreY, Palette::Navy);
     const double dashes[] = {0.1, 7};
     cairo_set_dash(cr, dashes, 2, 0);
     StrokePath(
@@ -140,8 +146,8 @@ void PaintOptions(cairo_t* cr) {
         WithAlpha(Palette::Navy, 0.55), 2.5);
     cairo_set_dash(cr, nullptr, 0, 0);
   }
-  DrawText(cr, "Changes take effect when you press APPLY.", {15, TFace::Plain, TAlign::Centre}, Width / 2,
-           243, Palette::TealText);
+  DrawText(cr, "The team name is sent with your score. Changes take effect when you press APPLY.",
+           {15, TFace::Plain, TAlign::Centre, Width - 40}, Width / 2, 243, Palette::TealText);
 }
 
 }  // namespace

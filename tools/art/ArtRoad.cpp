@@ -163,11 +163,15 @@ void AddGridPaint(TArtPackage& race) {
   });
   race.Add("checkline", Cell, Cell, [](cairo_t* cr) {
     KeepClearBorder(cr, Cell, Cell);
-    // Soft inner glow that fades to clear towards the middle.
-    for (int step = 0; step < 22; ++step) {
+    // A light glow hugging the inside of the ring, fading to clear within 26 px: pale enough to read as
+    // light on dark asphalt at the line's lowest alpha, and leaving the middle of the road clear (a wide
+    // wash of faint yellow over the asphalt reads as a dirty smudge).
+    constexpr int GlowSteps = 13;
+    for (int step = 0; step < GlowSteps; ++step) {
       const double inset = 8 + step * 2;
+      const double fade = 1 - step / double(GlowSteps);
       StrokePath(cr, RoundedRect(inset, inset, Cell - 2 * inset, Cell - 2 * inset, 22 - step * 0.8),
-                 WithAlpha(Palette::SunYellow, 0.28 * (1 - step / 22.0)), 2.2);
+                 WithAlpha(Hex(0xFFF3B0), 0.55 * fade * fade), 2.2);
     }
     const double dashes[] = {14, 8};
     cairo_set_dash(cr, dashes, 2, 0);

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     DrawScenery(race);
     DrawRaceCars(race, false);
     DrawMarkers(race);
+    DrawPlayerMark(race);
     DrawDashboard(race);
     DrawStartLights(race);
     DrawRaceDialogs(race);

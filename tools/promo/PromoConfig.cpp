@@ -14,14 +14,14 @@ void AddRectangle(std::ostringstream& text, const TPromoButton& button) {
 
 }  // namespace
 
-std::string PromoConfigText(const TPromoLayout& layout) {
+std::string PromoConfigText(const TPromoLayout& layout, const std::vector<TPromoButton>& buttons) {
   std::ostringstream text;
-  text << layout.Buttons.size() << '\n' << layout.Background << '\n';
-  for (const TPromoButton& button : layout.Buttons) {
+  text << buttons.size() << '\n' << layout.Background << '\n';
+  for (const TPromoButton& button : buttons) {
     // Hover rectangle, then the normal one; every look of a button sits on the same rectangle.
     AddRectangle(text, button);
     AddRectangle(text, button);
-    if (&button != &layout.Buttons.back()) {
+    if (&button != &buttons.back()) {
       text << button.Picture << '\n' << button.HoverPicture << '\n' << button.Link << '\n';
     } else {
       // The exit button is the last: its disabled rectangle, then normal, hover and disabled pictures; the
@@ -37,10 +37,11 @@ std::string PromoConfigText(const TPromoLayout& layout) {
   return text.str();
 }
 
-void WritePromoConfig(const TPromoLayout& layout, const std::filesystem::path& gameFolder) {
+void WritePromoConfig(const TPromoLayout& layout, const std::vector<TPromoButton>& buttons,
+                      const std::filesystem::path& gameFolder) {
   const std::filesystem::path file = gameFolder / NativePath("wdata\\config.ini");
   std::filesystem::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary);
-  out << PromoConfigText(layout);
+  out << PromoConfigText(layout, buttons);
   if (!out.flush()) throw std::runtime_error("writing " + file.string());
 }

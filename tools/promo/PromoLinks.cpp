@@ -6,26 +6,46 @@
 
 namespace {
 
-struct TPromoLink {
+struct TShortcut {
   const char* File;
-  const char* Url;
+  std::string TPromoAddresses::*Address;
 };
 
-// The one place of the addresses; a packager puts the publisher's own pages here. These placeholders lie on
-// the domain reserved for examples, so an unpackaged build never sends a player to a stranger's site.
-constexpr TPromoLink Links[] = {
-    {"moregames.url", "https://www.example.com/morvel-racing/more-games"},
-    {"website.url", "https://www.example.com/morvel-racing/"},
-    {"play.url", "https://www.example.com/morvel-racing/thanks-for-playing"},
+constexpr TShortcut Shortcuts[] = {
+    {"moregames.url", &TPromoAddresses::MoreGames},
+    {"website.url", &TPromoAddresses::Website},
+    {"play.url", &TPromoAddresses::Play},
 };
+
+const std::string* AddressOf(const TPromoAddresses& addresses, const char* file) {
+  for (const TShortcut& shortcut : Shortcuts)
+    if (std::string(shortcut.File) == file) return &(addresses.*shortcut.Address);
+  return nullptr;
+}
 
 }  // namespace
 
-void WriteShortcuts(const std::filesystem::path& gameFolder) {
-  for (const TPromoLink& link : Links) {
-    const std::filesystem::path file = gameFolder / link.File;
+void WriteShortcuts(const TPromoAddresses& addresses, const std::filesystem::path& gameFolder) {
+  for (const TShortcut& shortcut : Shortcuts) {
+    const std::filesystem::path file = gameFolder / shortcut.File;
+    const std::string& address = addresses.*shortcut.Address;
+    if (address.empty()) {
+      std::filesystem::remove(file);
+      continue;
+    }
     std::ofstream out(file, std::ios::binary);
-    out << "[InternetShortcut]\nURL=" << link.Url << '\n';
+    out << "[InternetShortcut]\nURL=" << address << '\n';
     if (!out.flush()) throw std::runtime_error("writing " + file.string());
   }
+}
+
+std::vector<TPromoButton> ClosingButtons(const TPromoLayout& layout, const TPromoAddresses& addresses) {
+  std::vector<TPromoButton> buttons;
+  for (const TPromoButton& button : layout.Buttons) {
+    if (button.Link == nullptr) continue;
+    const std::string* address = AddressOf(addresses, button.Link);
+    if (address && !address->empty()) buttons.push_back(button);
+  }
+  if (!buttons.empty()) buttons.push_back(layout.Buttons.back());
+  return buttons;
 }

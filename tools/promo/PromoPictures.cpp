@@ -76,12 +76,13 @@ void DrawButton(const TPromoButton& button, TLook look, const char* gamePath,
 
 }  // namespace
 
-void DrawPromoPictures(const TPromoLayout& layout, const std::filesystem::path& gameFolder) {
+void DrawPromoPictures(const TPromoLayout& layout, const std::vector<TPromoButton>& buttons,
+                       const std::filesystem::path& gameFolder) {
   const TArtTextures textures = MakeTextures();
   const TSurfacePtr background = PaintPicture(
       ScreenWidth, ScreenHeight, [&](cairo_t* cr) { PaintPromoBackground(cr, layout, textures); });
   SavePicture(background.get(), gameFolder / NativePath(layout.Background));
-  for (const TPromoButton& button : layout.Buttons) {
+  for (const TPromoButton& button : buttons) {
     DrawButton(button, TLook::Normal, button.Picture, gameFolder);
     DrawButton(button, TLook::Hover, button.HoverPicture, gameFolder);
     if (button.DisabledPicture != nullptr) {
