@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <bit>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,10 +12,6 @@
 #include "platform/GamePath.h"
 
 namespace {
-
-int TextureSide(int pictureSide) {
-  return std::max(2, int(std::bit_ceil(unsigned(std::max(pictureSide, 1)))));
-}
 
 std::string Trimmed(const std::string& text) {
   size_t first = text.find_first_not_of(" \t\r\n");
@@ -52,10 +47,7 @@ void TImageListItem::SetPicture(const TPixmap& picture) {
   if (!HasPicture()) return;
   PictureWidth = Picture.Width, PictureHeight = Picture.Height;
   TileWidth = Picture.Width, TileHeight = Picture.Height;
-  if (TextureWidth < 2) {
-    TextureWidth = TextureSide(Picture.Width);
-    TextureHeight = TextureSide(Picture.Height);
-  }
+  TextureWidth = Picture.Width, TextureHeight = Picture.Height;
 }
 
 uint32_t TImageListItem::Pixel(int x, int y) const {
@@ -99,22 +91,17 @@ void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer
     if (Transparent) std::ranges::replace(Picture.Pixels, key, 0u);
     TexelsReady = true;
   }
-  TextureWidth = TextureSide(Picture.Width), TextureHeight = TextureSide(Picture.Height);
+  TextureWidth = Picture.Width, TextureHeight = Picture.Height;
   if (TextureHandle == kNoTexture) UploadTexture(screen, messages);
   PictureWidth = std::max(Picture.Width, 1), PictureHeight = std::max(Picture.Height, 1);
   Rows = PictureHeight / TileHeight;
   Columns = PictureWidth / TileWidth;
 }
 
-// Only the upload sees the texture's full power-of-two size: the picture sits in its top-left
-// corner, the rest is transparent black. Keeping just the picture in memory halves what a
-// full-screen picture costs.
+// The texture has the picture's own size: the renderer needs no power-of-two sides, and a
+// full-screen picture costs no padding.
 void TImageListItem::UploadTexture(TOmegaScreen& screen, TMessageBoxes& messages) {
-  std::vector<uint32_t> texels(size_t(TextureWidth) * size_t(TextureHeight), 0);
-  for (int y = 0; y < Picture.Height; ++y)
-    std::copy_n(Picture.Pixels.begin() + ptrdiff_t(y) * Picture.Width, Picture.Width,
-                texels.begin() + ptrdiff_t(y) * TextureWidth);
-  TextureHandle = screen.Device().CreateTexture(TextureWidth, TextureHeight, texels.data());
+  TextureHandle = screen.Device().CreateTexture(TextureWidth, TextureHeight, Picture.Pixels.data());
   if (TextureHandle != kNoTexture) return;
   messages.Show("Error", ImageListMessage::TextureError + Name);
   throw TFatalError(ImageListMessage::TextureError + Name);

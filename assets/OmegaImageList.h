@@ -60,8 +60,8 @@ class TImageListItem {
   bool OnDisplay() const { return EverOnDisplay; }
   TOmegaScreen* Display() const { return Screen; }
 
-  // Replaces the picture at run time: one pattern of the whole picture, texture sizes guessed
-  // as the next powers of two until the texture is built.
+  // Replaces the picture at run time: one pattern of the whole picture, its texture of the
+  // picture's size.
   void SetPicture(const TPixmap& picture);
 
   // The texel at (x, y) of the texture as built (colour key applied), ARGB; 0 (transparent black)

@@ -59,20 +59,19 @@ TEST_F(ImageListFixture, ASheetOfTilesDrawsEachPatternAndClampsPastTheLast) {
   }
 }
 
-TEST_F(ImageListFixture, TheWholePictureSamplesOnlyThePictureInsideItsPowerOfTwoTexture) {
+TEST_F(ImageListFixture, ATextureHasThePicturesOwnSizeAndTheWholePictureSamplesAllOfIt) {
   TImageListItem& item = Loaded({PngEntry("panel", PlacePicture(100, 60))}, "panel");
-  EXPECT_EQ(item.TextureWidth, 128);
-  EXPECT_EQ(item.TextureHeight, 64);
+  EXPECT_EQ(item.TextureWidth, 100);
+  EXPECT_EQ(item.TextureHeight, 60);
   const auto& texture = TextureOf(item);
-  ASSERT_EQ(texture.Width, 128);
-  ASSERT_EQ(texture.Height, 64);
-  EXPECT_EQ(texture.Pixels[size_t(59) * 128 + 99], PlacePicture(100, 60).At(99, 59));
-  EXPECT_EQ(texture.Pixels[size_t(10) * 128 + 100], 0u) << "padding is transparent black";
+  ASSERT_EQ(texture.Width, 100);
+  ASSERT_EQ(texture.Height, 60);
+  EXPECT_EQ(texture.Pixels, PlacePicture(100, 60).Pixels);
   item.Draw(0, 0, -1);
-  ExpectTexCoords(LastQuad(), 0, 0, 100.f / 128, 60.f / 64, "whole picture");
+  ExpectTexCoords(LastQuad(), 0, 0, 1, 1, "whole picture");
   // The game draws its full-screen panels as pattern 1 of a single-pattern picture.
   item.DrawRGBA(0, 0, 0, 0, 0, 1, 1, 255, 255, 255, 255, false, 1, 0);
-  ExpectTexCoords(LastQuad(), 0, 0, 100.f / 128, 60.f / 64, "pattern 1 clamped to 0");
+  ExpectTexCoords(LastQuad(), 0, 0, 1, 1, "pattern 1 clamped to 0");
 }
 
 TEST_F(ImageListFixture, AQuadCoversItsPixelsFromHalfAPixelBeforeAndIsScaledByTheScreenColour) {
@@ -96,7 +95,7 @@ TEST_F(ImageListFixture, RotationScaleAndMirroringAreAboutTheGivenCentre) {
   // The corner (-0.5, -0.5) lies (-10.5, -5.5) from the centre (10, 5): halved and turned.
   EXPECT_NEAR(quad[0].X, 10 + 0.5f * 5.5f, 1e-4);
   EXPECT_NEAR(quad[0].Y, 5 + 0.5f * -10.5f, 1e-4);
-  EXPECT_FLOAT_EQ(quad[0].U, 1.f * 20 / 32);  // mirrored left-right: the top-left corner samples the right
+  EXPECT_FLOAT_EQ(quad[0].U, 1);  // mirrored left-right: the top-left corner samples the right
   EXPECT_FLOAT_EQ(quad[1].U, 0);
   EXPECT_EQ(quad[0].Color & 0xFF, (1u * 255) / 256);
   // A scale of exactly 0 is a scale of 1.
@@ -234,11 +233,11 @@ TEST_F(ImageListFixture, SettingAPictureAtRunTimeMakesOnePatternOfIt) {
   item.SetPicture(PlacePicture(300, 20));
   EXPECT_EQ(item.TileWidth, 300);
   EXPECT_EQ(item.TileHeight, 20);
-  EXPECT_EQ(item.TextureWidth, 512);
-  EXPECT_EQ(item.TextureHeight, 32);
+  EXPECT_EQ(item.TextureWidth, 300);
+  EXPECT_EQ(item.TextureHeight, 20);
   List.BuildTextures();
   EXPECT_EQ(item.PatternCount(), 1);
-  EXPECT_EQ(TextureOf(item).Width, 512);
+  EXPECT_EQ(TextureOf(item).Width, 300);
 }
 
 namespace {
