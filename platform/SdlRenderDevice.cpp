@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Letterbox.h"
@@ -42,6 +43,10 @@ SDL_Color ToColor(uint32_t argb) {
   return {Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), Uint8(argb >> 24)};
 }
 
+bool IsOpaque(uint32_t argb) {
+  return argb >> 24 == 0xFF;
+}
+
 }  // namespace
 
 TSdlRenderDevice::TSdlRenderDevice(SDL_Renderer* renderer, int width, int height, bool offscreen)
@@ -50,33 +55,40 @@ TSdlRenderDevice::TSdlRenderDevice(SDL_Renderer* renderer, int width, int height
   SDL_GetRendererInfo(Renderer, &info);
   Software = std::strcmp(info.name, "software") == 0;
   BlendMode = SDL_BLENDMODE_BLEND;
-  CreateBackBuffer();
+  CreateWhite();
+  FollowOutputSize();
 }
 
 TSdlRenderDevice::~TSdlRenderDevice() {
   DestroyTextures();
   if (White) SDL_DestroyTexture(White);
-  if (BackBuffer) SDL_DestroyTexture(BackBuffer);
   SDL_DestroyRenderer(Renderer);
 }
 
-void TSdlRenderDevice::CreateBackBuffer() {
-  if (BackBuffer) SDL_DestroyTexture(BackBuffer);
-  BackBuffer = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, BufferWidth,
-                                 BufferHeight);
-  if (!BackBuffer) return;
+void TSdlRenderDevice::CreateWhite() {
   if (White) SDL_DestroyTexture(White);
   const Uint32 white = 0xFFFFFFFF;
   White = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
   if (White) SDL_UpdateTexture(White, nullptr, &white, 4);
-  SDL_SetTextureScaleMode(BackBuffer, SDL_ScaleModeLinear);  // smooth scaling into a larger window
-  SDL_SetRenderTarget(Renderer, BackBuffer);
 }
 
 void TSdlRenderDevice::DestroyTextures() {
-  for (auto& [handle, texture] : Textures) SDL_DestroyTexture(texture);
+  for (auto& [handle, texture] : Textures) SDL_DestroyTexture(texture.Texture);
   Textures.clear();
-  Current = nullptr;
+  Current = {};
+}
+
+// The letterbox for the window's present size: every quad is scaled into it and clipped to it.
+void TSdlRenderDevice::FollowOutputSize() {
+  int width = 0, height = 0;
+  SDL_GetRendererOutputSize(Renderer, &width, &height);
+  if (width == OutputWidth && height == OutputHeight) return;
+  OutputWidth = width, OutputHeight = height;
+  Box = ComputeLetterbox(width, height, BufferWidth, BufferHeight);
+  ScaleX = BufferWidth > 0 ? float(Box.Width) / float(BufferWidth) : 1;
+  ScaleY = BufferHeight > 0 ? float(Box.Height) / float(BufferHeight) : 1;
+  const SDL_Rect clip{Box.X, Box.Y, Box.Width, Box.Height};
+  SDL_RenderSetClipRect(Renderer, &clip);
 }
 
 std::string TSdlRenderDevice::Name() const {
@@ -91,24 +103,26 @@ TTextureHandle TSdlRenderDevice::CreateTexture(int width, int height, const uint
   if (!texture) return kNoTexture;
   SDL_UpdateTexture(texture, nullptr, argb, width * 4);
   SDL_SetTextureScaleMode(texture, LinearFilter ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-  Textures[++LastHandle] = texture;
+  const bool opaque = std::all_of(argb, argb + size_t(width) * size_t(height), IsOpaque);
+  Textures[++LastHandle] = {texture, opaque};
   return LastHandle;
 }
 
 void TSdlRenderDevice::DestroyTexture(TTextureHandle handle) {
   auto found = Textures.find(handle);
   if (found == Textures.end()) return;
-  if (Current == found->second) Current = nullptr;
-  SDL_DestroyTexture(found->second);
+  if (Current.Texture == found->second.Texture) Current = {};
+  SDL_DestroyTexture(found->second.Texture);
   Textures.erase(found);
 }
 
 void TSdlRenderDevice::SetTexture(TTextureHandle handle) {
   auto found = Textures.find(handle);
-  Current = found == Textures.end() ? nullptr : found->second;
+  Current = found == Textures.end() ? TTexture{} : found->second;
 }
 
 void TSdlRenderDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destination) {
+  NormalBlend = source == TBlendFactor::SrcAlpha && destination == TBlendFactor::InvSrcAlpha;
   if (Software) {
     BlendMode = NamedMode(source, destination);
     return;
@@ -122,7 +136,7 @@ void TSdlRenderDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destina
 void TSdlRenderDevice::SetTextureFilter(bool linear) {
   LinearFilter = linear;
   for (auto& [handle, texture] : Textures)
-    SDL_SetTextureScaleMode(texture, linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    SDL_SetTextureScaleMode(texture.Texture, linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
 }
 
 void TSdlRenderDevice::Clear(uint32_t argb) {
@@ -134,16 +148,20 @@ void TSdlRenderDevice::Clear(uint32_t argb) {
 void TSdlRenderDevice::DrawQuad(const TQuad& quad) {
   static constexpr int kFan[6] = {0, 1, 2, 0, 2, 3};
   SDL_Vertex vertices[4];
+  bool opaque = NormalBlend && (Current.Opaque || !Current.Texture);
   for (int i = 0; i < 4; ++i) {
     // The game puts pixel centres on whole coordinates, SDL half a pixel further on.
-    vertices[i].position = {quad[i].X + 0.5f, quad[i].Y + 0.5f};
+    vertices[i].position = {float(Box.X) + (quad[i].X + 0.5f) * ScaleX,
+                            float(Box.Y) + (quad[i].Y + 0.5f) * ScaleY};
     vertices[i].color = ToColor(quad[i].Color);
     vertices[i].tex_coord = {quad[i].U, quad[i].V};
+    opaque = opaque && IsOpaque(quad[i].Color);
   }
   // Untextured quads sample a white texel: the software renderer blends only textured triangles
-  // by the texture's mode.
-  SDL_Texture* texture = Current ? Current : White;
-  SDL_SetTextureBlendMode(texture, static_cast<SDL_BlendMode>(BlendMode));
+  // by the texture's mode. An opaque quad in normal blending covers what lies below exactly as
+  // blending would, and the rasteriser spares reading it.
+  SDL_Texture* texture = Current.Texture ? Current.Texture : White;
+  SDL_SetTextureBlendMode(texture, opaque ? SDL_BLENDMODE_NONE : static_cast<SDL_BlendMode>(BlendMode));
   SDL_RenderGeometry(Renderer, texture, vertices, 4, kFan, 6);
 }
 
@@ -153,17 +171,44 @@ TDeviceStatus TSdlRenderDevice::Status() {
 
 bool TSdlRenderDevice::Reset() {
   DestroyTextures();
-  CreateBackBuffer();
+  CreateWhite();
+  OutputWidth = OutputHeight = 0;
+  FollowOutputSize();
   ResetPending = false;
   return Valid();
 }
 
+// The picture as the game drew it, in its own size: a larger output is sampled back down.
 std::vector<uint32_t> TSdlRenderDevice::ReadPixels() {
-  std::vector<uint32_t> pixels(size_t(BufferWidth) * size_t(BufferHeight));
-  if (SDL_RenderReadPixels(Renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), BufferWidth * 4) != 0)
+  if (Box.Width <= 0 || Box.Height <= 0) return {};
+  std::vector<uint32_t> shown(size_t(Box.Width) * size_t(Box.Height));
+  const SDL_Rect area{Box.X, Box.Y, Box.Width, Box.Height};
+  if (SDL_RenderReadPixels(Renderer, &area, SDL_PIXELFORMAT_ARGB8888, shown.data(), Box.Width * 4) != 0)
     return {};
-  for (auto& p : pixels) p |= 0xFF000000u;
+  std::vector<uint32_t> pixels(size_t(BufferWidth) * size_t(BufferHeight));
+  for (int y = 0; y < BufferHeight; ++y) {
+    const int sourceY = std::min(int(float(y) * ScaleY + ScaleY / 2), Box.Height - 1);
+    for (int x = 0; x < BufferWidth; ++x) {
+      const int sourceX = std::min(int(float(x) * ScaleX + ScaleX / 2), Box.Width - 1);
+      pixels[size_t(y) * size_t(BufferWidth) + size_t(x)] =
+          shown[size_t(sourceY) * size_t(Box.Width) + size_t(sourceX)] | 0xFF000000u;
+    }
+  }
   return pixels;
+}
+
+// Black over whatever the window shows outside the picture.
+void TSdlRenderDevice::PaintBars() {
+  if (Box.Width == OutputWidth && Box.Height == OutputHeight) return;
+  SDL_RenderSetClipRect(Renderer, nullptr);
+  SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
+  const SDL_Rect bars[4] = {{0, 0, OutputWidth, Box.Y},
+                            {0, Box.Y + Box.Height, OutputWidth, OutputHeight - Box.Y - Box.Height},
+                            {0, Box.Y, Box.X, Box.Height},
+                            {Box.X + Box.Width, Box.Y, OutputWidth - Box.X - Box.Width, Box.Height}};
+  SDL_RenderFillRects(Renderer, bars, 4);
+  const SDL_Rect clip{Box.X, Box.Y, Box.Width, Box.Height};
+  SDL_RenderSetClipRect(Renderer, &clip);
 }
 
 void TSdlRenderDevice::Present() {
@@ -175,17 +220,7 @@ void TSdlRenderDevice::Present() {
     if (glFinish) glFinish();
     return;
   }
-  SDL_SetRenderTarget(Renderer, nullptr);
-  int outputWidth = 0, outputHeight = 0;
-  SDL_GetRendererOutputSize(Renderer, &outputWidth, &outputHeight);
-  TLetterbox box = ComputeLetterbox(outputWidth, outputHeight, BufferWidth, BufferHeight);
-  if (box.Width != outputWidth || box.Height != outputHeight) {
-    SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);  // the bars
-    SDL_RenderClear(Renderer);
-  }
-  SDL_Rect target{box.X, box.Y, box.Width, box.Height};
-  SDL_SetTextureBlendMode(BackBuffer, SDL_BLENDMODE_NONE);
-  SDL_RenderCopy(Renderer, BackBuffer, nullptr, &target);
+  PaintBars();
   SDL_RenderPresent(Renderer);
-  SDL_SetRenderTarget(Renderer, BackBuffer);
+  FollowOutputSize();  // the next frame fits a resized window
 }

@@ -2,13 +2,15 @@
 
 #include <unordered_map>
 
+#include "platform/Letterbox.h"
 #include "platform/RenderDevice.h"
 
 struct SDL_Renderer;
 struct SDL_Texture;
 
-// The render device on an SDL renderer. The game draws into an off-screen back buffer of its own
-// size; presenting scales that picture into the window, letterboxed.
+// The render device on an SDL renderer. The game draws in its own picture size; the device scales
+// every quad straight into the window's letterbox (no second full-screen pass), clipped to it,
+// and paints the bars black when presenting.
 class TSdlRenderDevice final : public TRenderDevice {
  public:
   // Takes ownership of the renderer. An offscreen device never shows its frames.
@@ -17,7 +19,7 @@ class TSdlRenderDevice final : public TRenderDevice {
   TSdlRenderDevice(const TSdlRenderDevice&) = delete;
   TSdlRenderDevice& operator=(const TSdlRenderDevice&) = delete;
 
-  bool Valid() const { return BackBuffer != nullptr; }
+  bool Valid() const { return White != nullptr; }
 
   std::string Name() const override;
   int Width() const override { return BufferWidth; }
@@ -38,19 +40,29 @@ class TSdlRenderDevice final : public TRenderDevice {
   void MarkLost() { ResetPending = true; }
 
  private:
-  void CreateBackBuffer();
+  struct TTexture {
+    SDL_Texture* Texture = nullptr;
+    bool Opaque = false;  // every texel's alpha is 255
+  };
+
+  void CreateWhite();
   void DestroyTextures();
+  void FollowOutputSize();
+  void PaintBars();
 
   SDL_Renderer* Renderer;
-  SDL_Texture* BackBuffer = nullptr;
   SDL_Texture* White = nullptr;  // stands in for "no texture"
   int BufferWidth, BufferHeight;
   bool Offscreen;
   bool Software = false;  // knows only the named blend modes
   bool LinearFilter = false;
   bool ResetPending = false;
-  int BlendMode = 0;  // an SDL_BlendMode
-  SDL_Texture* Current = nullptr;
+  int BlendMode = 0;        // an SDL_BlendMode
+  bool NormalBlend = true;  // source alpha over the rest: an opaque quad needs no blending
+  TTexture Current;         // no Texture: the white texel
+  int OutputWidth = 0, OutputHeight = 0;
+  TLetterbox Box;  // where the picture lies in the output
+  float ScaleX = 1, ScaleY = 1;
   TTextureHandle LastHandle = kNoTexture;
-  std::unordered_map<TTextureHandle, SDL_Texture*> Textures;
+  std::unordered_map<TTextureHandle, TTexture> Textures;
 };
