@@ -43,6 +43,8 @@ SDL_Color ToColor(uint32_t argb) {
   return {Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), Uint8(argb >> 24)};
 }
 
+constexpr float kRowNudge = 1.0f / 128;
+
 bool IsOpaque(uint32_t argb) {
   return argb >> 24 == 0xFF;
 }
@@ -150,9 +152,11 @@ void TSdlRenderDevice::DrawQuad(const TQuad& quad) {
   SDL_Vertex vertices[4];
   bool opaque = NormalBlend && (Current.Opaque || !Current.Texture);
   for (int i = 0; i < 4; ++i) {
-    // The game puts pixel centres on whole coordinates, SDL half a pixel further on.
+    // The game puts pixel centres on whole coordinates, SDL half a pixel further on. A bottom edge
+    // on a pixel centre leaves that row out, as it does in a texture target: the window's rows
+    // run upwards, so every row is nudged up by a hundredth of a pixel, which no centre notices.
     vertices[i].position = {float(Box.X) + (quad[i].X + 0.5f) * ScaleX,
-                            float(Box.Y) + (quad[i].Y + 0.5f) * ScaleY};
+                            float(Box.Y) + (quad[i].Y + 0.5f) * ScaleY - kRowNudge};
     vertices[i].color = ToColor(quad[i].Color);
     vertices[i].tex_coord = {quad[i].U, quad[i].V};
     opaque = opaque && IsOpaque(quad[i].Color);

@@ -203,14 +203,14 @@ TEST_F(BitmapFontFixture, WidthAndHeightOfText) {
 // In image mode slot n is tile n, row by row, tiles past the last one being the last one.
 TEST_F(BitmapFontFixture, ImageGlyphsAreTilesInOrder) {
   Open();
-  UseImageGlyphs(12, 16);  // 192 x 256 picture in a 256 x 256 texture
+  UseImageGlyphs(12, 16);  // a 192 x 256 picture and texture
   EXPECT_FALSE(Font.Generated());
   EXPECT_EQ(Font.FontName(), "font_img");
   EXPECT_EQ(Font.CellWidth(), 12);
   const auto& tile17 = Font.Glyph(17);
-  EXPECT_FLOAT_EQ(tile17.ULeft, 12.0f / 256);
+  EXPECT_FLOAT_EQ(tile17.ULeft, 12.0f / 192);
   EXPECT_FLOAT_EQ(tile17.VTop, 16.0f / 256);
-  EXPECT_FLOAT_EQ(tile17.URight, 24.0f / 256);
+  EXPECT_FLOAT_EQ(tile17.URight, 24.0f / 192);
   EXPECT_FLOAT_EQ(tile17.VBottom, 32.0f / 256);
   Font.SetCharacters("");
   EXPECT_EQ(Font.Characters(), kDefaultFontCharacters);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
+#include "platform/SdlRenderDevice.h"
 #include "platform/SdlVideo.h"
 
 namespace {
@@ -104,4 +107,57 @@ TEST(HeadlessGl, SamplesTexturesModulatedByTheVertexColour) {
   EXPECT_NEAR(Red(Pixel(pixels, 20, 20)), 0x80, 2);
   EXPECT_EQ(Pixel(pixels, 80, 20) & 0xFF00FF, 0u);       // green texel: no red, no blue
   EXPECT_EQ((Pixel(pixels, 20, 80) >> 8) & 0xFFFF, 0u);  // blue texel
+}
+
+// Quads in normal blending skip the blend only when nothing of them can be see-through: an opaque
+// texture under an opaque vertex colour. A see-through texel or vertex alpha still blends.
+TEST_P(HeadlessDevice, OnlyWhollyOpaqueQuadsCoverWithoutBlending) {
+  const uint32_t opaque[2] = {0xFFFF0000, 0xFFFF0000}, mixed[2] = {0xFFFF0000, 0x00FF0000};
+  const TTextureHandle solid = Device->CreateTexture(2, 1, opaque),
+                       holed = Device->CreateTexture(2, 1, mixed);
+  struct TCase {
+    TTextureHandle Texture;
+    uint32_t VertexColor;
+    int ExpectedRed;  // at the quad's right half, drawn over mid grey
+  } cases[] = {
+      {solid, 0xFFFFFFFF, 0xFF},      {solid, 0x80FFFFFF, 0xBF},  // half transparent vertices blend
+      {holed, 0xFFFFFFFF, 0x80},                                  // the transparent texel leaves the grey
+      {kNoTexture, 0xFFFF0000, 0xFF}, {kNoTexture, 0x80FF0000, 0xBF},
+  };
+  Device->SetTextureFilter(false);
+  Device->SetBlendFactors(TBlendFactor::SrcAlpha, TBlendFactor::InvSrcAlpha);
+  for (const TCase& c : cases) {
+    Device->Clear(0xFF808080);
+    Device->SetTexture(c.Texture);
+    Device->DrawQuad(Rect(-0.5f, -0.5f, 19.5f, 9.5f, c.VertexColor));
+    auto pixels = Device->ReadPixels();
+    EXPECT_NEAR(Red(Pixel(pixels, 15, 5)), c.ExpectedRed, 2) << std::hex << c.VertexColor;
+  }
+}
+
+// In a window larger than the picture, quads are scaled into the letterbox and clipped to it, and
+// the picture read back has the game's own size.
+TEST(HeadlessGl, DrawsScaledIntoTheLetterboxAndReadsBackThePicturesOwnSize) {
+  TSdlVideo video(TVideoOptions{true, TRenderKind::Gl});  // brings up the off-screen video driver
+  SDL_Window* window = SDL_CreateWindow("letterbox", 0, 0, 800, 600, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+  ASSERT_NE(window, nullptr);
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+  ASSERT_NE(renderer, nullptr);
+  {
+    TSdlRenderDevice device(renderer, 400, 200, false);  // twice the size, bars above and below
+    device.Clear(0xFF0000FF);
+    device.DrawQuad(Rect(-0.5f, -20.5f, 99.5f, 49.5f, 0xFFFFFFFF));  // reaches above the picture
+    std::vector<uint32_t> window_pixels(800u * 600u);
+    ASSERT_EQ(
+        SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, window_pixels.data(), 800 * 4), 0);
+    EXPECT_EQ(window_pixels[size_t(150 * 800 + 100)] & 0xFFFFFF, 0xFFFFFFu) << "scaled into the box";
+    EXPECT_EQ(window_pixels[size_t(150 * 800 + 300)] & 0xFFFFFF, 0x0000FFu) << "beside it";
+    EXPECT_EQ(window_pixels[size_t(50 * 800 + 100)] & 0xFFFFFF, 0x0000FFu) << "nothing spills into the bar";
+    const std::vector<uint32_t> picture = device.ReadPixels();
+    ASSERT_EQ(picture.size(), 400u * 200u);
+    EXPECT_EQ(picture[size_t(49 * 400 + 99)], 0xFFFFFFFFu);
+    EXPECT_EQ(picture[size_t(50 * 400 + 99)], 0xFF0000FFu);
+    EXPECT_EQ(picture[size_t(49 * 400 + 100)], 0xFF0000FFu);
+  }
+  SDL_DestroyWindow(window);
 }
