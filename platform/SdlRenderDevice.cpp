@@ -43,10 +43,20 @@ SDL_Color ToColor(uint32_t argb) {
   return {Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), Uint8(argb >> 24)};
 }
 
-constexpr float kRowNudge = 1.0f / 128;
+constexpr float kRowNudge = 1.0f / 256;
 
 bool IsOpaque(uint32_t argb) {
   return argb >> 24 == 0xFF;
+}
+
+// A vertex alpha that leaves at most one step in 255 of what lies below showing through: the
+// display's colour scaling turns a full 255 into 254.
+bool CoversWhole(uint32_t argb) {
+  return argb >> 24 >= 0xFE;
+}
+
+bool IsClear(uint32_t argb) {
+  return argb >> 24 == 0;
 }
 
 }  // namespace
@@ -77,7 +87,7 @@ void TSdlRenderDevice::CreateWhite() {
 void TSdlRenderDevice::DestroyTextures() {
   for (auto& [handle, texture] : Textures) SDL_DestroyTexture(texture.Texture);
   Textures.clear();
-  Current = {};
+  Current = nullptr;
 }
 
 // The letterbox for the window's present size: every quad is scaled into it and clipped to it.
@@ -106,25 +116,27 @@ TTextureHandle TSdlRenderDevice::CreateTexture(int width, int height, const uint
   SDL_UpdateTexture(texture, nullptr, argb, width * 4);
   SDL_SetTextureScaleMode(texture, LinearFilter ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   const bool opaque = std::all_of(argb, argb + size_t(width) * size_t(height), IsOpaque);
-  Textures[++LastHandle] = {texture, opaque};
+  Textures[++LastHandle] = {texture, opaque, opaque ? TClearCells() : TClearCells(width, height, argb)};
   return LastHandle;
 }
 
 void TSdlRenderDevice::DestroyTexture(TTextureHandle handle) {
   auto found = Textures.find(handle);
   if (found == Textures.end()) return;
-  if (Current.Texture == found->second.Texture) Current = {};
+  if (Current == &found->second) Current = nullptr;
   SDL_DestroyTexture(found->second.Texture);
   Textures.erase(found);
 }
 
 void TSdlRenderDevice::SetTexture(TTextureHandle handle) {
   auto found = Textures.find(handle);
-  Current = found == Textures.end() ? TTexture{} : found->second;
+  Current = found == Textures.end() ? nullptr : &found->second;
 }
 
 void TSdlRenderDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destination) {
   NormalBlend = source == TBlendFactor::SrcAlpha && destination == TBlendFactor::InvSrcAlpha;
+  ClearLeavesAll = source == TBlendFactor::SrcAlpha &&
+                   (destination == TBlendFactor::InvSrcAlpha || destination == TBlendFactor::One);
   if (Software) {
     BlendMode = NamedMode(source, destination);
     return;
@@ -148,23 +160,36 @@ void TSdlRenderDevice::Clear(uint32_t argb) {
 }
 
 void TSdlRenderDevice::DrawQuad(const TQuad& quad) {
+  if (ClearLeavesAll) {
+    // Under a source-alpha blend nothing changes where the quad is clear: the rasteriser is
+    // spared wholly clear quads and the empty parts of see-through pictures.
+    if (std::ranges::all_of(quad, [](const TVertex& v) { return IsClear(v.Color); })) return;
+    if (Current && Current->Clear.Split(quad, Pieces)) {
+      for (const TQuad& piece : Pieces) Submit(piece);
+      return;
+    }
+  }
+  Submit(quad);
+}
+
+void TSdlRenderDevice::Submit(const TQuad& quad) {
   static constexpr int kFan[6] = {0, 1, 2, 0, 2, 3};
   SDL_Vertex vertices[4];
-  bool opaque = NormalBlend && (Current.Opaque || !Current.Texture);
+  bool opaque = NormalBlend && (!Current || Current->Opaque);
   for (int i = 0; i < 4; ++i) {
     // The game puts pixel centres on whole coordinates, SDL half a pixel further on. A bottom edge
     // on a pixel centre leaves that row out, as it does in a texture target: the window's rows
-    // run upwards, so every row is nudged up by a hundredth of a pixel, which no centre notices.
+    // run upwards, so every row is nudged up by the rasteriser's finest step, 1/256 of a pixel.
     vertices[i].position = {float(Box.X) + (quad[i].X + 0.5f) * ScaleX,
                             float(Box.Y) + (quad[i].Y + 0.5f) * ScaleY - kRowNudge};
     vertices[i].color = ToColor(quad[i].Color);
     vertices[i].tex_coord = {quad[i].U, quad[i].V};
-    opaque = opaque && IsOpaque(quad[i].Color);
+    opaque = opaque && CoversWhole(quad[i].Color);
   }
   // Untextured quads sample a white texel: the software renderer blends only textured triangles
-  // by the texture's mode. An opaque quad in normal blending covers what lies below exactly as
-  // blending would, and the rasteriser spares reading it.
-  SDL_Texture* texture = Current.Texture ? Current.Texture : White;
+  // by the texture's mode. An opaque quad in normal blending covers what lies below as blending
+  // would (to within one step in 255), and the rasteriser spares reading it.
+  SDL_Texture* texture = Current ? Current->Texture : White;
   SDL_SetTextureBlendMode(texture, opaque ? SDL_BLENDMODE_NONE : static_cast<SDL_BlendMode>(BlendMode));
   SDL_RenderGeometry(Renderer, texture, vertices, 4, kFan, 6);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <unordered_map>
+#include <vector>
 
+#include "platform/ClearCells.h"
 #include "platform/Letterbox.h"
 #include "platform/RenderDevice.h"
 
@@ -43,12 +45,14 @@ class TSdlRenderDevice final : public TRenderDevice {
   struct TTexture {
     SDL_Texture* Texture = nullptr;
     bool Opaque = false;  // every texel's alpha is 255
+    TClearCells Clear;    // where a see-through texture shows nothing
   };
 
   void CreateWhite();
   void DestroyTextures();
   void FollowOutputSize();
   void PaintBars();
+  void Submit(const TQuad& quad);
 
   SDL_Renderer* Renderer;
   SDL_Texture* White = nullptr;  // stands in for "no texture"
@@ -57,9 +61,11 @@ class TSdlRenderDevice final : public TRenderDevice {
   bool Software = false;  // knows only the named blend modes
   bool LinearFilter = false;
   bool ResetPending = false;
-  int BlendMode = 0;        // an SDL_BlendMode
-  bool NormalBlend = true;  // source alpha over the rest: an opaque quad needs no blending
-  TTexture Current;         // no Texture: the white texel
+  int BlendMode = 0;                  // an SDL_BlendMode
+  bool NormalBlend = true;            // source alpha over the rest: an opaque quad needs no blending
+  bool ClearLeavesAll = true;         // a source-alpha blend: a clear quad changes nothing
+  const TTexture* Current = nullptr;  // none: the white texel
+  std::vector<TQuad> Pieces;
   int OutputWidth = 0, OutputHeight = 0;
   TLetterbox Box;  // where the picture lies in the output
   float ScaleX = 1, ScaleY = 1;

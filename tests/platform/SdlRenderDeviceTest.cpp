@@ -135,6 +135,28 @@ TEST_P(HeadlessDevice, OnlyWhollyOpaqueQuadsCoverWithoutBlending) {
   }
 }
 
+// A clear quad is left out only where the blend would keep what lies below: adding its colour
+// changes the picture even at alpha 0.
+TEST(HeadlessGl, ClearQuadsAreLeftOutOnlyWhereTheBlendKeepsWhatLiesBelow) {
+  TSdlVideo video(TVideoOptions{true, TRenderKind::Gl});
+  TRenderDevice* device = video.OpenDevice(800, 600, false).Device;
+  ASSERT_NE(device, nullptr);
+  struct TCase {
+    TBlendFactor Source, Destination;
+    int ExpectedRed;  // after drawing 0x40 at alpha 0 over 0x80
+  } cases[] = {{TBlendFactor::SrcAlpha, TBlendFactor::InvSrcAlpha, 0x80},
+               {TBlendFactor::SrcAlpha, TBlendFactor::One, 0x80},
+               {TBlendFactor::One, TBlendFactor::One, 0xC0},
+               {TBlendFactor::InvDestColor, TBlendFactor::Zero, 0x20}};
+  for (const TCase& c : cases) {
+    device->Clear(0xFF808080);
+    device->SetBlendFactors(c.Source, c.Destination);
+    device->DrawQuad(Rect(-0.5f, -0.5f, 10, 10, 0x00404040));
+    auto pixels = device->ReadPixels();
+    EXPECT_NEAR(Red(Pixel(pixels, 5, 5)), c.ExpectedRed, 2) << int(c.Source) << " " << int(c.Destination);
+  }
+}
+
 // In a window larger than the picture, quads are scaled into the letterbox and clipped to it, and
 // the picture read back has the game's own size.
 TEST(HeadlessGl, DrawsScaledIntoTheLetterboxAndReadsBackThePicturesOwnSize) {
@@ -160,4 +182,21 @@ TEST(HeadlessGl, DrawsScaledIntoTheLetterboxAndReadsBackThePicturesOwnSize) {
     EXPECT_EQ(picture[size_t(49 * 400 + 100)], 0xFF0000FFu);
   }
   SDL_DestroyWindow(window);
+}
+
+// A see-through picture drawn in pieces shows every texel it would show whole.
+TEST_P(HeadlessDevice, ASeeThroughPictureLosesNothingToTheCellsLeftOut) {
+  std::vector<uint32_t> argb(64 * 64, 0x00000000);
+  for (int y = 8; y < 12; ++y)
+    for (int x = 30; x < 34; ++x) argb[size_t(y * 64 + x)] = 0xFFFF0000;  // across a cell border
+  const TTextureHandle texture = Device->CreateTexture(64, 64, argb.data());
+  Device->SetTextureFilter(true);
+  Device->SetBlendFactors(TBlendFactor::SrcAlpha, TBlendFactor::InvSrcAlpha);
+  Device->Clear(0xFF000000);
+  Device->SetTexture(texture);
+  Device->DrawQuad(Rect(-0.5f, -0.5f, 63.5f, 63.5f, 0xFFFFFFFF));
+  auto pixels = Device->ReadPixels();
+  for (int y = 8; y < 12; ++y)
+    for (int x = 30; x < 34; ++x) EXPECT_GE(Red(Pixel(pixels, x, y)), 0xF8) << x << "," << y;
+  EXPECT_EQ(Red(Pixel(pixels, 10, 50)), 0);
 }
