@@ -50,11 +50,37 @@ void TImageListItem::SetPicture(const TPixmap& picture) {
   TextureWidth = Picture.Width, TextureHeight = Picture.Height;
 }
 
-uint32_t TImageListItem::Pixel(int x, int y) const {
-  if (!TexelsReady || x < 0 || y < 0 || x >= std::min(PictureWidth, Picture.Width) ||
-      y >= std::min(PictureHeight, Picture.Height))
+uint32_t TImageListItem::Pixel(int x, int y) {
+  if (PixelsReleased) RestorePixels();
+  if (!TexelsReady || Picture.Pixels.empty() || x < 0 || y < 0 ||
+      x >= std::min(PictureWidth, Picture.Width) || y >= std::min(PictureHeight, Picture.Height))
     return 0;
   return Picture.At(x, y);
+}
+
+void TImageListItem::ApplyColorKey() {
+  // The key colour turns transparent black.
+  if (Transparent) std::ranges::replace(Picture.Pixels, ColorKeyARGB(TransparentColor), 0u);
+}
+
+// Only pictures of a package let their pixels go: the package's block brings them back.
+void TImageListItem::ReleasePixels() {
+  if (Stored.empty() || PixelsReleased) return;
+  Picture.Pixels = {};
+  PixelsReleased = true;
+}
+
+void TImageListItem::RestorePixels() {
+  TPixmap picture;
+  std::string error;
+  PixelsReleased = false;
+  if (!DecodePictureData(Stored, picture, error) || picture.Width != Picture.Width ||
+      picture.Height != Picture.Height) {
+    std::fprintf(stderr, "Morvel Racing: picture '%s' not decoded again: %s\n", Name.c_str(), error.c_str());
+    return;
+  }
+  Picture.Pixels = std::move(picture.Pixels);
+  ApplyColorKey();
 }
 
 void TImageListItem::LoadExternalPicture(const std::string& gameFolder) {
@@ -68,9 +94,11 @@ void TImageListItem::LoadExternalPicture(const std::string& gameFolder) {
   std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
   TPixmap picture;
   std::string error = format ? "" : "not a PNG or BMP file";
-  if (format && DecodePicture(*format, bytes, picture, error))
+  if (format && DecodePicture(*format, bytes, picture, error)) {
     Picture = std::move(picture);
-  else
+    Stored = {};  // the package's block no longer describes the picture
+    PixelsReleased = false;
+  } else
     std::fprintf(stderr, "Morvel Racing: picture %s of '%s' not read: %s\n", path.c_str(), Name.c_str(),
                  error.c_str());
 }
@@ -79,6 +107,7 @@ void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer
                                   const std::string& gameFolder, TMessageBoxes& messages) {
   // A picture of its own file takes the place of the stored one.
   if (!TexelsReady) LoadExternalPicture(gameFolder);
+  if (PixelsReleased && TextureHandle == kNoTexture) RestorePixels();
   if (!HasPicture()) return;
   Screen = &screen;
   Renderer = &renderer;
@@ -86,22 +115,23 @@ void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer
   if (TileHeight < 1) TileHeight = Picture.Height;
   if (TileWidth < 1) TileWidth = Picture.Width;
   if (!TexelsReady) {
-    // The picture becomes the texture's texels once: the key colour turns transparent black.
-    const uint32_t key = ColorKeyARGB(TransparentColor);
-    if (Transparent) std::ranges::replace(Picture.Pixels, key, 0u);
+    // The picture becomes the texture's texels once.
+    ApplyColorKey();
     TexelsReady = true;
   }
   TextureWidth = Picture.Width, TextureHeight = Picture.Height;
-  if (TextureHandle == kNoTexture) UploadTexture(screen, messages);
+  if (TextureHandle == kNoTexture && !PixelsReleased) UploadTexture(screen, messages);
   PictureWidth = std::max(Picture.Width, 1), PictureHeight = std::max(Picture.Height, 1);
   Rows = PictureHeight / TileHeight;
   Columns = PictureWidth / TileWidth;
+  if (TextureHandle != kNoTexture) ReleasePixels();
 }
 
 // The texture has the picture's own size: the renderer needs no power-of-two sides, and a
 // full-screen picture costs no padding.
 void TImageListItem::UploadTexture(TOmegaScreen& screen, TMessageBoxes& messages) {
-  TextureHandle = screen.Device().CreateTexture(TextureWidth, TextureHeight, Picture.Pixels.data());
+  if (Picture.Pixels.size() == size_t(TextureWidth) * size_t(TextureHeight))
+    TextureHandle = screen.Device().CreateTexture(TextureWidth, TextureHeight, Picture.Pixels.data());
   if (TextureHandle != kNoTexture) return;
   messages.Show("Error", ImageListMessage::TextureError + Name);
   throw TFatalError(ImageListMessage::TextureError + Name);
@@ -116,6 +146,6 @@ void TImageListItem::ReleaseTexture(bool freeTexture) {
   // A picture from its own file is read again by the next build.
   if (freeTexture && !Filepath.empty()) {
     Picture = {};
-    TexelsReady = false;
+    TexelsReady = PixelsReleased = false;
   }
 }

@@ -258,6 +258,7 @@ class TPackageReader {
       Pictures.back().Block = block;
     else
       Pictures.push_back({block, &item.Picture});
+    item.Stored.assign(block.begin(), block.end());
   }
 
   void SkipValue(int depth) {

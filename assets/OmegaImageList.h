@@ -46,6 +46,9 @@ class TImageListItem {
   uint32_t TransparentColor = 0;  // 0x00BBGGRR, or a system colour 0xFF0000nn
   bool Transparent = false;
   std::string Filepath;
+  // The package's picture block the picture was decoded from (class name, then data): the
+  // pixels are let go once the texture holds them, and decoded again when needed.
+  std::vector<uint8_t> Stored;
 
   // Set when the texture is built.
   int PictureWidth = 0, PictureHeight = 0;
@@ -65,8 +68,9 @@ class TImageListItem {
   void SetPicture(const TPixmap& picture);
 
   // The texel at (x, y) of the texture as built (colour key applied), ARGB; 0 (transparent black)
-  // outside the picture or without a texture. Used by the pixel-exact collision test.
-  uint32_t Pixel(int x, int y) const;
+  // outside the picture or without a texture. Used by the pixel-exact collision test; the first
+  // call after the pixels were let go decodes them again.
+  uint32_t Pixel(int x, int y);
 
   // Drawing. Coordinates are screen pixels; Angle degrees clockwise; CenterX/CenterY fractions
   // of the tile; a scale of exactly 0 draws as 1; PatternIndex -1 draws the whole picture and
@@ -100,11 +104,15 @@ class TImageListItem {
                 bool flipHorizontal, int patternIndex, int blendMode);
   void LoadExternalPicture(const std::string& gameFolder);
   void UploadTexture(TOmegaScreen& screen, TMessageBoxes& messages);
+  void ApplyColorKey();
+  void ReleasePixels();
+  void RestorePixels();
 
   TOmegaScreen* Screen = nullptr;
   TOmegaRenderer* Renderer = nullptr;
-  bool TexelsReady = false;  // Picture holds the texture's texels (key colour applied), so the
-                             // texture survives a device reset
+  bool TexelsReady = false;     // Picture holds the texture's texels (key colour applied), so the
+                                // texture survives a device reset
+  bool PixelsReleased = false;  // Picture keeps its size, its pixels are in Stored
   TTextureHandle TextureHandle = kNoTexture;
   bool EverOnDisplay = false;
 };

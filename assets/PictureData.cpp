@@ -93,7 +93,8 @@ bool DecodePictureBlocks(const std::vector<TPictureJob>& jobs, std::string& erro
   };
   constexpr size_t kMostThreads = 4;
   const size_t helpers = std::min({size_t(std::max(1u, std::thread::hardware_concurrency())), kMostThreads,
-                                   std::max<size_t>(jobs.size(), 1)}) - 1;
+                                   std::max<size_t>(jobs.size(), 1)}) -
+                         1;
   {
     std::vector<std::jthread> threads;
     for (size_t i = 0; i < helpers; ++i) {

@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -6,6 +8,9 @@
 #include "shell/CommandLine.h"
 
 int main(int argc, char** argv) {
+  // Large blocks (pictures, textures) go back to the system as soon as they are freed; without
+  // this the allocator raises its threshold after the first such free and keeps them.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   TCommandLine options;
   std::string error;
   if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), options, error)) {

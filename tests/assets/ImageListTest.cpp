@@ -191,6 +191,8 @@ TEST_F(ImageListFixture, ATileLargerThanThePictureDrawsTheFirstTileInsteadOfFail
 TEST_F(ImageListFixture, TexturesComeBackAfterADeviceReset) {
   TImageListItem& item = Loaded({PngEntry("menu", PlacePicture(3, 3))}, "menu");
   std::vector<uint32_t> before = TextureOf(item).Pixels;
+  EXPECT_TRUE(item.Picture.Pixels.empty()) << "the pixels are let go once the texture holds them";
+  EXPECT_EQ(item.Picture.Width, 3);
   Screen.EndScene();
   Device.NextStatus = TDeviceStatus::NeedsReset;
   Screen.BeginScene();  // resets and skips the frame
@@ -238,6 +240,7 @@ TEST_F(ImageListFixture, SettingAPictureAtRunTimeMakesOnePatternOfIt) {
   List.BuildTextures();
   EXPECT_EQ(item.PatternCount(), 1);
   EXPECT_EQ(TextureOf(item).Width, 300);
+  EXPECT_EQ(item.Picture.Pixels.size(), 300u * 20u) << "no package to decode it again from: kept";
 }
 
 namespace {
