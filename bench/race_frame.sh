@@ -9,7 +9,7 @@ set -euo pipefail
 
 if [[ "${1:-}" != --inside ]]; then
   build=${1:?usage: $0 BUILD_DIR [SECONDS]}
-  exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" --inside "$(realpath "$build")" "${2:-20}"
+  exec xvfb-run -a -s "-screen 0 1024x768x${XDEPTH:-24}" "$0" --inside "$(realpath "$build")" "${2:-20}"
 fi
 build=$2 seconds=$3
 here=$(dirname "$(realpath "$0")")
@@ -29,7 +29,7 @@ measure() {
   local hud="$work/hud-$name" tick
   tick=$(getconf CLK_TCK)
   mkdir -p "$hud"
-  GALLIUM_HUD=fps GALLIUM_HUD_DUMP_DIR="$hud" GALLIUM_HUD_PERIOD=0.5 "$@" >"$work/$name.out" 2>&1 &
+  GALLIUM_HUD=${HUD-fps} GALLIUM_HUD_DUMP_DIR="$hud" GALLIUM_HUD_PERIOD=0.5 "$@" >"$work/$name.out" 2>&1 &
   local pid=$!
   $drive &
   sleep "$warmup"
@@ -44,7 +44,7 @@ measure() {
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   local fps
-  fps=$(hud_fps "$hud" "$h0")
+  fps=$(hud_fps "$hud" "$h0" || true)
   awk -v n="$name" -v c="$((c1 - c0))" -v x="$((x1 - x0))" -v k="$tick" -v t="$(echo "$t1 - $t0" | bc)" \
       -v f="$((f1 - f0))" -v hf="${fps:-0}" -v m="$peak" 'BEGIN {
     own = f > 0 ? f / t : 0; rate = own > 0 ? own : hf
