@@ -66,7 +66,7 @@ void TImageListItem::ApplyColorKey() {
 // Only pictures of a package let their pixels go: the package's block brings them back.
 void TImageListItem::ReleasePixels() {
   if (Stored.empty() || PixelsReleased) return;
-  Picture.Pixels = {};
+  std::vector<uint32_t>().swap(Picture.Pixels);  // gives the memory back, not just the pixels
   PixelsReleased = true;
 }
 

@@ -191,7 +191,7 @@ TEST_F(ImageListFixture, ATileLargerThanThePictureDrawsTheFirstTileInsteadOfFail
 TEST_F(ImageListFixture, TexturesComeBackAfterADeviceReset) {
   TImageListItem& item = Loaded({PngEntry("menu", PlacePicture(3, 3))}, "menu");
   std::vector<uint32_t> before = TextureOf(item).Pixels;
-  EXPECT_TRUE(item.Picture.Pixels.empty()) << "the pixels are let go once the texture holds them";
+  EXPECT_EQ(item.Picture.Pixels.capacity(), 0u) << "the pixels are let go once the texture holds them";
   EXPECT_EQ(item.Picture.Width, 3);
   Screen.EndScene();
   Device.NextStatus = TDeviceStatus::NeedsReset;
