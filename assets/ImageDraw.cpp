@@ -57,6 +57,7 @@ void TImageListItem::DrawRect(const TImageRect& rect, int offsetX, int offsetY, 
 void TImageListItem::DrawQuad(const TCorners& corners, int x, int y, float angle, float centerX,
                               float centerY, float scaleX, float scaleY, const uint32_t (&colors)[4],
                               bool flipVertical, bool flipHorizontal, int patternIndex, int blendMode) {
+  if (Dozing) Wake();
   // An image that has no texture (no picture, or never built) draws nothing.
   if (!Screen || !Renderer || TextureHandle == kNoTexture) return;
   if (scaleX == 0) scaleX = 1;

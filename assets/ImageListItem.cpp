@@ -111,6 +111,8 @@ void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer
   if (!HasPicture()) return;
   Screen = &screen;
   Renderer = &renderer;
+  Messages = &messages;
+  Dozing = false;
   EverOnDisplay = true;
   if (TileHeight < 1) TileHeight = Picture.Height;
   if (TileWidth < 1) TileWidth = Picture.Width;
@@ -137,12 +139,28 @@ void TImageListItem::UploadTexture(TOmegaScreen& screen, TMessageBoxes& messages
   throw TFatalError(ImageListMessage::TextureError + Name);
 }
 
+void TImageListItem::Doze() {
+  if (Stored.empty() || TextureHandle == kNoTexture || !Screen || !Screen->Ready()) return;
+  Screen->Device().DestroyTexture(TextureHandle);
+  TextureHandle = kNoTexture;
+  Dozing = true;
+}
+
+void TImageListItem::Wake() {
+  Dozing = false;
+  if (!Screen || !Screen->Ready() || !Messages) return;
+  if (PixelsReleased) RestorePixels();
+  UploadTexture(*Screen, *Messages);
+  ReleasePixels();
+}
+
 void TImageListItem::ReleaseTexture(bool freeTexture) {
   if (TextureHandle != kNoTexture && Screen && Screen->Ready())
     Screen->Device().DestroyTexture(TextureHandle);
   TextureHandle = kNoTexture;
   Screen = nullptr;
   Renderer = nullptr;
+  Dozing = false;
   // A picture from its own file is read again by the next build.
   if (freeTexture && !Filepath.empty()) {
     Picture = {};

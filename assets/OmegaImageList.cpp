@@ -41,6 +41,10 @@ void TOmegaImageList::ReleaseTextures(bool freeTexture) {
   for (int i = 0; i < Count(); ++i) Items(i).ReleaseTexture(freeTexture);
 }
 
+void TOmegaImageList::Doze() {
+  for (int i = 0; i < Count(); ++i) Items(i).Doze();
+}
+
 void TOmegaImageList::DeviceCreated(TOmegaScreen&) {
   BuildTextures();
 }

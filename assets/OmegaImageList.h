@@ -58,6 +58,11 @@ class TImageListItem {
   bool HasPicture() const { return Picture.Width > 0 && Picture.Height > 0; }
   int PatternCount() const { return Rows * Columns; }
   TTextureHandle Texture() const { return TextureHandle; }
+  // The texture for drawing with it: made again first if the picture dozes.
+  TTextureHandle TextureToDraw() {
+    if (Dozing) Wake();
+    return TextureHandle;
+  }
   bool HasTexture() const { return TexelsReady; }
   // Whether the item was ever bound to a display by BuildTextures (a sprite draws only then).
   bool OnDisplay() const { return EverOnDisplay; }
@@ -94,6 +99,9 @@ class TImageListItem {
                     TMessageBoxes& messages);
   // Forgets the display; freeTexture also drops the texture (the next build makes it anew).
   void ReleaseTexture(bool freeTexture);
+  // Lets a package picture's texture go while its screens are away; its next draw makes it
+  // again from the package's block.
+  void Doze();
 
  private:
   struct TCorners {
@@ -107,6 +115,7 @@ class TImageListItem {
   void ApplyColorKey();
   void ReleasePixels();
   void RestorePixels();
+  void Wake();
 
   TOmegaScreen* Screen = nullptr;
   TOmegaRenderer* Renderer = nullptr;
@@ -114,6 +123,8 @@ class TImageListItem {
                                 // texture survives a device reset
   bool PixelsReleased = false;  // Picture keeps its size, its pixels are in Stored
   TTextureHandle TextureHandle = kNoTexture;
+  TMessageBoxes* Messages = nullptr;  // of the last build, for a texture made again on waking
+  bool Dozing = false;
   bool EverOnDisplay = false;
 };
 
@@ -187,6 +198,8 @@ class TOmegaImageList final : public TDeviceClient {
   // item's texture in order. A texture that cannot be made ends the game (TFatalError).
   void BuildTextures();
   void ReleaseTextures(bool freeTexture);
+  // Lets the textures of package pictures go until they are drawn again (see TImageListItem::Doze).
+  void Doze();
   void BeginDraw() {}
   void EndDraw() {}
 

@@ -35,7 +35,12 @@ measure() {
   sleep "$warmup"
   local c0 f0 h0 x0 t0 c1 f1 x1 t1
   c0=$(cpu_ticks "$pid") f0=$(lines "$trace") h0=$(lines "$hud/fps") x0=$(cpu_ticks "$xserver") t0=$(date +%s.%N)
-  sleep "$span"
+  local during=0 rss
+  for _ in $(seq $((span * 2))); do
+    sleep 0.5
+    rss=$(awk '/VmRSS/ { print $2 }' "/proc/$pid/status")
+    if ((rss > during)); then during=$rss; fi
+  done
   c1=$(cpu_ticks "$pid") f1=$(lines "$trace") x1=$(cpu_ticks "$xserver") t1=$(date +%s.%N)
   [[ -n "$screenshot_dir" ]] && xwd -root -silent >"$work/$name.xwd" &&
     python3 "$here/xwd_to_png.py" "$work/$name.xwd" "$screenshot_dir/$name.png"
@@ -46,10 +51,10 @@ measure() {
   local fps
   fps=$(hud_fps "$hud" "$h0" || true)
   awk -v n="$name" -v c="$((c1 - c0))" -v x="$((x1 - x0))" -v k="$tick" -v t="$(echo "$t1 - $t0" | bc)" \
-      -v f="$((f1 - f0))" -v hf="${fps:-0}" -v m="$peak" 'BEGIN {
+      -v f="$((f1 - f0))" -v hf="${fps:-0}" -v m="$peak" -v d="$during" 'BEGIN {
     own = f > 0 ? f / t : 0; rate = own > 0 ? own : hf
-    printf "%-16s %5.2f cores  %5.1f frames/s (rasteriser count %5.1f)  %5.2f ms CPU a frame  X server %4.2f cores  peak %4d MiB\n",
-           n, c / k / t, rate, hf, (rate > 0 ? 1000 * c / k / t / rate : 0), x / k / t, m / 1024 }'
+    printf "%-13s %4.2f cores %5.1f frames/s (rasteriser %5.1f) %5.2f ms CPU a frame, X server %4.2f cores, memory %3d MiB at most while measured, %3d MiB peak\n",
+           n, c / k / t, rate, hf, (rate > 0 ? 1000 * c / k / t / rate : 0), x / k / t, d / 1024, m / 1024 }'
 }
 
 xserver=$(pgrep -n Xvfb)

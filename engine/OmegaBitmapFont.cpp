@@ -205,7 +205,7 @@ void TOmegaBitmapFont::CreateFromSystemFont(const std::string& faceName, std::st
 TTextureHandle TOmegaBitmapFont::GlyphTexture() const {
   if (GeneratedGlyphs) return GeneratedTexture;
   TImageListItem* image = GlyphImage();
-  return image ? image->Texture() : kNoTexture;
+  return image ? image->TextureToDraw() : kNoTexture;
 }
 
 void TOmegaBitmapFont::DrawText(float x, float y, float angle, float scaleX, float scaleY, uint32_t color0,

@@ -94,12 +94,9 @@ void TGameControllers::Axis(int32_t controller, int axis, int value, std::vector
   TStick& stick = Sticks[controller];
   int& held = axis == SDL_CONTROLLER_AXIS_LEFTX ? stick.X : stick.Y;
   int lean = held;
-  if (value <= -kPress)
-    lean = -1;
-  else if (value >= kPress)
-    lean = 1;
-  else if (value > -kRelease && value < kRelease)
-    lean = 0;
+  if (value <= -kPress) lean = -1;
+  else if (value >= kPress) lean = 1;
+  else if (value > -kRelease && value < kRelease) lean = 0;
   if (axis == SDL_CONTROLLER_AXIS_LEFTX)
     Lean(held, lean, kLeft, kRight, events);
   else

@@ -35,6 +35,8 @@ void TForm1::StartRace() {
     ShowMessage(file.Error);
     return;
   }
+  // The menus' pictures let their textures go while the race runs; each comes back when drawn.
+  OmegaImageList1.Doze();
   if (State.GameImagesPending && !LoadGameImages()) return;
   PendingTrack = std::move(file.Records);
   if (State.MusicOn) {

@@ -20,7 +20,7 @@ inline bool Near(uint32_t a, uint32_t b, int tolerance) {
 
 // Whether the texel and its eight neighbours are opaque and alike (within tolerance): there the
 // drawn pixel cannot stray from the texel, whatever the filtering.
-inline bool FlatOpaque(const TImageListItem& item, int x, int y, int tolerance) {
+inline bool FlatOpaque(TImageListItem& item, int x, int y, int tolerance) {
   const uint32_t centre = item.Pixel(x, y);
   for (int dy = -1; dy <= 1; ++dy)
     for (int dx = -1; dx <= 1; ++dx) {

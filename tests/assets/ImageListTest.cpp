@@ -204,6 +204,22 @@ TEST_F(ImageListFixture, TexturesComeBackAfterADeviceReset) {
   EXPECT_EQ(Device.Draws.back().Texture, item.Texture());
 }
 
+TEST_F(ImageListFixture, ADozingPictureLetsItsTextureGoAndMakesItAgainWhenDrawn) {
+  TImageListItem& item = Loaded({PngEntry("menu", PlacePicture(3, 3))}, "menu");
+  TImageListItem& runtime = List.ImageList.Add();
+  runtime.SetPicture(PlacePicture(2, 2));
+  List.BuildTextures();
+  const std::vector<uint32_t> before = TextureOf(item).Pixels;
+  const size_t textures = Device.Textures.size();
+  List.Doze();
+  EXPECT_EQ(Device.Textures.size(), textures - 1) << "only the package's picture dozes";
+  EXPECT_EQ(item.Pixel(1, 1), PlacePicture(3, 3).At(1, 1));
+  item.Draw(0, 0, 0);
+  ASSERT_EQ(Device.Textures.count(item.Texture()), 1u);
+  EXPECT_EQ(TextureOf(item).Pixels, before);
+  EXPECT_EQ(Device.Draws.back().Texture, item.Texture());
+}
+
 TEST_F(ImageListFixture, ARelativeFilepathIsFoundInTheGameFolderWhateverTheCurrentFolder) {
   std::filesystem::path folder = std::filesystem::temp_directory_path() / "morvel-filepath-test";
   std::filesystem::create_directories(folder / "pics");

@@ -42,7 +42,7 @@ TEST_P(HeadlessScreenshot, ShowsTheIntrosSplashPictureInItsPlace) {
   ASSERT_TRUE(images.LoadFromFile((game.Folder() / "Data" / "data1.oil").string()));
   images.SetOmegaScreen(&screen);
   images.BuildTextures();
-  const TImageListItem* splash = images.Find("splash_image");
+  TImageListItem* splash = images.Find("splash_image");
   ASSERT_NE(splash, nullptr);
   constexpr int kSplashX = 293, kSplashY = 167;
   int compared = 0, matching = 0;

@@ -16,7 +16,7 @@ namespace {
 
 // How many of the flat opaque texels of the picture's columns first..last (every fourth texel)
 // show on the screenshot where the picture was drawn at (left, top), out of how many were looked at.
-std::pair<int, int> ShownTexels(const TPixmap& shot, const TImageListItem& item, int left, int top, int first,
+std::pair<int, int> ShownTexels(const TPixmap& shot, TImageListItem& item, int left, int top, int first,
                                 int last) {
   int shown = 0, looked = 0;
   for (int y = 1; y + 1 < item.TileHeight; y += 4)
@@ -45,7 +45,7 @@ struct ResultsPictures : testing::Test {
   }
 
   void ExpectShown(const TPixmap& shot, const char* picture, int left, int top, int first, int last) {
-    const TImageListItem* item = Form.GameImageList.Find(picture);
+    TImageListItem* item = Form.GameImageList.Find(picture);
     ASSERT_NE(item, nullptr) << picture;
     const auto [shown, looked] = ShownTexels(shot, *item, left, top, first, last);
     EXPECT_GT(looked, 20) << picture;
