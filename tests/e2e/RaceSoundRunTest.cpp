@@ -12,6 +12,7 @@
 #include "e2e/GameRun.h"
 #include "shell/GameState.h"
 #include "shell/SettingsFiles.h"
+#include "sound/SoundLevels.h"
 
 namespace {
 
@@ -32,11 +33,9 @@ std::vector<int16_t> ReadSamples(const std::filesystem::path& path) {
 
 // Root mean square of full scale over [from, to) seconds of interleaved stereo.
 double Level(const std::vector<int16_t>& samples, double from, double to) {
-  const size_t first = size_t(std::max(0.0, from) * kRate) * 2;
-  const size_t last = std::min(samples.size(), size_t(std::max(0.0, to) * kRate) * 2);
-  double sum = 0;
-  for (size_t i = first; i < last; ++i) sum += (samples[i] / 32768.0) * (samples[i] / 32768.0);
-  return last > first ? std::sqrt(sum / double(last - first)) : 0;
+  return MeasureLevels(samples, size_t(std::max(0.0, from) * kRate) * 2,
+                       size_t(std::max(0.0, to) * kRate) * 2, 1)
+      .Rms;
 }
 
 // The player's speed in every frame of the race, from the trace.

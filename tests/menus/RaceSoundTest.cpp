@@ -1,10 +1,10 @@
 #include <algorithm>
-#include <cmath>
 #include <ostream>
 #include <vector>
 
 #include "menus/MenuForm.h"
 #include "shell/KeyCodes.h"
+#include "sound/SoundLevels.h"
 
 namespace {
 
@@ -46,12 +46,6 @@ class RaceSoundTest : public MenuForm, public testing::WithParamInterface<TRaceS
     Form->Sound3D.Mix(mix.data(), 4410);
     return mix;
   }
-
-  static double Rms(const std::vector<int16_t>& samples) {
-    double sum = 0;
-    for (int16_t s : samples) sum += (s / 32768.0) * (s / 32768.0);
-    return std::sqrt(sum / double(samples.size()));
-  }
 };
 
 TEST_P(RaceSoundTest, TheRaceIsHeardOnlyWhileItsScreenRunsWithTheSoundOn) {
@@ -76,9 +70,10 @@ TEST_P(RaceSoundTest, TheRaceIsHeardOnlyWhileItsScreenRunsWithTheSoundOn) {
   Hush();  // the start lights' beeps, which the frames here outrun
   const std::vector<int16_t> heard = Heard();
   if (test.Heard) {
-    EXPECT_GT(Rms(heard), 0.02);
+    EXPECT_GT(MeasureLevels(heard, 0, heard.size(), 1).Rms, 0.02);
   } else {
-    EXPECT_TRUE(std::all_of(heard.begin(), heard.end(), [](int16_t s) { return s == 0; })) << Rms(heard);
+    EXPECT_TRUE(std::all_of(heard.begin(), heard.end(), [](int16_t s) { return s == 0; }))
+        << MeasureLevels(heard, 0, heard.size(), 1).Rms;
   }
 }
 
