@@ -100,6 +100,7 @@ void TSoundListItem::Stop() {
 void TSoundListItem::Unload() {
   if (!Loaded()) return;
   Stop();
+  Owner.Mixer->StopWave(Wave.get());  // the steered voices that play it too
   Wave.reset();
 }
 

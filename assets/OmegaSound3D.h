@@ -15,6 +15,7 @@
 
 class TOmegaSound3D;
 class TSoundListItem;
+class TSoundVoice;
 
 enum class TAudioPathType { apt3D, aptMono, aptStereo };
 enum class TAudioPathPool { appUseIndex, app3D, appMono, appStereo };
@@ -89,6 +90,7 @@ class TSoundListItem {
 
  private:
   friend class TAudioPathListItem;
+  friend class TSoundVoice;
 
   void Load();
   TAudioPathListItem* ChoosePath();
@@ -156,6 +158,7 @@ class TOmegaSound3D {
  private:
   friend class TSoundListItem;
   friend class TAudioPathListItem;
+  friend class TSoundVoice;
 
   int64_t NowMs() const;
   TAudioPathListItem* PoolSearch(TAudioPathType type);

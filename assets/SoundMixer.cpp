@@ -39,6 +39,52 @@ bool TSoundMixer::IsPlaying(const void* owner) const {
                      [owner](const TVoice& voice) { return voice.Owner == owner; });
 }
 
+void TSoundMixer::StopWave(const TWaveSound* wave) {
+  std::lock_guard lock(Lock);
+  std::erase_if(Voices, [wave](const TVoice& voice) { return voice.Wave == wave; });
+}
+
+uint64_t TSoundMixer::StartSteeredVoice(const void* owner, const TWaveSound* wave, int bus, int plays,
+                                        double gain, double rate) {
+  std::lock_guard lock(Lock);
+  ++LastVoiceId;
+  if (wave->Frames() == 0 || plays == 0) return LastVoiceId;
+  TVoice voice{owner, wave, bus, plays == kForever ? kForever : plays - 1};
+  voice.Id = LastVoiceId;
+  voice.Gain = plays == kForever ? 0 : gain;  // a loop fades in over the first mix, never clicking on
+  voice.TargetGain = gain;
+  voice.Rate = voice.TargetRate = rate;
+  Voices.push_back(voice);
+  return LastVoiceId;
+}
+
+TSoundMixer::TVoice* TSoundMixer::FindVoice(uint64_t id) {
+  const auto found =
+      std::find_if(Voices.begin(), Voices.end(), [id](const TVoice& voice) { return voice.Id == id; });
+  return found == Voices.end() ? nullptr : &*found;
+}
+
+void TSoundMixer::SteerVoice(uint64_t id, double gain, double rate) {
+  std::lock_guard lock(Lock);
+  if (TVoice* voice = FindVoice(id); voice && !voice->FadingOut) {
+    voice->TargetGain = gain;
+    voice->TargetRate = rate;
+  }
+}
+
+void TSoundMixer::FadeOutVoice(uint64_t id) {
+  std::lock_guard lock(Lock);
+  if (TVoice* voice = FindVoice(id)) {
+    voice->TargetGain = 0;
+    voice->FadingOut = true;
+  }
+}
+
+bool TSoundMixer::IsVoicePlaying(uint64_t id) const {
+  std::lock_guard lock(Lock);
+  return std::any_of(Voices.begin(), Voices.end(), [id](const TVoice& voice) { return voice.Id == id; });
+}
+
 void TSoundMixer::AddStream(TModStream* stream) {
   std::lock_guard lock(Lock);
   TStreamInput input;
@@ -64,7 +110,11 @@ bool TSoundMixer::MixVoice(TVoice& voice, float* mix, int frames) const {
   const TBus& bus = Buses[size_t(voice.Bus)];
   const int16_t* samples = voice.Wave->Samples.data();
   const int length = voice.Wave->Frames();
-  const float gain = float(bus.Gain);
+  // The voice's own level and pitch glide in a straight line over the block.
+  const float gain = float(bus.Gain * voice.Gain);
+  const float gainStep = float(bus.Gain * (voice.TargetGain - voice.Gain) / frames);
+  const double rateStep = bus.Rate * (voice.TargetRate - voice.Rate) / frames;
+  double rate = bus.Rate * voice.Rate;
   for (int i = 0; i < frames; ++i) {
     if (voice.Position >= length) {
       if (voice.PlaysLeft == 0) return false;
@@ -73,15 +123,21 @@ bool TSoundMixer::MixVoice(TVoice& voice, float* mix, int frames) const {
     }
     const int at = int(voice.Position);
     const float fraction = float(voice.Position - at);
-    const int next = at + 1 < length ? at + 1 : at;
+    // The last frame leads into the first again while the wave repeats.
+    const int next = at + 1 < length ? at + 1 : voice.PlaysLeft != 0 ? 0 : at;
     float frame[2];
     for (int c = 0; c < 2; ++c)
       frame[c] = samples[at * 2 + c] + fraction * float(samples[next * 2 + c] - samples[at * 2 + c]);
     if (bus.Mono) frame[0] = frame[1] = (frame[0] + frame[1]) * 0.5f;
-    mix[i * 2] += frame[0] * gain;
-    mix[i * 2 + 1] += frame[1] * gain;
-    voice.Position += bus.Rate;
+    const float level = gain + gainStep * float(i);
+    mix[i * 2] += frame[0] * level;
+    mix[i * 2 + 1] += frame[1] * level;
+    voice.Position += rate;
+    rate += rateStep;
   }
+  voice.Gain = voice.TargetGain;
+  voice.Rate = voice.TargetRate;
+  if (voice.FadingOut && voice.Gain == 0) return false;
   return voice.Position < length || voice.PlaysLeft != 0;
 }
 

@@ -29,6 +29,18 @@ class TSoundMixer {
   void StartVoice(const void* owner, const TWaveSound* wave, int bus, int plays);
   void StopVoices(const void* owner);
   bool IsPlaying(const void* owner) const;
+  // Stops every playing of the wave, whoever started it (before the wave is freed).
+  void StopWave(const TWaveSound* wave);
+
+  // A voice the game steers while it sounds (engines, tyres): its own level and pitch, on top of
+  // its bus's, glide to the values last set over the next mix, so changing them never clicks.
+  // Returns the voice's number (never 0) for the calls below.
+  uint64_t StartSteeredVoice(const void* owner, const TWaveSound* wave, int bus, int plays, double gain,
+                             double rate);
+  void SteerVoice(uint64_t voice, double gain, double rate);
+  // Glides the voice down to silence and ends it there.
+  void FadeOutVoice(uint64_t voice);
+  bool IsVoicePlaying(uint64_t voice) const;
 
   // A module's stream is mixed while it is added (it plays only while started).
   void AddStream(TModStream* stream);
@@ -49,6 +61,10 @@ class TSoundMixer {
     int Bus;
     int PlaysLeft;        // kForever, or playings still to come after this one
     double Position = 0;  // in frames of the wave
+    uint64_t Id = 0;      // steered voices only
+    double Gain = 1, TargetGain = 1;
+    double Rate = 1, TargetRate = 1;
+    bool FadingOut = false;
   };
   // A module stream brought to the mixer's rate by linear interpolation between its frames.
   struct TStreamInput {
@@ -60,6 +76,7 @@ class TSoundMixer {
   };
 
   bool MixVoice(TVoice& voice, float* mix, int frames) const;  // false once it has finished
+  TVoice* FindVoice(uint64_t id);
   static void MixStream(TStreamInput& input, float* mix, int frames);
 
   mutable std::mutex Lock;
@@ -67,4 +84,5 @@ class TSoundMixer {
   std::vector<TVoice> Voices;
   std::vector<TStreamInput> Streams;
   std::vector<float> Sum;
+  uint64_t LastVoiceId = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/OmegaSprite.h"
 #include "race/CarMotion.h"
@@ -50,6 +51,10 @@ class TCar : public TSprite, public TCarMotion {
   // Car-to-car contact per opponent number, this frame and before.
   std::array<bool, kMaxOpponents + 2> Contact{}, ContactBefore{};
 
+  // Speed lost to obstacles and other cars, summed until the race's sounds take it for a thump.
+  void Knock(double speedLost) { Knocks += speedLost; }
+  double TakeKnocks() { return std::exchange(Knocks, 0.0); }
+
   // The driving operations, showing the wheels turned (pattern 1 left, 2 right).
   void SteerLeft();
   void SteerRight();
@@ -82,4 +87,6 @@ class TCar : public TSprite, public TCarMotion {
 
  private:
   void MakeSmoke();
+
+  double Knocks = 0;
 };

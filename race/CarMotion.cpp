@@ -112,6 +112,7 @@ void TCarMotion::FollowHeading() {
 }
 
 void TCarMotion::EndSkid() {
+  Slid = Skidding;
   // Cleared unless the speed is exactly 0.1 and the heading still runs ahead: as the game has it.
   if (Speed != 0.1 || std::abs(Heading - Direction) < 0.1) Skidding = false;
 }

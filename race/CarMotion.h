@@ -27,6 +27,7 @@ struct TCarMotion {
   double Heading = 0;    // where the car points
   double Direction = 0;  // where the car travels; lags behind Heading when steering
   bool Skidding = false;
+  bool Slid = false;           // the car skidded in the frame it last moved (the sound of its tyres reads it)
   double SurfaceFactor = 1.0;  // 1.0 on the road, 0.3 off it
   int SmokeCounter = 0;        // frames counted while skidding fast
 

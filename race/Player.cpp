@@ -93,6 +93,8 @@ void TPlayer::TouchOpponents() {
   }
   for (int i = 0; i < ActiveOpponents(race); ++i) {
     if (!Contact[i] || !race.Opponents[i]) continue;
+    // Cars that meet lose about half the speed at which they close.
+    if (!ContactBefore[i]) Knock(Distance(Velocity(), race.Opponents[i]->Velocity()) / 2);
     RespondToContact(*race.Opponents[i]);
     ContactBefore[i] = true;
   }

@@ -224,6 +224,7 @@ void TRoadRock::Respond(TCar& car, bool isPlayer) {
   }
   car.Direction += response.Turn;
   car.Heading += response.Turn;
+  car.Knock(std::abs(car.Speed) * (1 - response.SpeedFactor));
   car.Speed *= response.SpeedFactor;
 }
 

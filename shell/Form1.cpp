@@ -28,6 +28,7 @@ TForm1::TForm1(const TFormServices& services)
       AnimTimer(services.Clock),
       RaceTimer(services.Clock, 10),
       Sound3D(services.Clock),
+      RaceSounds(Sound3D, [this](const std::string& text) { ShowMessage(text); }),
       ScoreSubmitter(ScoreServerFromEnvironment()),
       OmegaSprite1(services.Messages),
       RaceContext{Race,          OmegaSprite1,      GameImageList,   OmegaImageList1,
@@ -180,6 +181,7 @@ void TForm1::OmegaTimer1Timer() {
   if (std::optional<std::string> text = ScoreSubmitter.TakeMessage()) ShowMessage(*text);
   if (State.MusicOn) OmegaMusic1.UpdateSongs();
   ScreenFrame(State.CurrentScreen);
+  RaceSoundFrame();
 }
 
 void TForm1::PlaySound(const std::string& name) {

@@ -23,6 +23,7 @@
 #include "platform/MessageBox.h"
 #include "platform/VideoSystem.h"
 #include "race/IndicatorsTicker.h"
+#include "race/RaceSounds.h"
 #include "race/RaceState.h"
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
@@ -126,6 +127,7 @@ class TForm1 {
   TSystemTimer RaceTimer;
   TOmegaMusic OmegaMusic1;
   TOmegaSound3D Sound3D;
+  TRaceSounds RaceSounds;          // engines, tyres and knocks, played on Sound3D
   TScoreSubmitter ScoreSubmitter;  // the web requests, with their cookies for the program's life
   // Starts the desktop's opener for a link ("xdg-open ADDRESS"); tests put a recorder here.
   TLauncher LinkLauncher = LaunchDetached;
@@ -229,6 +231,7 @@ class TForm1 {
   void RaceFrame();
   void StartLights(int t);
   void RaceKeys();
+  void RaceSoundFrame();
   void LeaveRace();
   void EnterPause();
   void PauseFrame();

@@ -186,6 +186,22 @@ void TForm1::RaceKeys() {
   }
 }
 
+// The race is heard only while its screen runs with the sound on: the pause, the dialogs, the
+// results and the menus silence it. The cars' knocks are taken every frame all the same, so none
+// is heard late.
+void TForm1::RaceSoundFrame() {
+  if (!Race.Player) {
+    RaceSounds.Silence();
+    return;
+  }
+  const TRaceHearing hearing = HearRace(Race, State.KeyHeld);
+  if (State.CurrentScreen == gsRace && State.SoundOn) {
+    RaceSounds.Hear(hearing);
+  } else {
+    RaceSounds.Silence();
+  }
+}
+
 void TForm1::LeaveRace() {
   for (int i = 0; i < OmegaSprite1.Count(); ++i)
     if (OmegaSprite1.Items(i)->Name() != "cursor") OmegaSprite1.Items(i)->Kill();

@@ -11,9 +11,21 @@ struct TEffect {
 };
 
 constexpr TEffect kEffects[] = {
-    {"check", "Sounds\\Lighter 03.wav", 100}, {"check2", "Sounds\\Switch 04.wav", 100},
-    {"begin", "Sounds\\Car Start 01.wav", 95}, {"finish", "Sounds\\finish.wav", 90},
-    {"svet1", "Sounds\\svet1.wav", 100},       {"svet2", "Sounds\\svet2.wav", 100},
+    {"check", "Sounds\\Lighter 03.wav", 100},
+    {"check2", "Sounds\\Switch 04.wav", 100},
+    {"begin", "Sounds\\Car Start 01.wav", 95},
+    {"finish", "Sounds\\finish.wav", 90},
+    {"svet1", "Sounds\\svet1.wav", 100},
+    {"svet2", "Sounds\\svet2.wav", 100},
+    // The race's own sounds, played by the race's voices rather than on the path.
+    {"engine1", "Sounds\\engine1.wav", 100},
+    {"engine2", "Sounds\\engine2.wav", 100},
+    {"engine3", "Sounds\\engine3.wav", 100},
+    {"engine4", "Sounds\\engine4.wav", 100},
+    {"engine5", "Sounds\\engine5.wav", 100},
+    {"skid", "Sounds\\skid.wav", 100},
+    {"crash", "Sounds\\crash.wav", 100},
+    {"lap", "Sounds\\lap.wav", 100},
 };
 
 struct TModule {

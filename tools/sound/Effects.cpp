@@ -106,16 +106,18 @@ std::vector<double> FinishFanfare() {
   return sound;
 }
 
-// A start-light beep: a clean tone with a little edge so it cuts through the engines. A steady
-// tone sounds far louder than a click of the same peak, so it is kept lower.
+// A start-light beep: a round tone with a little edge so it cuts through the engines, as loud
+// as the race's music around it (a steady tone at the music's peak would stand far above it).
+constexpr double kMusicLevel = 0.14;  // root mean square of the race tune
+
 std::vector<double> Beep(double frequency, double length) {
   std::vector<double> sound = Silence(length);
   for (size_t i = 0; i < sound.size(); ++i) {
     const double t = double(i) / kRate;
     const double shape = std::min(1.0, t / 0.005) * std::min(1.0, (length - t) / 0.03);
-    sound[i] = shape * (Sine(t * frequency) + 0.25 * Sine(t * frequency * 3));
+    sound[i] = shape * (Sine(t * frequency) + 0.15 * Sine(t * frequency * 2));
   }
-  Normalise(sound, 0.6);
+  NormaliseRms(sound, kMusicLevel);
   return sound;
 }
 

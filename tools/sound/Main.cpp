@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "tools/sound/Effects.h"
+#include "tools/sound/RaceEffects.h"
 #include "tools/sound/Synth.h"
 #include "tools/sound/Tunes.h"
 #include "tools/sound/Wav.h"
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
   try {
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
-    for (const TSoundEffect& effect : MakeSoundEffects()) {
-      WriteWaveFile((folder / effect.FileName).string(), ToPcm16(effect.Samples), kEffectRate);
+    for (const auto& effects : {MakeSoundEffects(), MakeRaceEffects()}) {
+      for (const TSoundEffect& effect : effects)
+        WriteWaveFile((folder / effect.FileName).string(), ToPcm16(effect.Samples), effect.Rate);
     }
     WriteXmFile(ComposeTune(MenuTune()), (folder / "1.xm").string());
     WriteXmFile(ComposeTune(RaceTune()), (folder / "2.xm").string());

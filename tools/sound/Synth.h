@@ -61,6 +61,16 @@ inline void Normalise(std::vector<double>& sound, double peak) {
   }
 }
 
+// Scales the sound so that its root mean square reaches rms (of full scale 1.0).
+inline void NormaliseRms(std::vector<double>& sound, double rms) {
+  double sum = 0;
+  for (double value : sound) sum += value * value;
+  if (sum > 0) {
+    const double scale = rms / std::sqrt(sum / double(sound.size()));
+    for (double& value : sound) value *= scale;
+  }
+}
+
 // Full-scale 16-bit values of a sound in -1..1.
 inline std::vector<int16_t> ToPcm16(const std::vector<double>& sound) {
   std::vector<int16_t> pcm(sound.size());

@@ -19,8 +19,12 @@ TTuneStyle MenuTune() {
       {{0, 4, 5, 3}, true, true, 2, false, 21},
       {{3, 0, 3, 4}, true, false, 2, true, 37},
       {{5, 3, 0, 4}, true, true, 2, false, 53},
+      {{5, 4, 3, 4}, true, true, 2, false, 61},
+      {{0, 3, 0, 4}, true, false, 1, false, 73},  // lighter: kick and hi-hat only
+      {{1, 4, 0, 5}, true, true, 2, true, 89},
+      {{3, 4, 5, 0}, false, true, 2, false, 97},  // the bells take the tune
   };
-  style.Form = {0, 1, 2, 1, 3, 2};
+  style.Form = {0, 1, 2, 1, 3, 4, 5, 2, 6, 7, 3, 1};
   style.RestartPosition = 1;
   return style;
 }
@@ -49,8 +53,14 @@ TTuneStyle RaceTune() {
       {{0, 5, 2, 6}, true, true, 2, true, 307},
       {{3, 4, 0, 0}, true, false, 2, false, 401},
       {{5, 6, 0, 4}, false, true, 2, true, 503},  // breakdown with the arpeggio
+      {{5, 3, 0, 4}, true, false, 2, false, 601},
+      {{3, 5, 6, 4}, true, true, 2, true, 701},
+      {{0, 6, 5, 6}, false, false, 1, false, 809},  // the band drops to bass, kick and hats
+      {{2, 5, 3, 4}, true, true, 2, true, 907},
+      {{0, 3, 6, 2}, true, false, 2, false, 1009},
   };
-  style.Form = {0, 1, 2, 3, 1, 4, 2, 3, 1, 4};
+  // Over two minutes before the tune comes round again, so a race rarely hears it twice.
+  style.Form = {0, 1, 2, 3, 1, 4, 5, 6, 2, 3, 7, 8, 9, 1, 6, 5, 4, 8, 2, 9, 7, 6, 3, 1};
   style.RestartPosition = 1;
   return style;
 }
@@ -71,12 +81,12 @@ TTuneStyle ResultsTune() {
   style.LeadVolume = 48;
   style.DrumVolume = 46;
   style.Sections = {
-      {{0, 3, 4, 0}, false, true, 0, false, 7},
-      {{0, 3, 5, 4}, true, false, 1, false, 17},
-      {{3, 4, 2, 5}, true, true, 2, false, 29},
-      {{3, 4, 0, 0}, true, true, 2, false, 41},
+      {{0, 3, 4, 0}, false, true, 0, false, 7},  {{0, 3, 5, 4}, true, false, 1, false, 17},
+      {{3, 4, 2, 5}, true, true, 2, false, 29},  {{3, 4, 0, 0}, true, true, 2, false, 41},
+      {{5, 4, 3, 0}, true, false, 1, false, 53}, {{1, 4, 0, 3}, true, true, 2, false, 67},
+      {{3, 0, 4, 5}, false, true, 1, false, 79}, {{0, 5, 3, 4}, true, true, 2, true, 83},
   };
-  style.Form = {0, 1, 2, 1, 3};
+  style.Form = {0, 1, 2, 1, 4, 5, 3, 6, 7, 2, 3};
   style.RestartPosition = 1;
   return style;
 }
