@@ -1,6 +1,8 @@
-// The options: full screen, music, sound and the options text; kept with "b_apply", given up
-// with "b_cancel" or Escape.
+// The options: full screen, music, sound and the options text, then the ghost and the track map;
+// kept with "b_apply", given up with "b_cancel" or Escape. F2 and F3 stand for the ghost's and
+// the map's switches.
 #include <array>
+#include <utility>
 
 #include "engine/OmegaButton.h"
 #include "engine/OmegaEdit.h"
@@ -14,6 +16,10 @@ namespace {
 // Final places of the slide-in: the buttons come in from both sides, the switches from the right.
 constexpr int kApplyX = 180, kCancelX = 465, kButtonStep = 20;
 constexpr int kSwitchX = 600, kSwitchStep = 13;
+// The ghost's and the map's switches come first among the page's buttons after the three of the
+// settings file; their rows lie above the options' panel, with their names to the left.
+constexpr size_t kGhostSwitch = 5, kMapSwitch = 6;
+constexpr int kGhostRow = 100, kMapRow = 150, kLabelX = 330;
 
 const char* SwitchPicture(bool on) {
   return on ? "b_on" : "b_off";
@@ -29,6 +35,8 @@ void TForm1::EnterOptions() {
   AddOptionSwitch(820, 209, State.FullScreen);
   AddOptionSwitch(880, 268, State.MusicOn);
   AddOptionSwitch(940, 327, State.SoundOn);
+  AddOptionSwitch(1000, kGhostRow, State.Options.GhostShown);
+  AddOptionSwitch(1060, kMapRow, State.Options.TrackMapShown);
   AddPageEdit("Edit", 553, 388, 18, 0xFFDCDCDC, State.AddText).Name = "AddEdit";
   ScreenSprite = &CreateMenuSprite("scrOptions", "scr_opt", 500, 50, 211);
   State.ScreenTicks = 0;
@@ -36,6 +44,7 @@ void TForm1::EnterOptions() {
   MusicBackup = State.MusicOn;
   FullScreenBackup = State.FullScreen;
   AddTextBackup = State.AddText;
+  OptionsBackup = State.Options;
   State.EditChanged = false;
 }
 
@@ -71,9 +80,10 @@ void TForm1::OptionsFrame() {
     EnterScreen(gsMainMenu);
     return;
   }
+  OptionKeys();
   PageButtons[0]->Left = SlideStep(PageButtons[0]->Left, kApplyX, kButtonStep);
   PageButtons[1]->Left = SlideStep(PageButtons[1]->Left, kCancelX, kButtonStep);
-  for (size_t i = 2; i < 5; ++i)
+  for (size_t i = 2; i < PageButtons.size(); ++i)
     PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, kSwitchX, kSwitchStep);
   BeginMenuFrame();
   DrawMenuPicture("mainback", 0, 0);
@@ -84,7 +94,20 @@ void TForm1::OptionsFrame() {
   DrawMenuLights();
   DrawTicker();
   DrawMenuTitle("OPTIONS");
+  DrawOptionLabels();
   EndMenuFrame();
+}
+
+// The switches of the game's own options have no picture behind them: their names are written.
+void TForm1::DrawOptionLabels() {
+  OmegaFont3.TextOut(kLabelX, kGhostRow + 10, "Ghost car");
+  OmegaFont3.TextOut(kLabelX, kMapRow + 10, "Track map");
+}
+
+void TForm1::OptionKeys() {
+  std::array<bool, 256>& released = State.KeyReleased;
+  for (auto [key, index] : {std::pair{VK_F2, kGhostSwitch}, std::pair{VK_F3, kMapSwitch}})
+    if (std::exchange(released[size_t(key)], false)) PageButtons[index]->OnClick(*PageButtons[index]);
 }
 
 // The display changes only here, and only when the choice differs from what it shows.
@@ -98,6 +121,7 @@ void TForm1::ApplyOptions() {
   MusicBackup = State.MusicOn;
   FullScreenBackup = State.FullScreen;
   AddTextBackup = State.AddText;
+  OptionsBackup = State.Options;
   SaveGame(false);
 }
 
@@ -117,6 +141,7 @@ void TForm1::RestoreOptions() {
   State.MusicOn = MusicBackup;
   State.AppliedFullScreen = FullScreenBackup;
   State.AddText = AddTextBackup;
+  State.Options = OptionsBackup;
   SaveGame(false);
 }
 

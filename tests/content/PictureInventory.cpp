@@ -72,6 +72,7 @@ std::vector<TPictureEntry> PictureInventory() {
       {"data1", "bc_next", 64, 64},
       {"data1", "bc_prev", 64, 64},
       {"data1", "bc_race", 149, 44},
+      {"data1", "bc_trial", 170, 44},
       // Race: ground, road and paint.
       {"data2", "grass", 256, 256},
       {"data2", "roadstr", 160, 160},
@@ -106,6 +107,8 @@ std::vector<TPictureEntry> PictureInventory() {
       {"data2", "radararrow", 24, 64, 1, 1, true},
       {"data2", "begarrows", 112, 112, 1, 1, true},
       {"data2", "playermark", 84, 84, 1, 1, true},
+      {"data2", "mapplate", 150, 150},
+      {"data2", "mapdot", 8, 8},
       {"data2", "svetophor", 192, 58},
       {"data2", "redlight", 122, 122},
       {"data2", "yellowlight", 122, 122},
