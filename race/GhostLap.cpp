@@ -21,6 +21,11 @@ TPointD TrackAnchor(const TRaceState& race) {
   return {first.X - shift.X, first.Y - shift.Y};
 }
 
+bool operator==(const TGhostLap& a, const TGhostLap& b) {
+  return a.Track == b.Track && a.Car == b.Car && a.TrackFileSize == b.TrackFileSize &&
+         TotalHundredths(a.LapTime) == TotalHundredths(b.LapTime) && a.Samples == b.Samples;
+}
+
 uint32_t TotalHundredths(const TRaceTime& time) {
   return uint32_t(time.Hundredths + 100 * (time.Seconds + 60 * time.Minutes));
 }

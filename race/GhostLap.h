@@ -29,9 +29,9 @@ struct TGhostLap {
   uint32_t TrackFileSize = 0;
   TRaceTime LapTime;
   std::vector<TGhostSample> Samples;  // one a frame, from the line to the line
-
-  bool operator==(const TGhostLap&) const = default;
 };
+
+bool operator==(const TGhostLap& a, const TGhostLap& b);
 
 // A point that moves with the track exactly as the road does: the first way point, taken back
 // by this frame's shift. The way points follow the world after the move pass, while the road's

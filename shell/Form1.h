@@ -198,7 +198,6 @@ class TForm1 {
   void EnterOptions();
   void OptionsFrame();
   void AddOptionSwitch(int x, int y, bool& setting);
-  void DrawOptionLabels();
   void OptionKeys();
   void SetMenuMusic(bool on);
   void ApplyOptions();

@@ -16,10 +16,15 @@ namespace {
 // Final places of the slide-in: the buttons come in from both sides, the switches from the right.
 constexpr int kApplyX = 180, kCancelX = 465, kButtonStep = 20;
 constexpr int kSwitchX = 600, kSwitchStep = 13;
-// The ghost's and the map's switches come first among the page's buttons after the three of the
-// settings file; their rows lie above the options' panel, with their names to the left.
+// The ghost's and the map's switches follow the three of the settings file among the page's
+// buttons; they lie side by side on a strip of their own above the options' panel.
 constexpr size_t kGhostSwitch = 5, kMapSwitch = 6;
-constexpr int kGhostRow = 100, kMapRow = 150, kLabelX = 330;
+constexpr int kStripX = 50, kStripY = 138, kRaceSwitchY = 146;
+constexpr int kGhostSwitchX = 300, kMapSwitchX = 620;
+
+int SwitchFinalX(size_t index) {
+  return index == kGhostSwitch ? kGhostSwitchX : index == kMapSwitch ? kMapSwitchX : kSwitchX;
+}
 
 const char* SwitchPicture(bool on) {
   return on ? "b_on" : "b_off";
@@ -35,10 +40,11 @@ void TForm1::EnterOptions() {
   AddOptionSwitch(820, 209, State.FullScreen);
   AddOptionSwitch(880, 268, State.MusicOn);
   AddOptionSwitch(940, 327, State.SoundOn);
-  AddOptionSwitch(1000, kGhostRow, State.Options.GhostShown);
-  AddOptionSwitch(1060, kMapRow, State.Options.TrackMapShown);
+  AddOptionSwitch(820, kRaceSwitchY, State.Options.GhostShown);
+  AddOptionSwitch(880, kRaceSwitchY, State.Options.TrackMapShown);
   AddPageEdit("Edit", 553, 388, 18, 0xFFDCDCDC, State.AddText).Name = "AddEdit";
   ScreenSprite = &CreateMenuSprite("scrOptions", "scr_opt", 500, 50, 211);
+  ScreenSprite2 = &CreateMenuSprite("scrOptions2", "scr_opt2", 500, kStripX, kStripY);
   State.ScreenTicks = 0;
   SoundBackup = State.SoundOn;
   MusicBackup = State.MusicOn;
@@ -84,7 +90,7 @@ void TForm1::OptionsFrame() {
   PageButtons[0]->Left = SlideStep(PageButtons[0]->Left, kApplyX, kButtonStep);
   PageButtons[1]->Left = SlideStep(PageButtons[1]->Left, kCancelX, kButtonStep);
   for (size_t i = 2; i < PageButtons.size(); ++i)
-    PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, kSwitchX, kSwitchStep);
+    PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, SwitchFinalX(i), kSwitchStep);
   BeginMenuFrame();
   DrawMenuPicture("mainback", 0, 0);
   OmegaSprite1.Draw();
@@ -94,14 +100,7 @@ void TForm1::OptionsFrame() {
   DrawMenuLights();
   DrawTicker();
   DrawMenuTitle("OPTIONS");
-  DrawOptionLabels();
   EndMenuFrame();
-}
-
-// The switches of the game's own options have no picture behind them: their names are written.
-void TForm1::DrawOptionLabels() {
-  OmegaFont3.TextOut(kLabelX, kGhostRow + 10, "Ghost car");
-  OmegaFont3.TextOut(kLabelX, kMapRow + 10, "Track map");
 }
 
 void TForm1::OptionKeys() {
@@ -150,7 +149,9 @@ void TForm1::LeaveOptions() {
   State.AddText = PageEdit->Text;
   PageEdit->Unfocus();
   FreePage();
-  ScreenSprite->Kill();
-  ScreenSprite = nullptr;
+  for (TMenuScreen** sprite : {&ScreenSprite, &ScreenSprite2}) {
+    (*sprite)->Kill();
+    *sprite = nullptr;
+  }
   OmegaSprite1.RemoveDead();
 }

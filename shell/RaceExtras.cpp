@@ -38,9 +38,11 @@ void TForm1::StartRaceExtras() {
   TrackMap = State.Options.TrackMapShown ? &OmegaSprite1.Create<TTrackMap>(RaceContext) : nullptr;
 }
 
+// A better lap is written at once, unless another copy of the game saves into the folder.
 void TForm1::RaceExtrasFrame() {
   if (!Ghost) return;
-  if (const TGhostLap* better = Ghost->AfterFrame()) SaveGhostLap(*better);
+  const TGhostLap* better = Ghost->AfterFrame();
+  if (better && SaveLock.State() != TSettingsLock::TState::InUse) SaveGhostLap(*better);
   if (TrackMap) TrackMap->Ghost = Ghost->Car();
 }
 

@@ -58,6 +58,7 @@ std::vector<TPictureEntry> PictureInventory() {
       {"data1", "ctrl_hb", 64, 40, 8},
       {"data1", "space_hb", 120, 40, 8},
       {"data1", "scr_opt", 736, 270},
+      {"data1", "scr_opt2", 736, 68},
       {"data1", "b_apply", 155, 44},
       {"data1", "b_cancel", 155, 44},
       {"data1", "b_on", 100, 52},

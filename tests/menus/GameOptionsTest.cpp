@@ -25,7 +25,7 @@ class GameOptionsScreen : public MenuForm {
     RunFrames(30);
     Click("b_opt");
     ASSERT_EQ(Form->State.CurrentScreen, gsOptions);
-    RunFrames(40);
+    RunFrames(45);
   }
   TOmegaButton& Switch(size_t index) const { return *Form->PageButtons[index]; }
 };
@@ -65,7 +65,9 @@ TEST_F(GameOptionsScreen, SurviveARestart) {
   EXPECT_TRUE(Form->State.Options.GhostShown);
   EXPECT_TRUE(Form->State.Options.TrackMapShown);
   OpenOptions();
-  EXPECT_EQ(Switch(kGhostSwitch).Left, 600);
+  EXPECT_EQ(Switch(kGhostSwitch).Left, 300);
+  EXPECT_EQ(Switch(kMapSwitch).Left, 620);
+  ASSERT_NE(SpriteNamed("scrOptions2"), nullptr);
   EXPECT_EQ(Switch(kMapSwitch).States[GUIState::Normal].Image->Name, "b_on");
   Click(Switch(kGhostSwitch));
   Press(VK_F3);
