@@ -8,10 +8,6 @@
 #include "shell/SettingsFiles.h"
 #include "shell/SettingsLocation.h"
 
-std::string GhostFileName(int track) {
-  return "Ghost" + std::to_string(track + 1) + ".gst";
-}
-
 uint32_t TrackFileSize(const TTrack& track) {
   std::error_code error;
   const uintmax_t size = std::filesystem::file_size(NativePath(track.DataFile), error);

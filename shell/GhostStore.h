@@ -10,7 +10,9 @@
 
 // Where the best laps are kept: one file a catalogue track ("Ghost1.gst" ... "Ghost12.gst"),
 // beside the settings files.
-std::string GhostFileName(int track);
+inline std::string GhostFileName(int track) {
+  return "Ghost" + std::to_string(track + 1) + ".gst";
+}
 
 // The size of the track's data file, the guard a kept lap carries; 0 when it cannot be read.
 uint32_t TrackFileSize(const TTrack& track);

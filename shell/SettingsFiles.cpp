@@ -14,6 +14,8 @@
 #include <system_error>
 #include <vector>
 
+#include "shell/GameOptions.h"
+#include "shell/GhostStore.h"
 #include "shell/SettingsLines.h"
 #include "shell/SettingsLocation.h"
 #include "web/ScoreRecord.h"
@@ -102,8 +104,8 @@ int CreateTemporary(const fs::path& file, fs::path& temporary) {
 }
 
 // Whether a folder entry is a temporary file that a save of the file left behind.
-bool IsTemporaryOf(const fs::path& entry, const char* fileName) {
-  const std::string name = entry.filename().string(), prefix = std::string(fileName) + kTemporaryMark;
+bool IsTemporaryOf(const fs::path& entry, const std::string& fileName) {
+  const std::string name = entry.filename().string(), prefix = fileName + kTemporaryMark;
   return name.starts_with(prefix) && (name.size() == prefix.size() || name[prefix.size()] == '-');
 }
 
@@ -284,10 +286,12 @@ fs::path SaveFolder() {
 }
 
 void RemoveUnfinishedSaves(const fs::path& folder) {
+  std::vector<std::string> fileNames{kSettingsFileName, kProgressFileName, kOptionsFileName};
+  for (int track = 0; track < kTrackCount; ++track) fileNames.push_back(GhostFileName(track));
   std::vector<fs::path> leftovers;
   std::error_code error;
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
-    for (const char* fileName : {kSettingsFileName, kProgressFileName})
+    for (const std::string& fileName : fileNames)
       if (IsTemporaryOf(entry->path(), fileName)) leftovers.push_back(entry->path());
   for (const fs::path& leftover : leftovers) fs::remove(leftover, error);
 }

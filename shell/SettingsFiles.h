@@ -47,8 +47,9 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 // The folder where the game saves both files (the working directory is ".").
 std::filesystem::path SaveFolder();
 
-// Removes the temporary files of saves that a killed copy of the game left in the folder. Only a
-// copy that alone saves there (SettingsLock.h) may do so: another one's save may be under way.
+// Removes the temporary files of saves (the settings, the progress, the options and the best
+// laps) that a killed copy of the game left in the folder. Only a copy that alone saves there
+// (SettingsLock.h) may do so: another one's save may be under way.
 void RemoveUnfinishedSaves(const std::filesystem::path& folder);
 
 // The same on the files' whole contents, for callers that hold the bytes themselves.
