@@ -6,6 +6,7 @@ namespace {
 
 constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 constexpr int kEnter = 13, kEscape = 27, kSpace = 32, kPause = 80;
+constexpr int kTimeTrial = 84, kGhostSwitch = 113, kMapSwitch = 114;  // "T", F2, F3
 
 void Key(int key, bool down, std::vector<TInputEvent>& events) {
   TInputEvent event;
@@ -53,6 +54,10 @@ std::vector<int> TGameControllers::KeysOfButton(int button) {
       return {kPause};
     case SDL_CONTROLLER_BUTTON_BACK:
       return {kEscape};
+    case SDL_CONTROLLER_BUTTON_X:
+      return {kTimeTrial, kGhostSwitch};
+    case SDL_CONTROLLER_BUTTON_Y:
+      return {kMapSwitch};
     default:
       return {};
   }
@@ -94,9 +99,12 @@ void TGameControllers::Axis(int32_t controller, int axis, int value, std::vector
   TStick& stick = Sticks[controller];
   int& held = axis == SDL_CONTROLLER_AXIS_LEFTX ? stick.X : stick.Y;
   int lean = held;
-  if (value <= -kPress) lean = -1;
-  else if (value >= kPress) lean = 1;
-  else if (value > -kRelease && value < kRelease) lean = 0;
+  if (value <= -kPress)
+    lean = -1;
+  else if (value >= kPress)
+    lean = 1;
+  else if (value > -kRelease && value < kRelease)
+    lean = 0;
   if (axis == SDL_CONTROLLER_AXIS_LEFTX)
     Lean(held, lean, kLeft, kRight, events);
   else

@@ -14,6 +14,8 @@ struct _SDL_GameController;
 //   D-pad or left stick: the arrow keys       south button: Up (accelerate) and Enter
 //   east button: Down (brake, reverse)        shoulder buttons: Space (handbrake)
 //   Start: "P" (pause)                        Back: Escape
+//   west button: "T" (time trial on the track selection) and F2 (the options' ghost switch)
+//   north button: F3 (the options' track map switch)
 class TGameControllers {
  public:
   TGameControllers();

@@ -1,5 +1,7 @@
 #include "race/RaceSimulation.h"
 
+#include <utility>
+
 #include "race/EnemyCar.h"
 #include "race/Player.h"
 #include "race/RaceClock.h"
@@ -29,5 +31,12 @@ void TRaceSimulation::Frame() {
   Sprites.RemoveDead();
   Sprites.Move(0);
   ScrollWayPoints(Race);
+  if (Ghost)
+    if (const TGhostLap* better = Ghost->AfterFrame()) Kept = *better;
   ++FrameCount;
+}
+
+void TRaceSimulation::StartGhost(int track, uint32_t trackFileSize, std::optional<TGhostLap> best) {
+  Ghost = std::make_unique<TGhostRace>(Context, track, Race.Player ? Race.Player->CarIndex : 0, trackFileSize,
+                                       std::move(best), true);
 }

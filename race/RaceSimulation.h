@@ -2,12 +2,16 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
 #include "engine/OmegaSprite.h"
 #include "race/Autopilot.h"
 #include "race/GameConstants.h"
+#include "race/GhostLap.h"
+#include "race/GhostRace.h"
 #include "race/RaceState.h"
 
 // A whole race without the form or a display, for tests and track checks: the race set-up on a
@@ -21,6 +25,14 @@ class TRaceSimulation {
                   TMessageBoxes& messages, TOmegaImageList& gameImages, TOmegaImageList& menuImages);
 
   void Frame();
+  // The draw pass, for measuring a whole race frame.
+  void Draw() { Sprites.Draw(); }
+  // From now on the player's laps are recorded as `track`'s, and the ghost drives `best` from the
+  // line at every lap (none: the first whole lap becomes the best). Kept holds the last lap that
+  // beat the best one.
+  void StartGhost(int track, uint32_t trackFileSize, std::optional<TGhostLap> best);
+  std::unique_ptr<TGhostRace> Ghost;
+  std::optional<TGhostLap> Kept;
   // Every car has crossed the line for the last time.
   bool AllFinished() const { return Race.FinishCounter > Track.Rivals + 1; }
   // Frames raced since the start.

@@ -20,6 +20,7 @@ const char* const kUsage =
     "                                lines between \"repeat N\" and \"end\" count N times\n"
     "  --screenshot FRAME:PATH     save the back buffer as PNG after that frame (repeatable)\n"
     "  --race TRACK:CAR            skip the menus: race catalogue track TRACK with car CAR (from 0)\n"
+    "  --time-trial                with --race: a time trial (no opponents, no points)\n"
     "  --autopilot                 the computer drives the player's car, through its keys\n"
     "  --trace FILE                write one line per race frame to FILE (CSV)\n"
     "  --data-dir DIR              the game folder (default: the program's folder)\n"
@@ -89,6 +90,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCommandLine& option
           !ParseNumber(text.substr(colon + 1), race.Car) || race.Track < 0 || race.Car < 0)
         return error = "--race takes TRACK:CAR, not '" + text + "'", false;
       options.RaceRun.Race = race;
+    } else if (arg == "--time-trial") {
+      options.RaceRun.TimeTrial = true;
     } else if (arg == "--autopilot") {
       options.RaceRun.Autopilot = true;
     } else if (arg == "--trace") {

@@ -5,6 +5,7 @@
 #include "assets/SoundError.h"
 #include "engine/FatalError.h"
 #include "race/GameProcedures.h"
+#include "race/GhostRace.h"
 #include "race/RaceClock.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
@@ -98,6 +99,7 @@ void TForm1::FormCreate() {
   LoadSettings(State);
   if (State.AppliedFullScreen != OmegaScreen1.FullScreen()) OmegaScreen1.ToggleFullScreen();
   LoadProgress(State);
+  LoadGameOptions(State.Options);
   MarkAvailableEntries(State.Catalogue);
   OmegaFont1.SetFont("Friday13", 30);
   State.ScreenTicks = 0;
@@ -126,6 +128,7 @@ void TForm1::FormShow() {
   if (const auto& request = RaceRun.Options().Race) {
     State.Catalogue.SelectedTrack = request->Track;
     State.Catalogue.SelectedCar = request->Car;
+    State.TimeTrial = RaceRun.Options().TimeTrial;
     StartRace();
     if (State.CurrentScreen != gsRace) Close(1);  // the track could not be read
     return;

@@ -37,6 +37,8 @@ class TCursor;
 class TMenuScreen;
 class TBegArrows;
 class TLight;
+class TGhostRace;
+class TTrackMap;
 class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
@@ -198,6 +200,7 @@ class TForm1 {
   void EnterOptions();
   void OptionsFrame();
   void AddOptionSwitch(int x, int y, bool& setting);
+  void OptionKeys();
   void SetMenuMusic(bool on);
   void ApplyOptions();
   void CancelOptions();
@@ -223,6 +226,7 @@ class TForm1 {
 
   // The options as they were when the options screen was entered.
   bool SoundBackup = true, MusicBackup = true, FullScreenBackup = false;
+  TGameOptions OptionsBackup;
   std::string AddTextBackup;
 
   // Race control (RaceControl.cpp).
@@ -248,6 +252,13 @@ class TForm1 {
   void KillMenuRace();
   TBegArrows* StartArrows = nullptr;  // the arrows under the start lights (sprite engine owned)
 
+  // The ghost of the best lap and the track map (RaceExtras.cpp).
+  void StartRaceExtras();
+  void RaceExtrasFrame();
+  void DrawGhostGap();
+  std::unique_ptr<TGhostRace> Ghost;
+  TTrackMap* TrackMap = nullptr;  // sprite engine owned
+
   // Track and car selection (SelectionScreens.cpp).
   void EnterChooseTrack();
   void EnterChooseCar();
@@ -258,6 +269,7 @@ class TForm1 {
   void StepSelection(bool forward);
   bool SelectionAvailable() const;
   void RaceSelection();
+  void TimeTrialSelection();
   void ReturnFromSelection(const std::string& sound);
   bool SelectionKeys();
   void SlideSelectionPage();

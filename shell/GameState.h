@@ -6,6 +6,7 @@
 #include <string>
 
 #include "race/GameConstants.h"
+#include "shell/GameOptions.h"
 #include "shell/GameScreen.h"
 
 // One row of the stored high-score table: three texts, as the settings file keeps them.
@@ -39,7 +40,8 @@ struct TGameState {
   bool MusicOn = true;
   bool SoundOn = true;
   std::string PlayerName;
-  std::string AddText;  // the options screen's free text, up to 12 characters
+  std::string AddText;   // the options screen's free text, up to 12 characters
+  TGameOptions Options;  // the ghost and the track map (Options.ini)
   int TotalScore = 0;
   std::array<THighScoreEntry, kHighScoreRows> HighScores = DefaultHighScores();  // rows 1..10
   // The tracks and cars, what is available, the selection and the unlock sequence with its
@@ -47,7 +49,8 @@ struct TGameState {
   TCatalogue Catalogue;
   bool GameImagesPending = true;  // the race pictures have not been loaded yet
   bool EditChanged = false;
-  int RacePoints = 0;  // points of the race being run
+  int RacePoints = 0;      // points of the race being run
+  bool TimeTrial = false;  // the race chosen is a time trial: no opponents, no points, no score sent
   // The results screen and its scoring (Scoring.h): the score and the points the race started
   // the count-up from, the result lines shown, and which unlock message is due.
   int ScoreBeforeRace = 0;

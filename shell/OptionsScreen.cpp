@@ -1,6 +1,8 @@
-// The options: full screen, music, sound and the options text; kept with "b_apply", given up
-// with "b_cancel" or Escape.
+// The options: full screen, music, sound and the options text, then the ghost and the track map;
+// kept with "b_apply", given up with "b_cancel" or Escape. F2 and F3 stand for the ghost's and
+// the map's switches.
 #include <array>
+#include <utility>
 
 #include "engine/OmegaButton.h"
 #include "engine/OmegaEdit.h"
@@ -14,6 +16,15 @@ namespace {
 // Final places of the slide-in: the buttons come in from both sides, the switches from the right.
 constexpr int kApplyX = 180, kCancelX = 465, kButtonStep = 20;
 constexpr int kSwitchX = 600, kSwitchStep = 13;
+// The ghost's and the map's switches follow the three of the settings file among the page's
+// buttons; they lie side by side on a strip of their own above the options' panel.
+constexpr size_t kGhostSwitch = 5, kMapSwitch = 6;
+constexpr int kStripX = 50, kStripY = 138, kRaceSwitchY = 146;
+constexpr int kGhostSwitchX = 300, kMapSwitchX = 620;
+
+int SwitchFinalX(size_t index) {
+  return index == kGhostSwitch ? kGhostSwitchX : index == kMapSwitch ? kMapSwitchX : kSwitchX;
+}
 
 const char* SwitchPicture(bool on) {
   return on ? "b_on" : "b_off";
@@ -29,13 +40,17 @@ void TForm1::EnterOptions() {
   AddOptionSwitch(820, 209, State.FullScreen);
   AddOptionSwitch(880, 268, State.MusicOn);
   AddOptionSwitch(940, 327, State.SoundOn);
+  AddOptionSwitch(820, kRaceSwitchY, State.Options.GhostShown);
+  AddOptionSwitch(880, kRaceSwitchY, State.Options.TrackMapShown);
   AddPageEdit("Edit", 553, 388, 18, 0xFFDCDCDC, State.AddText).Name = "AddEdit";
   ScreenSprite = &CreateMenuSprite("scrOptions", "scr_opt", 500, 50, 211);
+  ScreenSprite2 = &CreateMenuSprite("scrOptions2", "scr_opt2", 500, kStripX, kStripY);
   State.ScreenTicks = 0;
   SoundBackup = State.SoundOn;
   MusicBackup = State.MusicOn;
   FullScreenBackup = State.FullScreen;
   AddTextBackup = State.AddText;
+  OptionsBackup = State.Options;
   State.EditChanged = false;
 }
 
@@ -71,10 +86,11 @@ void TForm1::OptionsFrame() {
     EnterScreen(gsMainMenu);
     return;
   }
+  OptionKeys();
   PageButtons[0]->Left = SlideStep(PageButtons[0]->Left, kApplyX, kButtonStep);
   PageButtons[1]->Left = SlideStep(PageButtons[1]->Left, kCancelX, kButtonStep);
-  for (size_t i = 2; i < 5; ++i)
-    PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, kSwitchX, kSwitchStep);
+  for (size_t i = 2; i < PageButtons.size(); ++i)
+    PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, SwitchFinalX(i), kSwitchStep);
   BeginMenuFrame();
   DrawMenuPicture("mainback", 0, 0);
   OmegaSprite1.Draw();
@@ -85,6 +101,12 @@ void TForm1::OptionsFrame() {
   DrawTicker();
   DrawMenuTitle("OPTIONS");
   EndMenuFrame();
+}
+
+void TForm1::OptionKeys() {
+  std::array<bool, 256>& released = State.KeyReleased;
+  for (auto [key, index] : {std::pair{VK_F2, kGhostSwitch}, std::pair{VK_F3, kMapSwitch}})
+    if (std::exchange(released[size_t(key)], false)) PageButtons[index]->OnClick(*PageButtons[index]);
 }
 
 // The display changes only here, and only when the choice differs from what it shows.
@@ -98,6 +120,7 @@ void TForm1::ApplyOptions() {
   MusicBackup = State.MusicOn;
   FullScreenBackup = State.FullScreen;
   AddTextBackup = State.AddText;
+  OptionsBackup = State.Options;
   SaveGame(false);
 }
 
@@ -117,6 +140,7 @@ void TForm1::RestoreOptions() {
   State.MusicOn = MusicBackup;
   State.AppliedFullScreen = FullScreenBackup;
   State.AddText = AddTextBackup;
+  State.Options = OptionsBackup;
   SaveGame(false);
 }
 
@@ -125,7 +149,9 @@ void TForm1::LeaveOptions() {
   State.AddText = PageEdit->Text;
   PageEdit->Unfocus();
   FreePage();
-  ScreenSprite->Kill();
-  ScreenSprite = nullptr;
+  for (TMenuScreen** sprite : {&ScreenSprite, &ScreenSprite2}) {
+    (*sprite)->Kill();
+    *sprite = nullptr;
+  }
   OmegaSprite1.RemoveDead();
 }

@@ -3,6 +3,7 @@
 
 #include "engine/OmegaButton.h"
 #include "race/EnemyCar.h"
+#include "race/GhostRace.h"
 #include "race/Indicators.h"
 #include "race/IndicatorsMenu.h"
 #include "race/Player.h"
@@ -44,7 +45,8 @@ void TForm1::StartRace() {
     PlayMusic("gamemusic");
   }
   KillMenuRace();
-  LeaveScreen(gsChooseCar);
+  // A time trial starts from the track selection, without choosing the car.
+  LeaveScreen(State.CurrentScreen == gsChooseTrack ? gsChooseTrack : gsChooseCar);
   EnterScreen(gsRace);
 }
 
@@ -86,9 +88,11 @@ void TForm1::EnterRace() {
   Race.FinishCounter = 1;
   for (size_t row = 1; row < Race.Results.size(); ++row) Race.Results[row] = {};
   const TCatalogue& catalogue = State.Catalogue;
-  PrepareRace(RaceContext, catalogue.Tracks[size_t(catalogue.SelectedTrack)], catalogue.SelectedCar,
-              catalogue.CarsAvailable, PendingTrack);
+  TTrack track = catalogue.Tracks[size_t(catalogue.SelectedTrack)];
+  if (State.TimeTrial) track.Rivals = 0;  // the player alone against the clock and the ghost
+  PrepareRace(RaceContext, track, catalogue.SelectedCar, catalogue.CarsAvailable, PendingTrack);
   PendingTrack.clear();
+  StartRaceExtras();
   State.RacePoints = 0;
   State.ScreenTicks = 0;
   StartArrows = &OmegaSprite1.Create<TBegArrows>(RaceContext, 0, 321, 396);
@@ -109,6 +113,7 @@ void TForm1::RaceFrame() {
   OmegaSprite1.Move(0);
   StartLights(State.ScreenTicks);
   ScrollWayPoints(Race);
+  RaceExtrasFrame();
   if (Race.DebugView) DrawTrackDebugOverlay(RaceContext);
   if (Race.RaceFinished && !RaceRun.RaceOnly()) {
     if (State.StepTicks == kFinishFrames) {
@@ -170,6 +175,7 @@ void TForm1::DrawHud() {
   HudFont.TextOut(
       643, 90,
       player.Lap <= 1 ? std::string("Best Lap: -:--:--") : "Best Lap: " + RaceTimeText(player.BestLap));
+  if (State.TimeTrial) DrawGhostGap();
 }
 
 // Keys are read after the frame is shown; a key that changes the screen ends the frame.
@@ -207,6 +213,8 @@ void TForm1::LeaveRace() {
     if (OmegaSprite1.Items(i)->Name() != "cursor") OmegaSprite1.Items(i)->Kill();
   OmegaSprite1.RemoveDead();
   StartArrows = nullptr;
+  Ghost.reset();
+  TrackMap = nullptr;
   Race.Player = nullptr;
   Race.OpponentCount = 0;
   Race.Opponents.fill(nullptr);

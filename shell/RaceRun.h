@@ -16,9 +16,10 @@ struct TRaceRequest {
   int Car = 0;
 };
 
-// How unattended runs race: --race, --autopilot and --trace.
+// How unattended runs race: --race, --time-trial, --autopilot and --trace.
 struct TRaceRunOptions {
   std::optional<TRaceRequest> Race;
+  bool TimeTrial = false;  // the race of --race is a time trial
   bool Autopilot = false;
   std::string TracePath;
 };

@@ -114,11 +114,16 @@ void TForm1::TextCentred(int x, int y, const std::string& text) {
 }
 
 // "next": the best time is kept, the progress written at once (a crash or a power cut later must
-// not cost the race), and the question whether to send the score takes the results' place.
+// not cost the race), and the question whether to send the score takes the results' place;
+// after a time trial the game goes straight back to the track selection.
 void TForm1::ConfirmResults() {
   PlaySound("check");
   KeepBestTime(State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)], PlayerFinishTime(Race));
   SaveGame(true);
+  if (State.TimeTrial) {
+    LeaveResults(false);  // a time trial has no score to send: no question
+    return;
+  }
   State.ResultLines = 0;
   GameScreenSprite->SetImage(GameImageList.Find("scr_send"));
   for (const TResultsButton& answer : {kNoButton, kYesButton})

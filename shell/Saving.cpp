@@ -1,5 +1,6 @@
 // Saving the settings and the progress, and ending at once when the system asks.
 #include "shell/Form1.h"
+#include "shell/GameOptions.h"
 #include "shell/SettingsFiles.h"
 
 namespace {
@@ -29,6 +30,7 @@ void TForm1::TakeSaveLock() {
 void TForm1::SaveGame(bool withProgress) {
   if (SaveLock.State() == TSettingsLock::TState::InUse) return;
   bool saved = SaveSettings(State);
+  saved = SaveGameOptions(State.Options) && saved;
   if (withProgress) saved = SaveProgress(State) && saved;
   if (!saved) WarnAboutSaving(kCannotSaveMessage);
 }

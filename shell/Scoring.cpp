@@ -5,6 +5,7 @@
 #include "race/GameProcedures.h"
 
 void GiveRacePoints(TGameState& state, int finishPosition) {
+  if (state.TimeTrial) return;  // a race against the clock alone earns nothing
   const TCatalogue& catalogue = state.Catalogue;
   const TTrack& track = catalogue.Tracks[size_t(catalogue.SelectedTrack)];
   if (finishPosition >= 1 && finishPosition <= int(track.Points.size()))

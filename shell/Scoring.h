@@ -18,8 +18,8 @@ inline constexpr int kNextShown = 101;
 inline constexpr const char* kNewTracksMessage = "New tracks are avaible!";
 inline constexpr const char* kNewCarMessage = "New car is avaible!";
 
-// Only 1st, 2nd and 3rd place earn the selected track's points; any other place keeps the
-// RacePoints the race started with.
+// Only 1st, 2nd and 3rd place earn the selected track's points; any other place, and any place
+// of a time trial, keeps the RacePoints the race started with.
 void GiveRacePoints(TGameState& state, int finishPosition);
 
 // Everything the results screen starts from: the race's points, the score before them and the

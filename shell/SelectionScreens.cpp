@@ -33,6 +33,10 @@ constexpr TSelectionPage kCarPage{{{"bc_next", 900, 123, 685},
                                    {"b_back", -200, 524, 9},
                                    {"bc_race", 900, 524, 642}}};
 
+// The track selection's own button: a time trial on the track shown, above "bc_race".
+constexpr TSelectionButton kTrialButton{"bc_trial", 900, 472, 621};
+constexpr size_t kTrialButtonIndex = 4;
+
 // The buttons slide 20 pixels a frame for at most 26 frames, enough for the longest way.
 constexpr int kSlideFrames = 26;
 constexpr int kSlideStep = 20;
@@ -102,12 +106,16 @@ void TForm1::BuildSelectionPage() {
   BuildPage();
   for (size_t i = 0; i < page.size(); ++i)
     AddPageButton(OmegaImageList1, page[i].Picture, page[i].X, page[i].Y, clicks[i]);
+  if (State.CurrentScreen == gsChooseTrack)
+    AddPageButton(OmegaImageList1, kTrialButton.Picture, kTrialButton.X, kTrialButton.Y,
+                  [this] { TimeTrialSelection(); });
 }
 
 void TForm1::ShowTrack() {
   const TTrack& track = State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)];
   PreviewSprite->SetImage(OmegaImageList1.Find(track.Available ? std::string(track.ImageName) : "tr_notav"));
   PageButtons[kRaceButton]->Visible = track.Available;
+  PageButtons[kTrialButtonIndex]->Visible = track.Available;
 }
 
 // A locked car is shown darkened, without its bars; the bars keep the scale they had.
@@ -149,10 +157,21 @@ bool TForm1::SelectionAvailable() const {
 // leaves the car selection as it was.
 void TForm1::RaceSelection() {
   if (State.CurrentScreen == gsChooseCar) {
+    State.TimeTrial = false;
     StartRace();
     return;
   }
   SwitchScreen(gsChooseTrack, "check", gsChooseCar);
+}
+
+// Straight from the track into a time trial, with the car chosen last (the first car when that
+// one is locked).
+void TForm1::TimeTrialSelection() {
+  TCatalogue& catalogue = State.Catalogue;
+  if (!catalogue.Cars[size_t(catalogue.SelectedCar)].Available) catalogue.SelectedCar = 0;
+  PlaySound("check");
+  State.TimeTrial = true;
+  StartRace();
 }
 
 void TForm1::ReturnFromSelection(const std::string& sound) {
@@ -172,6 +191,8 @@ bool TForm1::SelectionKeys() {
     if (SelectionAvailable()) RaceSelection();
   } else if (take(VK_ESCAPE)) {
     ReturnFromSelection("check2");
+  } else if (State.CurrentScreen == gsChooseTrack && take(VK_T)) {
+    if (SelectionAvailable()) TimeTrialSelection();
   } else {
     return false;
   }
@@ -183,6 +204,9 @@ void TForm1::SlideSelectionPage() {
   const TSelectionPage& page = SelectionPage(State.CurrentScreen);
   for (size_t i = 0; i < page.size(); ++i)
     PageButtons[i]->Left = SlideStep(PageButtons[i]->Left, page[i].FinalX, kSlideStep);
+  if (PageButtons.size() > kTrialButtonIndex)
+    PageButtons[kTrialButtonIndex]->Left =
+        SlideStep(PageButtons[kTrialButtonIndex]->Left, kTrialButton.FinalX, kSlideStep);
   ++State.ScreenTicks;
 }
 

@@ -14,6 +14,8 @@
 #include <system_error>
 #include <vector>
 
+#include "shell/GameOptions.h"
+#include "shell/GhostStore.h"
 #include "shell/SettingsLines.h"
 #include "shell/SettingsLocation.h"
 #include "web/ScoreRecord.h"
@@ -101,34 +103,9 @@ int CreateTemporary(const fs::path& file, fs::path& temporary) {
   return -1;
 }
 
-// Writes a file beside the old one, flushes it to the disk and renames it over the old one, so
-// an interrupted save leaves either the old file or the new one, never a part of either.
-bool SaveFile(const fs::path& file, std::string_view text) {
-  fs::path temporary;
-  const int handle = CreateTemporary(file, temporary);
-  if (handle < 0) {
-    Complain("cannot write", temporary, std::strerror(errno));
-    return false;
-  }
-  bool written = WriteAll(handle, text) && ::fsync(handle) == 0;
-  int writeError = written ? 0 : errno;
-  if (::close(handle) != 0 && written) {
-    written = false;
-    writeError = errno;
-  }
-  std::error_code error;
-  if (written) fs::rename(temporary, file, error);
-  if (!written || error) {
-    Complain("cannot write", file, written ? error.message() : std::strerror(writeError));
-    fs::remove(temporary, error);
-    return false;
-  }
-  return true;
-}
-
 // Whether a folder entry is a temporary file that a save of the file left behind.
-bool IsTemporaryOf(const fs::path& entry, const char* fileName) {
-  const std::string name = entry.filename().string(), prefix = std::string(fileName) + kTemporaryMark;
+bool IsTemporaryOf(const fs::path& entry, const std::string& fileName) {
+  const std::string name = entry.filename().string(), prefix = fileName + kTemporaryMark;
   return name.starts_with(prefix) && (name.size() == prefix.size() || name[prefix.size()] == '-');
 }
 
@@ -184,7 +161,38 @@ void ReadProgressLines(TGameState& state, TLineReader& lines) {
   }
 }
 
-// Where the next save of the file goes; the player's folder is made when it does not exist yet.
+void AddLine(std::string& text, std::string_view line) {
+  text.append(line);
+  text.append("\r\n");
+}
+
+}  // namespace
+
+// A file is written beside the old one, flushed to the disk and renamed over the old one, so an
+// interrupted save leaves either the old file or the new one, never a part of either.
+bool SaveWholeFile(const fs::path& file, std::string_view text) {
+  fs::path temporary;
+  const int handle = CreateTemporary(file, temporary);
+  if (handle < 0) {
+    Complain("cannot write", temporary, std::strerror(errno));
+    return false;
+  }
+  bool written = WriteAll(handle, text) && ::fsync(handle) == 0;
+  int writeError = written ? 0 : errno;
+  if (::close(handle) != 0 && written) {
+    written = false;
+    writeError = errno;
+  }
+  std::error_code error;
+  if (written) fs::rename(temporary, file, error);
+  if (!written || error) {
+    Complain("cannot write", file, written ? error.message() : std::strerror(writeError));
+    fs::remove(temporary, error);
+    return false;
+  }
+  return true;
+}
+
 fs::path SavePlace(const char* fileName) {
   const fs::path file = SettingsPaths(fileName).Write;
   std::error_code error;
@@ -194,12 +202,13 @@ fs::path SavePlace(const char* fileName) {
   return file;
 }
 
-void AddLine(std::string& text, std::string_view line) {
-  text.append(line);
-  text.append("\r\n");
+std::optional<std::string> ReadWholeFile(const fs::path& file) {
+  std::error_code error;
+  if (!fs::exists(file, error)) return std::nullopt;
+  std::optional<TFileText> content = ReadFileText(file);
+  if (!content) return std::nullopt;
+  return std::move(content->Text);
 }
-
-}  // namespace
 
 void ReadSettings(TGameState& state, std::string_view fileText) {
   TLineReader lines(fileText, false);
@@ -248,11 +257,11 @@ bool LoadProgress(TGameState& state, const fs::path& file) {
 }
 
 bool SaveSettings(const TGameState& state, const fs::path& file) {
-  return SaveFile(file, SettingsFileText(state));
+  return SaveWholeFile(file, SettingsFileText(state));
 }
 
 bool SaveProgress(const TGameState& state, const fs::path& file) {
-  return SaveFile(file, ProgressFileText(state));
+  return SaveWholeFile(file, ProgressFileText(state));
 }
 
 bool LoadSettings(TGameState& state) {
@@ -277,10 +286,12 @@ fs::path SaveFolder() {
 }
 
 void RemoveUnfinishedSaves(const fs::path& folder) {
+  std::vector<std::string> fileNames{kSettingsFileName, kProgressFileName, kOptionsFileName};
+  for (int track = 0; track < kTrackCount; ++track) fileNames.push_back(GhostFileName(track));
   std::vector<fs::path> leftovers;
   std::error_code error;
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
-    for (const char* fileName : {kSettingsFileName, kProgressFileName})
+    for (const std::string& fileName : fileNames)
       if (IsTemporaryOf(entry->path(), fileName)) leftovers.push_back(entry->path());
   for (const fs::path& leftover : leftovers) fs::remove(leftover, error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,11 +37,19 @@ bool LoadProgress(TGameState& state);
 bool SaveSettings(const TGameState& state);
 bool SaveProgress(const TGameState& state);
 
+// The game's other files in the same folder go the same ways: the place the next save of a file
+// goes (the player's folder is made when it does not exist yet), a whole file written as the
+// two files are, and a whole file read (up to 1 MiB; none when it does not exist, or when it
+// cannot be read, which is said in one line on stderr).
+std::filesystem::path SavePlace(const char* fileName);
+bool SaveWholeFile(const std::filesystem::path& file, std::string_view bytes);
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 // The folder where the game saves both files (the working directory is ".").
 std::filesystem::path SaveFolder();
 
-// Removes the temporary files of saves that a killed copy of the game left in the folder. Only a
-// copy that alone saves there (SettingsLock.h) may do so: another one's save may be under way.
+// Removes the temporary files of saves (the settings, the progress, the options and the best
+// laps) that a killed copy of the game left in the folder. Only a copy that alone saves there
+// (SettingsLock.h) may do so: another one's save may be under way.
 void RemoveUnfinishedSaves(const std::filesystem::path& folder);
 
 // The same on the files' whole contents, for callers that hold the bytes themselves.

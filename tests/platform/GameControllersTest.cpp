@@ -45,7 +45,8 @@ TEST(GameControllers, ButtonsPressTheDrivingAndMenuKeys) {
       {SDL_CONTROLLER_BUTTON_A, "d38 d13"},        {SDL_CONTROLLER_BUTTON_B, "d40"},
       {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, "d32"}, {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, "d32"},
       {SDL_CONTROLLER_BUTTON_START, "d80"},        {SDL_CONTROLLER_BUTTON_BACK, "d27"},
-      {SDL_CONTROLLER_BUTTON_X, ""},
+      {SDL_CONTROLLER_BUTTON_X, "d84 d113"},       {SDL_CONTROLLER_BUTTON_Y, "d114"},
+      {SDL_CONTROLLER_BUTTON_GUIDE, ""},
   };
   TGameControllers controllers;
   for (const auto& c : cases) {

@@ -238,3 +238,36 @@ TEST(ResultsAnswer, EitherAnswerLeavesForTheTrackSelection) {
     for (const TLight* light : form.MenuLights) EXPECT_NE(light, nullptr) << answer;
   }
 }
+
+// A time trial: the player alone on the track earns nothing, unlocks nothing and is not asked
+// to send a score (here it would reach a closed local port and say so); its time is kept as the
+// track's best and written at once, and "next" leads straight back to the track selection.
+TEST(ResultsTimeTrial, CountsNoPointsAndKeepsTheBestTime) {
+  setenv("MORVEL_SCORE_SERVER", "127.0.0.1:9", 1);
+  TResultsScreen screen;
+  TForm1& form = screen.Form;
+  form.State.TotalScore = 250;
+  form.State.Catalogue.SelectedTrack = 0;
+  form.State.TimeTrial = true;
+  screen.Game.StartAndFinish(1, kRaceTime);
+  EXPECT_EQ(form.Race.OpponentCount, 0);
+  EXPECT_EQ(screen.Game.SpritesNamed("enemy"), 0);
+  for (int frame = 0; frame <= 150; ++frame) screen.Game.RunFrame();
+  ASSERT_EQ(form.State.CurrentScreen, gsRaceOver);
+  EXPECT_EQ(form.State.RacePoints, 0);
+  screen.Game.RunUntilNextShows();
+  EXPECT_EQ(form.State.TotalScore, 250);
+  EXPECT_EQ(form.State.Catalogue.UnlockStage, 0);
+  EXPECT_EQ(UnlockMessage(form.State), nullptr);
+
+  screen.Game.ClickOn("bro_next");
+  ASSERT_TRUE(form.ScoreSubmitter.WaitIdle(std::chrono::seconds(20)));
+  screen.Game.RunFrame();
+  EXPECT_EQ(form.State.CurrentScreen, gsChooseTrack);
+  const auto& shown = screen.Game.Messages.Shown();
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), "Can't connect to server!"), 0);
+  const TGameState saved = ProgressOnDisk();
+  EXPECT_EQ(saved.TotalScore, 250);
+  EXPECT_EQ(saved.Catalogue.UnlockStage, 0);
+  EXPECT_EQ(RaceTimeText(saved.Catalogue.Tracks[0].BestTime), RaceTimeText(kRaceTime));
+}

@@ -299,6 +299,48 @@ TEST_F(SelectionScreens, TheRaceButtonStartsTheRaceOnlyWithAnAvailableCar) {
   EXPECT_EQ(SpritesNamed("enemy"), kTrackCatalogue[0].Rivals);
 }
 
+// "T" on the track selection starts a time trial on the track shown, straight away: the player's
+// car alone, the car chosen last, or the first car when that one is locked. A locked track has
+// no time trial.
+TEST_F(SelectionScreens, TheTimeTrialKeyStartsARaceWithoutOpponents) {
+  Enter(gsChooseTrack, 2);
+  KeyFrame(VK_RIGHT);
+  EXPECT_FALSE(Button("bc_trial").Visible);
+  KeyFrame(VK_T);
+  EXPECT_EQ(Form.State.CurrentScreen, gsChooseTrack);
+  KeyFrame(VK_LEFT);
+  EXPECT_TRUE(Button("bc_trial").Visible);
+  Form.State.Catalogue.SelectedCar = 4;  // locked in a new game
+  KeyFrame(VK_T);
+  ASSERT_EQ(Form.State.CurrentScreen, gsRace);
+  EXPECT_TRUE(Form.State.TimeTrial);
+  EXPECT_EQ(Form.State.Catalogue.SelectedTrack, 2);
+  EXPECT_EQ(Form.State.Catalogue.SelectedCar, 0);
+  EXPECT_EQ(Form.Race.OpponentCount, 0);
+  EXPECT_EQ(SpritesNamed("enemy"), 0);
+  EXPECT_EQ(SpritesNamed("trackimage"), 0);
+  EXPECT_EQ(Form.Race.RaceLaps, kTrackCatalogue[2].Laps);
+}
+
+// The button slides in above "bc_race"; a race chosen through the car selection afterwards is a
+// full race again.
+TEST_F(SelectionScreens, TheTimeTrialButtonAndTheRaceButton) {
+  Enter(gsChooseTrack, 0);
+  for (int frame = 0; frame < 26; ++frame) RunFrame();
+  EXPECT_EQ(Button("bc_trial").Left, 621);
+  EXPECT_EQ(Button("bc_trial").Top, 472);
+  Click(Button("bc_trial"));
+  ASSERT_EQ(Form.State.CurrentScreen, gsRace);
+  EXPECT_EQ(Form.Race.OpponentCount, 0);
+  Form.LeaveScreen(gsRace);
+  Enter(gsChooseTrack, 0);
+  KeyFrame(VK_RETURN);
+  KeyFrame(VK_RETURN);
+  ASSERT_EQ(Form.State.CurrentScreen, gsRace);
+  EXPECT_FALSE(Form.State.TimeTrial);
+  EXPECT_EQ(Form.Race.OpponentCount, kTrackCatalogue[0].Rivals);
+}
+
 // The race buttons of both selections lie at the same place: a player who clicks there twice
 // without moving the mouse goes from the track to the car and into the race.
 TEST_F(SelectionScreens, ASecondClickWithoutMovingTheMouseStartsTheRace) {

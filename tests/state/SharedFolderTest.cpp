@@ -118,10 +118,10 @@ TEST(SharedFolder, TheLockMakesItsFolderOrHasNone) {
 
 TEST(SharedFolder, OnlyTheTemporaryFilesOfSavesAreClearedAway) {
   TTempFolder folder;
-  const std::set<std::string> kept{"Config.cfg",      "Configdat.cfg", "Config.cfg.tmpx",
-                                   "Config.cfgtmp-1", "notes.tmp-1",   "Configdat.cfg.bak"};
-  const std::set<std::string> leftovers{"Config.cfg.tmp", "Config.cfg.tmp-17-123456",
-                                        "Configdat.cfg.tmp-9-1"};
+  const std::set<std::string> kept{"Config.cfg",  "Configdat.cfg",     "Config.cfg.tmpx",   "Config.cfgtmp-1",
+                                   "notes.tmp-1", "Configdat.cfg.bak", "Ghost13.gst.tmp-1", "Ghost1.gst"};
+  const std::set<std::string> leftovers{"Config.cfg.tmp", "Config.cfg.tmp-17-123456", "Configdat.cfg.tmp-9-1",
+                                        "Options.ini.tmp-3-4", "Ghost12.gst.tmp-5-6"};
   for (const auto* names : {&kept, &leftovers})
     for (const std::string& name : *names) WriteBytes(folder / name, "x");
   RemoveUnfinishedSaves(folder.Folder());

@@ -22,6 +22,8 @@ void DrawRaceCars(TArtPackage& package, bool menuNames);
 // Probe, smoke and pointer sprites, drawn in both packages.
 void DrawMarkers(TArtPackage& package);
 void DrawPlayerMark(TArtPackage& race);
+// The track map's plate and the dot its cars are drawn with (tinted by the game).
+void DrawTrackMapParts(TArtPackage& race);
 void DrawDebugMarkers(TArtPackage& race);
 void DrawRoad(TArtPackage& race, const TArtTextures& textures);
 void DrawScenery(TArtPackage& race);

@@ -69,6 +69,19 @@ void DrawPlayerMark(TArtPackage& race) {
   });
 }
 
+void DrawTrackMapParts(TArtPackage& race) {
+  race.Add("mapplate", 150, 150, [](cairo_t* cr) {
+    // A dark glass plate: the grass and the road behind it still show through.
+    const TPath plate = RoundedRect(1.5, 1.5, 147, 147, 12);
+    FillVertical(cr, plate, 0, WithAlpha(Palette::NavyDeep, 0.62), 150, WithAlpha(Palette::Navy, 0.5));
+    StrokePath(cr, plate, WithAlpha(Palette::Sky, 0.75), 2);
+  });
+  race.Add("mapdot", 8, 8, [](cairo_t* cr) {
+    FillPath(cr, Circle(4, 4, 3.5), WithAlpha(Palette::Ink, 0.8));
+    FillPath(cr, Circle(4, 4, 2.6), Palette::White);
+  });
+}
+
 void DrawDebugMarkers(TArtPackage& race) {
   race.Add("checkpoint", 5, 5, [](cairo_t* cr) { PaintDebugDot(cr, 5, Palette::Lime); });
   race.AddSheet("actcheckpoint", 5, 5, 2, 1, [](cairo_t* cr, int pattern) {

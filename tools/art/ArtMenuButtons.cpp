@@ -31,6 +31,7 @@ constexpr TButtonInfo MenuButtons[] = {
     {"b_yes", 120, 44, "YES", TButtonTone::Primary},
     {"b_no", 120, 44, "NO", TButtonTone::Secondary},
     {"bc_race", 149, 44, "RACE!", TButtonTone::Primary},
+    {"bc_trial", 170, 44, "TIME TRIAL", TButtonTone::Secondary},
 };
 
 // The settings switch: a pill with its knob, drawn in rows 4..48 of its 52-px height.

@@ -150,6 +150,31 @@ void PaintOptions(cairo_t* cr) {
            {15, TFace::Plain, TAlign::Centre, Width - 40}, Width / 2, 243, Palette::TealText);
 }
 
+// The game's own options, a strip above the options' panel: one row, each label with its key and
+// a dotted leader to its switch (on screen at x 300 and 620, the strip at x 50).
+void PaintRaceOptions(cairo_t* cr) {
+  constexpr double Width = 736, Height = 68, CentreY = 34;
+  PaintCreamPanel(cr, 0, 0, Width, Height);
+  const struct {
+    const char* Label;
+    double LabelRight, LeaderEnd;
+  } rows[] = {{"GHOST CAR (F2)", 222, 244}, {"TRACK MAP (F3)", 542, 564}};
+  for (const auto& row : rows) {
+    const TTextBox box = DrawText(cr, row.Label, {17, TFace::Heavy, TAlign::Right, 220}, row.LabelRight,
+                                  CentreY, Palette::Navy);
+    const double dashes[] = {0.1, 7};
+    cairo_set_dash(cr, dashes, 2, 0);
+    StrokePath(
+        cr,
+        [=](cairo_t* k) {
+          cairo_move_to(k, box.Right + 8, CentreY + 1);
+          cairo_line_to(k, row.LeaderEnd, CentreY + 1);
+        },
+        WithAlpha(Palette::Navy, 0.55), 2.5);
+    cairo_set_dash(cr, nullptr, 0, 0);
+  }
+}
+
 }  // namespace
 
 void DrawMenuDialogs(TArtPackage& menus) {
@@ -160,5 +185,6 @@ void DrawMenuDialogs(TArtPackage& menus) {
   // The game names a fourth page it never reaches; it gets the third page's picture.
   menus.Add("scr_help4", HelpPageWidth, HelpPageHeight, PaintTips);
   menus.Add("scr_opt", 736, 270, PaintOptions);
+  menus.Add("scr_opt2", 736, 68, PaintRaceOptions);
   menus.Add("scr_ExitTheGame", DialogWidth, DialogHeight, PaintQuitDialog);
 }

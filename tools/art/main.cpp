@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     DrawRaceCars(race, false);
     DrawMarkers(race);
     DrawPlayerMark(race);
+    DrawTrackMapParts(race);
     DrawDashboard(race);
     DrawStartLights(race);
     DrawRaceDialogs(race);

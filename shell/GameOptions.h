@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The options the game has beyond those of "Config.cfg", kept in a plain INI file of their own
+// beside it, so that file keeps its layout:
+//   [Race]
+//   GhostShown=1
+//   TrackMapShown=1
+struct TGameOptions {
+  bool GhostShown = true;     // the ghost of the best lap drives in full races
+  bool TrackMapShown = true;  // the small map of the track in the race
+
+  bool operator==(const TGameOptions&) const = default;
+};
+
+inline constexpr const char* kOptionsFileName = "Options.ini";
+
+std::string GameOptionsText(const TGameOptions& options);
+// Takes every known key of the [Race] section whose value is 0 or 1 (also "true"/"false",
+// "yes"/"no", "on"/"off"); anything else keeps what the options held.
+void ReadGameOptions(TGameOptions& options, std::string_view text);
+
+// On the file where the game keeps it (beside "Config.cfg"): a missing file leaves the options
+// as they are; an unreadable or unwritable one is said in one line on stderr.
+bool LoadGameOptions(TGameOptions& options);
+bool SaveGameOptions(const TGameOptions& options);
+bool LoadGameOptions(TGameOptions& options, const std::filesystem::path& file);
+bool SaveGameOptions(const TGameOptions& options, const std::filesystem::path& file);
