@@ -31,7 +31,7 @@ class RaceSoundTest : public MenuForm, public testing::WithParamInterface<TRaceS
     settings.SoundOn = soundOn;
     ASSERT_TRUE(SaveSettings(settings, "Config.cfg"));
     Form = std::make_unique<TForm1>(
-        TFormServices{Video, Clock, Messages, true, 7u, {TRaceRequest{0, 0}, false, ""}});
+        TFormServices{Video, Clock, Messages, true, 7u, {.Race = TRaceRequest{0, 0}}});
     Form->FormCreate();
     Form->FormShow();
     ASSERT_EQ(Form->State.CurrentScreen, gsRace);
