@@ -30,8 +30,9 @@ class RaceSoundTest : public MenuForm, public testing::WithParamInterface<TRaceS
     settings.MusicOn = false;
     settings.SoundOn = soundOn;
     ASSERT_TRUE(SaveSettings(settings, "Config.cfg"));
-    Form = std::make_unique<TForm1>(
-        TFormServices{Video, Clock, Messages, true, 7u, {.Race = TRaceRequest{0, 0}}});
+    TRaceRunOptions run;
+    run.Race = TRaceRequest{0, 0};
+    Form = std::make_unique<TForm1>(TFormServices{Video, Clock, Messages, true, 7u, run});
     Form->FormCreate();
     Form->FormShow();
     ASSERT_EQ(Form->State.CurrentScreen, gsRace);
