@@ -42,9 +42,11 @@ bootstrap:
 	tools/bootstrap
 
 bench: build
+	tools/bootstrap --bench
 	$(BUILD_DIR)/bench/screen_bench
 	bench/loop_cpu.sh $(BUILD_DIR)/game/morvel-racing
 	bench/track_sweep.sh $(BUILD_DIR)
+	bench/race_frame.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)
