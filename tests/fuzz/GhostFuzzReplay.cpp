@@ -31,22 +31,6 @@ void Mutate(std::string& bytes, TFuzzRandom& random) {
   }
 }
 
-int Replay(const char* name, const std::vector<std::string>& seeds, void (*check)(std::string_view)) {
-  TFuzzRandom random;
-  int runs = 0;
-  for (const std::string& seed : seeds) {
-    for (size_t length = 0; length <= seed.size(); ++length)
-      check(std::string_view(seed).substr(0, length)), ++runs;
-    for (int i = 0; i < 2000; ++i) {
-      std::string mutated = seed;
-      for (int c = 1 + int(random.Next() % 4); c > 0; --c) Mutate(mutated, random);
-      check(mutated), ++runs;
-    }
-  }
-  std::printf("%s reader: %d inputs, no crash\n", name, runs);
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,6 +40,6 @@ int main(int argc, char** argv) {
     return WriteSeedFiles(argv[3], reader == "ghost" ? GhostSeeds() : OptionsSeeds(),
                           reader == "ghost" ? ".gst" : ".ini");
   }
-  return Replay("ghost file", GhostSeeds(), CheckGhostFile) +
-         Replay("Options.ini", OptionsSeeds(), CheckOptionsFile);
+  return ReplaySeeds("ghost file", GhostSeeds(), CheckGhostFile, Mutate) +
+         ReplaySeeds("Options.ini", OptionsSeeds(), CheckOptionsFile, Mutate);
 }

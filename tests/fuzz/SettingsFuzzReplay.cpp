@@ -37,22 +37,6 @@ void Mutate(std::string& text, TRandom& random) {
   }
 }
 
-int Replay(const char* name, const std::vector<std::string>& seeds, void (*check)(std::string_view)) {
-  TRandom random;
-  int runs = 0;
-  for (const std::string& seed : seeds) {
-    for (size_t length = 0; length <= seed.size(); ++length)
-      check(std::string_view(seed).substr(0, length)), ++runs;
-    for (int i = 0; i < 2000; ++i) {
-      std::string mutated = seed;
-      for (int c = 1 + int(random.Next() % 4); c > 0; --c) Mutate(mutated, random);
-      check(mutated), ++runs;
-    }
-  }
-  std::printf("%s reader: %d inputs, no crash\n", name, runs);
-  return 0;
-}
-
 int WriteSeeds(const std::string& reader, const std::filesystem::path& folder) {
   const bool progress = reader == "configdat";
   if (!progress && reader != "config") return 2;
@@ -63,6 +47,6 @@ int WriteSeeds(const std::string& reader, const std::filesystem::path& folder) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--write-seeds") return WriteSeeds(argv[2], argv[3]);
-  return Replay("Config.cfg", SettingsSeeds(), CheckSettingsFile) +
-         Replay("Configdat.cfg", ProgressSeeds(), CheckProgressFile);
+  return ReplaySeeds("Config.cfg", SettingsSeeds(), CheckSettingsFile, Mutate) +
+         ReplaySeeds("Configdat.cfg", ProgressSeeds(), CheckProgressFile, Mutate);
 }
