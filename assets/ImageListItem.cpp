@@ -107,7 +107,6 @@ void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer
                                   const std::string& gameFolder, TMessageBoxes& messages) {
   // A picture of its own file takes the place of the stored one.
   if (!TexelsReady) LoadExternalPicture(gameFolder);
-  if (PixelsReleased && TextureHandle == kNoTexture) RestorePixels();
   if (!HasPicture()) return;
   Screen = &screen;
   Renderer = &renderer;
@@ -122,11 +121,17 @@ void TImageListItem::BuildTexture(TOmegaScreen& screen, TOmegaRenderer& renderer
     TexelsReady = true;
   }
   TextureWidth = Picture.Width, TextureHeight = Picture.Height;
-  if (TextureHandle == kNoTexture && !PixelsReleased) UploadTexture(screen, messages);
+  if (TextureHandle == kNoTexture) MakeTexture(screen, messages);
   PictureWidth = std::max(Picture.Width, 1), PictureHeight = std::max(Picture.Height, 1);
   Rows = PictureHeight / TileHeight;
   Columns = PictureWidth / TileWidth;
-  if (TextureHandle != kNoTexture) ReleasePixels();
+}
+
+// The texture from the pixels, decoded again first if they were let go; then they go.
+void TImageListItem::MakeTexture(TOmegaScreen& screen, TMessageBoxes& messages) {
+  if (PixelsReleased) RestorePixels();
+  UploadTexture(screen, messages);
+  ReleasePixels();
 }
 
 // The texture has the picture's own size: the renderer needs no power-of-two sides, and a
@@ -148,10 +153,7 @@ void TImageListItem::Doze() {
 
 void TImageListItem::Wake() {
   Dozing = false;
-  if (!Screen || !Screen->Ready() || !Messages) return;
-  if (PixelsReleased) RestorePixels();
-  UploadTexture(*Screen, *Messages);
-  ReleasePixels();
+  if (Screen && Screen->Ready() && Messages) MakeTexture(*Screen, *Messages);
 }
 
 void TImageListItem::ReleaseTexture(bool freeTexture) {

@@ -112,6 +112,7 @@ class TImageListItem {
                 bool flipHorizontal, int patternIndex, int blendMode);
   void LoadExternalPicture(const std::string& gameFolder);
   void UploadTexture(TOmegaScreen& screen, TMessageBoxes& messages);
+  void MakeTexture(TOmegaScreen& screen, TMessageBoxes& messages);
   void ApplyColorKey();
   void ReleasePixels();
   void RestorePixels();
