@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Cp1251.h"
+#include "platform/GlRenderDevice.h"
 #include "platform/KeyMap.h"
 #include "platform/Letterbox.h"
 #include "platform/SdlRenderDevice.h"
@@ -61,6 +62,7 @@ TSdlVideo::TSdlVideo(const TVideoOptions& options) : Options(options) {
 
 TSdlVideo::~TSdlVideo() {
   Controllers.reset();
+  SdlDevice = nullptr;
   Device.reset();
   if (Window) SDL_DestroyWindow(Window);
   if (VideoReady) SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -68,27 +70,40 @@ TSdlVideo::~TSdlVideo() {
 
 TOpenedDevice TSdlVideo::OpenDevice(int width, int height, bool fullScreen) {
   if (!VideoReady) return {nullptr, TVideoFailure::NoVideo};
+  SdlDevice = nullptr;
   Device.reset();
   if (Window) SDL_DestroyWindow(Window);
   // The picture keeps its shape in any window size (letterboxed), so the player may resize.
   Uint32 flags = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_RESIZABLE;
-  if (Options.Headless && Options.Render == TRenderKind::Gl) flags |= SDL_WINDOW_OPENGL;
+  const bool gl = Options.Render == TRenderKind::Gl;
+  if (gl) flags |= SDL_WINDOW_OPENGL;
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);  // the game draws in order, with no depth test
   Window = SDL_CreateWindow(kTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
   if (!Window) {
     std::fprintf(stderr, "Morvel Racing: no window: %s\n", SDL_GetError());
     return {nullptr, TVideoFailure::NoVideo};
+  }
+  if (gl) {
+    auto device = std::make_unique<TGlRenderDevice>(Window, width, height, Options.Headless);
+    if (device->Failure().empty()) {
+      Device = std::move(device);
+      return {Device.get(), TVideoFailure::None};
+    }
+    std::fprintf(stderr, "Morvel Racing: cannot draw with OpenGL (%s); using SDL's renderer\n",
+                 device->Failure().c_str());
   }
   SDL_Renderer* renderer = CreateRenderer(Window, Options);
   if (!renderer) {
     std::fprintf(stderr, "Morvel Racing: no renderer: %s\n", SDL_GetError());
     return {nullptr, TVideoFailure::NoDevice};
   }
-  Device = std::make_unique<TSdlRenderDevice>(renderer, width, height, Options.Headless);
-  if (!Device->Valid()) {
+  auto device = std::make_unique<TSdlRenderDevice>(renderer, width, height, Options.Headless);
+  if (!device->Valid()) {
     std::fprintf(stderr, "Morvel Racing: no back buffer: %s\n", SDL_GetError());
-    Device.reset();
     return {nullptr, TVideoFailure::NoDevice};
   }
+  SdlDevice = device.get();
+  Device = std::move(device);
   return {Device.get(), TVideoFailure::None};
 }
 
@@ -157,7 +172,7 @@ void TSdlVideo::Translate(const SDL_Event& event, std::vector<TInputEvent>& even
       break;
     }
     case SDL_RENDER_DEVICE_RESET:
-      if (Device) Device->MarkLost();
+      if (SdlDevice) SdlDevice->MarkLost();
       return;
     default:
       if (Controllers) Controllers->Translate(event, events);

@@ -17,7 +17,8 @@ struct TVideoOptions {
   TRenderKind Render = TRenderKind::Gl;
 };
 
-// The game's window on SDL, with its renderer and its input.
+// The game's window on SDL, with its render device and its input. OpenGL draws by the game's own
+// device; SDL's renderer stands in where that cannot run, and for the software kind.
 class TSdlVideo final : public TVideoSystem {
  public:
   explicit TSdlVideo(const TVideoOptions& options);
@@ -40,6 +41,7 @@ class TSdlVideo final : public TVideoSystem {
   TVideoOptions Options;
   bool VideoReady = false;
   SDL_Window* Window = nullptr;
-  std::unique_ptr<TSdlRenderDevice> Device;
+  std::unique_ptr<TRenderDevice> Device;
+  TSdlRenderDevice* SdlDevice = nullptr;  // the device when it stands on an SDL renderer
   std::unique_ptr<TGameControllers> Controllers;  // only with a window
 };
