@@ -2,16 +2,19 @@
 
 namespace {
 
+// The colour is declared before the texture coordinate in every stage: the software rasteriser's
+// fast path for upright quads pairs the fragment stage's inputs with the vertex stage's outputs
+// by their order, and mixes them up the other way round.
 constexpr const char* kVertexSource = R"(
 attribute vec2 Position;
 attribute vec2 TexCoord;
 attribute vec4 Color;
 uniform vec4 Frame;
-varying vec2 Uv;
 varying vec4 Tint;
+varying vec2 Uv;
 void main() {
-  Uv = TexCoord;
   Tint = Color;
+  Uv = TexCoord;
   gl_Position = vec4(Position * Frame.xy + Frame.zw, 0.0, 1.0);
 }
 )";
@@ -24,14 +27,14 @@ void main() { gl_FragColor = texture2D(Picture, Uv); }
 )",
     R"(
 uniform sampler2D Picture;
-varying vec2 Uv;
 varying vec4 Tint;
+varying vec2 Uv;
 void main() { gl_FragColor = texture2D(Picture, Uv) * Tint; }
 )",
     R"(
 uniform sampler2D Picture;
-varying vec2 Uv;
 varying vec4 Tint;
+varying vec2 Uv;
 void main() {
   vec4 texel = texture2D(Picture, Uv);
   vec3 colour = texel.a > 0.0 ? texel.rgb / texel.a : vec3(0.0);
