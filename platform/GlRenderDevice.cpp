@@ -59,6 +59,12 @@ bool CoversWhole(uint32_t argb) {
   return argb >> 24 >= 0xFE;
 }
 
+// A vertex colour that takes at most one step in 255 off any channel of the texel: the display's
+// colour scaling turns a full 255 into 254. Such quads are drawn as the plain texel.
+bool NearWhite(uint32_t argb) {
+  return (argb & 0xFEFEFEFEu) == 0xFEFEFEFEu;
+}
+
 bool IsClear(uint32_t argb) {
   return argb >> 24 == 0;
 }
@@ -238,9 +244,7 @@ void TGlRenderDevice::Submit(const TQuad& quad) {
   // step in 255), and the rasteriser spares reading it.
   const bool covers = NormalBlend && (!Current || Current->Opaque) &&
                       std::ranges::all_of(quad, [](const TVertex& v) { return CoversWhole(v.Color); });
-  const bool white = std::ranges::all_of(quad, [covers](const TVertex& v) {
-    return (covers ? v.Color | 0xFF000000u : v.Color) == 0xFFFFFFFFu;
-  });
+  const bool white = std::ranges::all_of(quad, [](const TVertex& v) { return NearWhite(v.Color); });
   TBatchState state{Current ? Current->Name : White, TShade::Straight, !covers};
   if (Premultiplied || covers) state.Shade = white ? TShade::Plain : TShade::Tinted;
   if (!(state == Batched)) {

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/Cp1251.h"
@@ -55,6 +56,9 @@ TSdlVideo::TSdlVideo(const TVideoOptions& options) : Options(options) {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, options.Render == TRenderKind::Gl ? "opengl" : "software");
   }
+  // Mesa's software rasteriser spends more processor time handing a frame this light to its worker
+  // threads than they save: it draws in the game's thread unless the player says otherwise.
+  setenv("LP_NUM_THREADS", "0", 0);
   VideoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   if (!VideoReady) std::fprintf(stderr, "Morvel Racing: no video: %s\n", SDL_GetError());
   if (VideoReady && !options.Headless) Controllers = std::make_unique<TGameControllers>();
