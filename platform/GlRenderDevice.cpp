@@ -46,7 +46,8 @@ unsigned Scale(unsigned channel, unsigned alpha) {
 uint32_t Premultiply(uint32_t argb) {
   const unsigned a = argb >> 24;
   if (a == 0xFF) return argb;
-  return a << 24 | Scale((argb >> 16) & 0xFF, a) << 16 | Scale((argb >> 8) & 0xFF, a) << 8 | Scale(argb & 0xFF, a);
+  return a << 24 | Scale((argb >> 16) & 0xFF, a) << 16 | Scale((argb >> 8) & 0xFF, a) << 8 |
+         Scale(argb & 0xFF, a);
 }
 
 bool IsOpaque(uint32_t argb) {
@@ -205,7 +206,8 @@ void TGlRenderDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destinat
                   (destination == TBlendFactor::InvSrcAlpha || destination == TBlendFactor::One);
   ClearLeavesAll = Premultiplied;
   // The back buffer's alpha is never shown; keep it opaque-leaning as normal blending does.
-  Gl.BlendFuncSeparate(Premultiplied ? GL_ONE : ToGl(source), ToGl(destination), GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+  Gl.BlendFuncSeparate(Premultiplied ? GL_ONE : ToGl(source), ToGl(destination), GL_ONE,
+                       GL_ONE_MINUS_SRC_ALPHA);
 }
 
 void TGlRenderDevice::SetTextureFilter(bool linear) {
@@ -256,7 +258,10 @@ void TGlRenderDevice::Submit(const TQuad& quad) {
     const TVertex& v = quad[size_t(corner)];
     uint32_t color = covers ? v.Color | 0xFF000000u : v.Color;
     if (state.Shade == TShade::Tinted) color = Premultiply(color);
-    Batch.push_back({v.X + 0.5f, v.Y + 0.5f - kRowNudge, v.U, v.V,
+    Batch.push_back({v.X + 0.5f,
+                     v.Y + 0.5f - kRowNudge,
+                     v.U,
+                     v.V,
                      {static_cast<unsigned char>(color >> 16), static_cast<unsigned char>(color >> 8),
                       static_cast<unsigned char>(color), static_cast<unsigned char>(color >> 24)}});
   }
@@ -319,8 +324,8 @@ void TGlRenderDevice::ShowPicture() {
   Gl.BindTexture(GL_TEXTURE_2D, TargetTexture);
   const float left = float(Box.X), top = float(Box.Y), right = left + float(Box.Width),
               bottom = top + float(Box.Height);
-  const TVertex2D corners[6] = {{left, top, 0, 1, {}},     {right, top, 1, 1, {}},   {right, bottom, 1, 0, {}},
-                                {left, top, 0, 1, {}},     {right, bottom, 1, 0, {}}, {left, bottom, 0, 0, {}}};
+  const TVertex2D corners[6] = {{left, top, 0, 1, {}}, {right, top, 1, 1, {}},    {right, bottom, 1, 0, {}},
+                                {left, top, 0, 1, {}}, {right, bottom, 1, 0, {}}, {left, bottom, 0, 0, {}}};
   Draw(corners, 6);
   BindPicture();
 }

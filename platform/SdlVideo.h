@@ -42,6 +42,6 @@ class TSdlVideo final : public TVideoSystem {
   bool VideoReady = false;
   SDL_Window* Window = nullptr;
   std::unique_ptr<TRenderDevice> Device;
-  TSdlRenderDevice* SdlDevice = nullptr;  // the device when it stands on an SDL renderer
+  TSdlRenderDevice* SdlDevice = nullptr;          // the device when it stands on an SDL renderer
   std::unique_ptr<TGameControllers> Controllers;  // only with a window
 };

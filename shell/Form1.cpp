@@ -217,6 +217,8 @@ void TForm1::ShowMessage(const std::string& text) {
 
 void TForm1::EnterScreen(TGameScreen screen) {
   State.CurrentScreen = screen;
+  // Only the pictures a screen draws keep their textures: the rest come back when drawn again.
+  OmegaImageList1.Doze();
   switch (screen) {
     case gsIntro:
       EnterIntro();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "platform/RecordingRenderDevice.h"
 #include "state/TempFolder.h"
@@ -89,4 +90,33 @@ TEST_F(FormFixture, ASeedMakesTheRandomGeneratorRepeatable) {
   TForm1 other({Video, Clock, Messages, true, 7u, {}});
   other.FormCreate();
   EXPECT_EQ(Form.State.Random(), other.State.Random());
+}
+
+// Entering a screen lets the menu pictures' textures go; the pictures the screen draws make theirs
+// again, so a frame later only they hold textures, and the next screen draws all of its own.
+TEST_F(FormFixture, AScreenKeepsTexturesOnlyForThePicturesItDraws) {
+  Form.FormCreate();
+  Form.FormShow();
+  const auto heldByMenuPictures = [&] {
+    std::set<TTextureHandle> held;
+    for (int i = 0; i < Form.OmegaImageList1.ImageList.Count(); ++i)
+      if (TTextureHandle texture = Form.OmegaImageList1.ImageList.Items(i).Texture(); texture != kNoTexture)
+        held.insert(texture);
+    return held;
+  };
+  for (TGameScreen screen : {gsIntro, gsEnterName, gsIntro}) {
+    Form.EnterScreen(screen);
+    Device.Draws.clear();
+    RunFrame();
+    std::set<TTextureHandle> drawn;
+    for (const auto& draw : Device.Draws) {
+      EXPECT_EQ(Device.Textures.count(draw.Texture) + (draw.Texture == kNoTexture), 1u)
+          << "drawn while dozing";
+      drawn.insert(draw.Texture);
+    }
+    const std::set<TTextureHandle> held = heldByMenuPictures();
+    EXPECT_FALSE(held.empty()) << int(screen);
+    for (TTextureHandle texture : held)
+      EXPECT_EQ(drawn.count(texture), 1u) << int(screen) << " keeps an unused texture";
+  }
 }
