@@ -46,6 +46,7 @@ bench: build
 	$(BUILD_DIR)/bench/screen_bench
 	bench/loop_cpu.sh $(BUILD_DIR)/game/morvel-racing
 	bench/track_sweep.sh $(BUILD_DIR)
+	bench/race_cpu.sh $(BUILD_DIR)
 	bench/race_frame.sh $(BUILD_DIR)
 
 clean:
