@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/VisibleQuads.h"
+
 namespace {
 
 GLenum ToGl(TBlendFactor factor) {
@@ -34,11 +36,6 @@ GLenum ToGl(TBlendFactor factor) {
 // layout, the only one its fast paths read.
 constexpr GLenum kPixelFormat = GL_BGRA, kPixelType = GL_UNSIGNED_BYTE;
 
-// The game puts pixel centres on whole coordinates, OpenGL half a pixel further on. Rows are
-// nudged up by the rasteriser's finest step, 1/256 of a pixel, so that a bottom edge on a pixel
-// centre leaves that row out, as the game means.
-constexpr float kRowNudge = 1.0f / 256;
-
 unsigned Scale(unsigned channel, unsigned alpha) {
   return (channel * alpha + 127) / 255;
 }
@@ -50,24 +47,10 @@ uint32_t Premultiply(uint32_t argb) {
          Scale(argb & 0xFF, a);
 }
 
-bool IsOpaque(uint32_t argb) {
-  return argb >> 24 == 0xFF;
-}
-
-// A vertex alpha that leaves at most one step in 255 of what lies below showing through: the
-// display's colour scaling turns a full 255 into 254.
-bool CoversWhole(uint32_t argb) {
-  return argb >> 24 >= 0xFE;
-}
-
 // A vertex colour that takes at most one step in 255 off any channel of the texel: the display's
 // colour scaling turns a full 255 into 254. Such quads are drawn as the plain texel.
 bool NearWhite(uint32_t argb) {
   return (argb & 0xFEFEFEFEu) == 0xFEFEFEFEu;
-}
-
-bool IsClear(uint32_t argb) {
-  return argb >> 24 == 0;
 }
 
 }  // namespace
@@ -229,16 +212,8 @@ void TGlRenderDevice::Clear(uint32_t argb) {
 }
 
 void TGlRenderDevice::DrawQuad(const TQuad& quad) {
-  if (ClearLeavesAll) {
-    // Under a source-alpha blend nothing changes where the quad is clear: the rasteriser is
-    // spared wholly clear quads and the empty parts of see-through pictures.
-    if (std::ranges::all_of(quad, [](const TVertex& v) { return IsClear(v.Color); })) return;
-    if (Current && Current->Clear.Split(quad, Pieces)) {
-      for (const TQuad& piece : Pieces) Submit(piece);
-      return;
-    }
-  }
-  Submit(quad);
+  SubmitVisible(quad, ClearLeavesAll, Current ? &Current->Clear : nullptr, Pieces,
+                [this](const TQuad& piece) { Submit(piece); });
 }
 
 void TGlRenderDevice::Submit(const TQuad& quad) {
@@ -258,6 +233,7 @@ void TGlRenderDevice::Submit(const TQuad& quad) {
     const TVertex& v = quad[size_t(corner)];
     uint32_t color = covers ? v.Color | 0xFF000000u : v.Color;
     if (state.Shade == TShade::Tinted) color = Premultiply(color);
+    // OpenGL puts pixel centres half a pixel further on than the game.
     Batch.push_back({v.X + 0.5f,
                      v.Y + 0.5f - kRowNudge,
                      v.U,

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/Letterbox.h"
+#include "platform/VisibleQuads.h"
 
 namespace {
 
@@ -41,22 +42,6 @@ SDL_BlendMode NamedMode(TBlendFactor source, TBlendFactor destination) {
 
 SDL_Color ToColor(uint32_t argb) {
   return {Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), Uint8(argb >> 24)};
-}
-
-constexpr float kRowNudge = 1.0f / 256;
-
-bool IsOpaque(uint32_t argb) {
-  return argb >> 24 == 0xFF;
-}
-
-// A vertex alpha that leaves at most one step in 255 of what lies below showing through: the
-// display's colour scaling turns a full 255 into 254.
-bool CoversWhole(uint32_t argb) {
-  return argb >> 24 >= 0xFE;
-}
-
-bool IsClear(uint32_t argb) {
-  return argb >> 24 == 0;
 }
 
 }  // namespace
@@ -160,16 +145,8 @@ void TSdlRenderDevice::Clear(uint32_t argb) {
 }
 
 void TSdlRenderDevice::DrawQuad(const TQuad& quad) {
-  if (ClearLeavesAll) {
-    // Under a source-alpha blend nothing changes where the quad is clear: the rasteriser is
-    // spared wholly clear quads and the empty parts of see-through pictures.
-    if (std::ranges::all_of(quad, [](const TVertex& v) { return IsClear(v.Color); })) return;
-    if (Current && Current->Clear.Split(quad, Pieces)) {
-      for (const TQuad& piece : Pieces) Submit(piece);
-      return;
-    }
-  }
-  Submit(quad);
+  SubmitVisible(quad, ClearLeavesAll, Current ? &Current->Clear : nullptr, Pieces,
+                [this](const TQuad& piece) { Submit(piece); });
 }
 
 void TSdlRenderDevice::Submit(const TQuad& quad) {

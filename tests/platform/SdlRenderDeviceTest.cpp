@@ -4,16 +4,9 @@
 
 #include "platform/SdlRenderDevice.h"
 #include "platform/SdlVideo.h"
+#include "tests/platform/RectQuad.h"
 
 namespace {
-
-TQuad Rect(float left, float top, float right, float bottom, uint32_t color) {
-  TQuad quad;
-  const float xs[4] = {left, right, right, left}, ys[4] = {top, top, bottom, bottom};
-  const float us[4] = {0, 1, 1, 0}, vs[4] = {0, 0, 1, 1};
-  for (int i = 0; i < 4; ++i) quad[i] = {xs[i], ys[i], 0, 1, color, us[i], vs[i]};
-  return quad;
-}
 
 uint32_t Pixel(const std::vector<uint32_t>& pixels, int x, int y) {
   return pixels[size_t(y * 800 + x)];
