@@ -187,7 +187,6 @@ void TGlRenderDevice::SetBlendFactors(TBlendFactor source, TBlendFactor destinat
   NormalBlend = source == TBlendFactor::SrcAlpha && destination == TBlendFactor::InvSrcAlpha;
   Premultiplied = source == TBlendFactor::SrcAlpha &&
                   (destination == TBlendFactor::InvSrcAlpha || destination == TBlendFactor::One);
-  ClearLeavesAll = Premultiplied;
   // The back buffer's alpha is never shown; keep it opaque-leaning as normal blending does.
   Gl.BlendFuncSeparate(Premultiplied ? GL_ONE : ToGl(source), ToGl(destination), GL_ONE,
                        GL_ONE_MINUS_SRC_ALPHA);
@@ -212,7 +211,8 @@ void TGlRenderDevice::Clear(uint32_t argb) {
 }
 
 void TGlRenderDevice::DrawQuad(const TQuad& quad) {
-  SubmitVisible(quad, ClearLeavesAll, Current ? &Current->Clear : nullptr, Pieces,
+  // Normal and additive blending both keep what lies below where the quad is clear.
+  SubmitVisible(quad, Premultiplied, Current ? &Current->Clear : nullptr, Pieces,
                 [this](const TQuad& piece) { Submit(piece); });
 }
 

@@ -82,7 +82,6 @@ class TGlRenderDevice final : public TRenderDevice {
   bool LinearFilter = false;
   bool Premultiplied = true;          // the blend takes premultiplied colour (normal or additive)
   bool NormalBlend = true;            // source alpha over the rest: an opaque quad needs no blending
-  bool ClearLeavesAll = true;         // a source-alpha blend: a clear quad changes nothing
   const TTexture* Current = nullptr;  // none: the white texel
   GLuint White = 0;
   GLuint Target = 0, TargetTexture = 0;  // the picture off screen, when the window's size differs
