@@ -1,17 +1,18 @@
 #include "assets/ModListItem.h"
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 
 #include "assets/SoundError.h"
 #include "assets/SoundMixer.h"
 #include "platform/GamePath.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
 // How long a worker waits for the cursor before looking round again.
 constexpr std::chrono::milliseconds kWorkerWait{500};
+// Far beyond any of the game's tunes; a larger file is not read.
+constexpr size_t kMaxModuleBytes = size_t(32) << 20;
 
 }  // namespace
 
@@ -21,22 +22,19 @@ TModListItem::~TModListItem() {
   Unload();
 }
 
-std::vector<uint8_t> TModListItem::ReadModuleFile() const {
-  std::ifstream file(NativePath(FileName), std::ios::binary);
-  std::vector<uint8_t> data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file.good() && !file.eof()) data.clear();
-  return data;
-}
-
 void TModListItem::Load() {
-  const std::vector<uint8_t> data = ReadModuleFile();
+  std::string reason;
+  const std::vector<uint8_t> data =
+      ReadRegularFile(NativePath(FileName), kMaxModuleBytes, reason).value_or(std::vector<uint8_t>());
+  if (reason.empty() && data.empty()) reason = "the file is empty";
   auto player = std::make_unique<TModPlugPlayer>();
   player->SetWaveFormat(TModStream::kRate, TModStream::kChannels, 16);
   {
     std::lock_guard lock(Lock);
-    if (data.empty() || !player->Load(data.data(), data.size())) {
+    if (!reason.empty() || !player->Load(data.data(), data.size())) {
       FailedFile = FileName;
-      throw ESoundError(SoundMessage::LoadingSound + NativePath(FileName));
+      throw SoundFileError(NativePath(FileName),
+                           reason.empty() ? "it is not a module that can be played" : reason);
     }
     Player = std::move(player);
   }

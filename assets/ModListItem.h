@@ -52,7 +52,6 @@ class TModListItem {
 
  private:
   void Load();
-  std::vector<uint8_t> ReadModuleFile() const;
   bool Refill();  // one round of the worker; false once the music has ended
   void FillHalf(int half);
 

@@ -57,10 +57,11 @@ TSoundListItem::~TSoundListItem() {
 }
 
 void TSoundListItem::Load() {
-  std::optional<TWaveSound> wave = LoadWaveFile(NativePath(FileName), TSoundMixer::kRate);
+  std::string reason;
+  std::optional<TWaveSound> wave = LoadWaveFile(NativePath(FileName), TSoundMixer::kRate, &reason);
   if (!wave) {
     FailedFile = FileName;
-    throw ESoundError(SoundMessage::LoadingSound + NativePath(FileName));
+    throw SoundFileError(NativePath(FileName), reason);
   }
   FailedFile.reset();
   Wave = std::make_unique<TWaveSound>(std::move(*wave));

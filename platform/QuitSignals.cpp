@@ -2,31 +2,72 @@
 
 #include <SDL.h>
 
+#include <ctime>
+
 namespace {
 
-// A signal handler can reach nothing but a flag of static storage: the one such flag of the
-// program, owned by the TQuitSignals that installed the handler.
+// A signal handler can reach nothing but flags of static storage: the flags of the program, owned
+// by the TQuitSignals that installed the handler. The second of the monotonic clock at which the
+// first signal came tells a game still saving from one that has stopped getting anywhere.
 volatile std::sig_atomic_t Raised = 0;
+volatile std::sig_atomic_t RaisedAtSecond = 0;
 
-extern "C" void RaiseQuitFlag(int) {
-  Raised = 1;
+std::sig_atomic_t MonotonicSecond() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);  // safe in a signal handler
+  return std::sig_atomic_t(now.tv_sec);
+}
+
+extern "C" void RaiseQuitFlag(int signal) {
+  if (!Raised) {
+    RaisedAtSecond = MonotonicSecond();
+    Raised = 1;
+    return;
+  }
+  if (MonotonicSecond() - RaisedAtSecond < TQuitSignals::kGraceSeconds) return;
+  // The game has not ended since the first signal: this one takes the system's way. The signal
+  // is blocked while its handler runs, so it arrives as soon as the handler returns.
+  struct sigaction fallback {};
+  fallback.sa_handler = SIG_DFL;
+  sigemptyset(&fallback.sa_mask);
+  sigaction(signal, &fallback, nullptr);
+  raise(signal);
+}
+
+sigset_t QuitSignalSet() {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int signal : TQuitSignals::kSignals) sigaddset(&set, signal);
+  return set;
 }
 
 }  // namespace
+
+void TQuitSignals::HoldUntilTakenOver() {
+  const sigset_t held = QuitSignalSet();
+  sigprocmask(SIG_BLOCK, &held, nullptr);
+}
 
 TQuitSignals::TQuitSignals() {
   Raised = 0;
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   struct sigaction action {};
   action.sa_handler = RaiseQuitFlag;
-  sigemptyset(&action.sa_mask);
-  // Interrupted system calls go on; the next signal of the kind is the system's again.
-  action.sa_flags = SA_RESTART | SA_RESETHAND;
-  for (size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &action, &Previous[i]);
+  action.sa_mask = QuitSignalSet();
+  action.sa_flags = SA_RESTART;  // interrupted system calls go on
+  for (size_t i = 0; i < kSignals.size(); ++i) {
+    sigaction(kSignals[i], nullptr, &Previous[i]);
+    Installed[i] = Previous[i].sa_handler != SIG_IGN;
+    if (Installed[i]) sigaction(kSignals[i], &action, nullptr);
+  }
+  // A signal held back since the start arrives now, at the handler.
+  const sigset_t held = QuitSignalSet();
+  sigprocmask(SIG_UNBLOCK, &held, nullptr);
 }
 
 TQuitSignals::~TQuitSignals() {
-  for (size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &Previous[i], nullptr);
+  for (size_t i = 0; i < kSignals.size(); ++i)
+    if (Installed[i]) sigaction(kSignals[i], &Previous[i], nullptr);
 }
 
 bool TQuitSignals::Received() const {

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "platform/RegularFile.h"
+
 namespace {
 
 struct TWaveFreer {
@@ -30,11 +32,19 @@ std::optional<TWaveSound> Convert(const SDL_AudioSpec& from, const Uint8* data, 
 
 }  // namespace
 
-std::optional<TWaveSound> LoadWaveFile(const std::string& path, int sampleRate) {
-  SDL_AudioSpec format{};
-  Uint8* buffer = nullptr;
-  Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &format, &buffer, &length)) return std::nullopt;
-  std::unique_ptr<Uint8, TWaveFreer> owned(buffer);
-  return Convert(format, buffer, length, sampleRate);
+std::optional<TWaveSound> LoadWaveFile(const std::string& path, int sampleRate, std::string* error) {
+  std::string reason;
+  std::optional<TWaveSound> sound;
+  if (const std::optional<std::vector<uint8_t>> bytes = ReadRegularFile(path, kMaxWaveBytes, reason)) {
+    SDL_AudioSpec format{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), int(bytes->size())), 1, &format, &buffer, &length)) {
+      std::unique_ptr<Uint8, TWaveFreer> owned(buffer);
+      sound = Convert(format, buffer, length, sampleRate);
+    }
+    reason = sound ? "" : "it is not a wave file that can be played";
+  }
+  if (error) *error = reason;
+  return sound;
 }

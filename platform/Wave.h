@@ -12,5 +12,8 @@ struct TWaveSound {
 };
 
 // Reads a wave file (any format SDL's wave reader knows) and converts it to 16-bit stereo at
-// sampleRate. Empty when the file is missing or not a wave file SDL can read.
-std::optional<TWaveSound> LoadWaveFile(const std::string& path, int sampleRate);
+// sampleRate. Empty when the file is missing, is no regular file, is larger than kMaxWaveBytes
+// or is not a wave file SDL can read; error (when given) then says which.
+std::optional<TWaveSound> LoadWaveFile(const std::string& path, int sampleRate, std::string* error = nullptr);
+
+inline constexpr size_t kMaxWaveBytes = size_t(32) << 20;

@@ -59,12 +59,13 @@ void UnlockNextStage(TCatalogue& catalogue) {
   const int stage = catalogue.UnlockStage;
   if (stage < 0 || stage >= kUnlockStages) return;
   const TUnlockStep& step = kUnlockSteps[size_t(stage)];
+  // A stage never takes back what the player has already: counts only ever grow.
   if (step.Car) {
-    catalogue.CarsAvailable = step.NewCount;
-    MarkFirst(catalogue.Cars, step.First, step.NewCount);
+    catalogue.CarsAvailable = std::max(catalogue.CarsAvailable, step.NewCount);
+    MarkFirst(catalogue.Cars, step.First, catalogue.CarsAvailable);
   } else {
-    catalogue.TracksAvailable = step.NewCount;
-    MarkFirst(catalogue.Tracks, step.First, step.NewCount);
+    catalogue.TracksAvailable = std::max(catalogue.TracksAvailable, step.NewCount);
+    MarkFirst(catalogue.Tracks, step.First, catalogue.TracksAvailable);
   }
   catalogue.TargetScore = AddSaturated(catalogue.TargetScore, catalogue.TargetSteps[size_t(stage)]);
   catalogue.UnlockStage = stage + 1;

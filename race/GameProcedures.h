@@ -16,9 +16,9 @@ void FillCarCatalogue(TCatalogue& catalogue);
 // as the catalogue reaches (availability itself is never stored, only the two counts).
 void MarkAvailableEntries(TCatalogue& catalogue);
 
-// One step of the unlock sequence: the current stage's tracks or car become available, the
-// target score grows by the stage's step and the stage advances. Does nothing once every
-// stage is done.
+// One step of the unlock sequence: the current stage's tracks or car become available (a count
+// never goes down, whatever a progress file held), the target score grows by the stage's step and the stage
+// advances. Does nothing once every stage is done.
 void UnlockNextStage(TCatalogue& catalogue);
 
 // Whether `current` beats `best`: minutes first, then seconds, then hundredths. An equal time

@@ -89,6 +89,8 @@ TGhostFileResult ReadGhostFile(std::string_view bytes, int track, uint32_t track
   if (lap.Track != track) return {std::nullopt, "it belongs to another track"};
   if (lap.TrackFileSize != trackFileSize) return {std::nullopt, "the track's file has changed"};
   if (lap.Car < 0 || lap.Car >= kCarCount) return {std::nullopt, "an unknown car"};
+  // A lap of no time could never be beaten, so no better lap would ever take its place.
+  if (TotalHundredths(lap.LapTime) == 0) return {std::nullopt, "a lap of no time"};
   if (count == 0 || count > kMaxGhostSamples || body.size() != kHeaderBytes + size_t(count) * kSampleBytes)
     return {std::nullopt, "the lap's length does not match the file's"};
   lap.Samples.resize(count);

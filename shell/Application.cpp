@@ -182,7 +182,7 @@ class TMainLoop {
 
 }  // namespace
 
-int RunGame(const TCommandLine& commandLine) {
+int RunGame(const TCommandLine& commandLine, const TQuitSignals& signals) {
   const TCommandLine options = WithOutputsFromHere(commandLine);
   if (const auto& race = options.RaceRun.Race;
       race && (race->Track >= kTrackCount || race->Car >= kCarCount)) {
@@ -190,13 +190,11 @@ int RunGame(const TCommandLine& commandLine) {
                  kTrackCount - 1, kCarCount - 1);
     return 2;
   }
-  // Before SDL starts, so that it leaves these signals to the game.
-  const TQuitSignals signals;
   TInputScript script;
   if (!LoadScript(options.ScriptPath, script)) return 2;
   if (!EnterGameFolder(options.DataDir)) return 2;
 
-  TMessageBoxes messages(options.Headless);
+  TMessageBoxes messages(options.Headless, &signals);
   std::unique_ptr<TSdlVideo> sdlVideo;
   std::unique_ptr<TNullRenderDevice> nullDevice;
   std::unique_ptr<TVideoSystem> deviceOnly;

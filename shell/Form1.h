@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "assets/OmegaImageList.h"
@@ -38,6 +39,7 @@ class TMenuScreen;
 class TBegArrows;
 class TLight;
 class TGhostRace;
+struct TGhostLap;
 class TTrackMap;
 class THelpButton;
 class TOmegaButton;
@@ -160,9 +162,11 @@ class TForm1 {
   void ShowMessage(const std::string& text);
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
-  // a player whose game cannot save is told so once.
+  // a player whose game cannot save is told so once, and each failure goes to stderr once.
   void TakeSaveLock();
   void SaveGame(bool withProgress);
+  void SaveBestLap(const TGhostLap& lap);
+  bool Saved(bool saved, const std::string& failure);
   void WarnAboutSaving(const char* text);
 
   // Pages of buttons (Pages.cpp): a new page for the screen, a button of a picture at (x, y)
@@ -205,6 +209,7 @@ class TForm1 {
   void ApplyOptions();
   void CancelOptions();
   void RestoreOptions();
+  void TakeBackOptions();
   void LeaveOptions();
   void EnterExitGame();
   void ExitGameFrame();
@@ -298,4 +303,5 @@ class TForm1 {
   int ExitCode = 0;
   TSettingsLock SaveLock;
   bool SaveWarningShown = false;
+  std::set<std::string> SaveFailuresTold;
 };

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "shell/SettingsFiles.h"
+#include "shell/SettingsLines.h"
 #include "shell/SettingsLocation.h"
 
 namespace {
@@ -39,14 +40,19 @@ std::optional<bool> FlagValue(std::string_view value) {
   return std::nullopt;
 }
 
-void ReadLine(TGameOptions& options, std::string_view line) {
+// Reads one key line of the [Race] section; false when the line is no key line, or a known key
+// has a value that is no flag.
+bool ReadLine(TGameOptions& options, std::string_view line) {
   const size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return;
+  if (equals == std::string_view::npos) return false;
   const std::string key = Lower(Trimmed(line.substr(0, equals)));
   const std::optional<bool> value = FlagValue(Trimmed(line.substr(equals + 1)));
-  if (!value) return;
-  for (const auto& [name, member] : kKeys)
-    if (Lower(name) == key) options.*member = *value;
+  for (const auto& [name, member] : kKeys) {
+    if (Lower(name) != key) continue;
+    if (!value) return false;
+    options.*member = *value;
+  }
+  return true;
 }
 
 }  // namespace
@@ -58,36 +64,40 @@ std::string GameOptionsText(const TGameOptions& options) {
   return text;
 }
 
-void ReadGameOptions(TGameOptions& options, std::string_view text) {
+TDamage ReadGameOptions(TGameOptions& options, std::string_view text) {
+  TDamage damage;
   bool inSection = false;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    const std::string_view line = Trimmed(text.substr(0, end));
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  TLineReader lines(text, false);
+  for (int number = 1; !lines.AtEnd(); ++number) {
+    const std::string_view line = Trimmed(lines.Next().value_or(""));
+    bool understood = true;
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
+      understood = line.back() == ']';
       inSection = Lower(line) == "[" + Lower(kSection) + "]";
-    } else if (inSection) {
-      ReadLine(options, line);
+    } else {
+      understood = inSection ? ReadLine(options, line) : line.find('=') != std::string_view::npos;
     }
+    if (!understood && !damage) damage = "line " + std::to_string(number) + " is no setting";
   }
+  return damage;
 }
 
 bool LoadGameOptions(TGameOptions& options, const std::filesystem::path& file) {
   const std::optional<std::string> text = ReadWholeFile(file);
   if (!text) return false;
-  ReadGameOptions(options, *text);
+  if (const TDamage damage = ReadGameOptions(options, *text)) KeepDamaged(file, *damage);
   return true;
 }
 
-bool SaveGameOptions(const TGameOptions& options, const std::filesystem::path& file) {
-  return SaveWholeFile(file, GameOptionsText(options));
+bool SaveGameOptions(const TGameOptions& options, const std::filesystem::path& file, std::string* failure) {
+  return SaveWholeFile(file, GameOptionsText(options), failure);
 }
 
 bool LoadGameOptions(TGameOptions& options) {
   return LoadGameOptions(options, SettingsPaths(kOptionsFileName).Read);
 }
 
-bool SaveGameOptions(const TGameOptions& options) {
-  return SaveGameOptions(options, SavePlace(kOptionsFileName));
+bool SaveGameOptions(const TGameOptions& options, std::string* failure) {
+  return SaveGameOptions(options, SavePlace(kOptionsFileName), failure);
 }

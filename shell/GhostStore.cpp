@@ -29,7 +29,7 @@ std::optional<TGhostLap> LoadGhostLap(int track, uint32_t trackFileSize) {
   return LoadGhostLap(SettingsPaths(name).Read, track, trackFileSize);
 }
 
-bool SaveGhostLap(const TGhostLap& lap) {
+bool SaveGhostLap(const TGhostLap& lap, std::string* failure) {
   const std::string name = GhostFileName(lap.Track);
-  return SaveWholeFile(SavePlace(name.c_str()), GhostFileBytes(lap));
+  return SaveWholeFile(SavePlace(name.c_str()), GhostFileBytes(lap), failure);
 }

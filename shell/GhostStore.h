@@ -23,5 +23,5 @@ uint32_t TrackFileSize(const TTrack& track);
 std::optional<TGhostLap> LoadGhostLap(int track, uint32_t trackFileSize);
 std::optional<TGhostLap> LoadGhostLap(const std::filesystem::path& file, int track, uint32_t trackFileSize);
 
-// Keeps the lap in its track's file; a failure is said in one line on stderr.
-bool SaveGhostLap(const TGhostLap& lap);
+// Keeps the lap in its track's file; a failure is said as the settings files' saves say it.
+bool SaveGhostLap(const TGhostLap& lap, std::string* failure = nullptr);

@@ -134,14 +134,18 @@ void TForm1::CancelOptions() {
 // Everything goes back to what it was on entering the options, and so does the settings file:
 // a cancelled choice must not come back at the next start.
 void TForm1::RestoreOptions() {
+  if (MusicBackup != State.MusicOn) SetMenuMusic(MusicBackup);
+  TakeBackOptions();
+  SaveGame(false);
+}
+
+void TForm1::TakeBackOptions() {
   State.FullScreen = State.AppliedFullScreen;
   State.SoundOn = SoundBackup;
-  if (MusicBackup != State.MusicOn) SetMenuMusic(MusicBackup);
   State.MusicOn = MusicBackup;
   State.AppliedFullScreen = FullScreenBackup;
   State.AddText = AddTextBackup;
   State.Options = OptionsBackup;
-  SaveGame(false);
 }
 
 // The file is written by whoever leaves: after keeping or after restoring.

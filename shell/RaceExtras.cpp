@@ -42,7 +42,7 @@ void TForm1::StartRaceExtras() {
 void TForm1::RaceExtrasFrame() {
   if (!Ghost) return;
   const TGhostLap* better = Ghost->AfterFrame();
-  if (better && SaveLock.State() != TSettingsLock::TState::InUse) SaveGhostLap(*better);
+  if (better) SaveBestLap(*better);
   if (TrackMap) TrackMap->Ghost = Ghost->Car();
 }
 

@@ -25,12 +25,14 @@ bool TRaceRun::Open(std::string& error) {
 }
 
 void TRaceRun::RaceEntered(TRaceContext& context) {
-  FinishPrinted = ResultsPrinted = false;
+  FinishPrinted = ResultsPrinted = Left = false;
+  RaceFrames = 0;
   if (RunOptions.Autopilot) Autopilot = std::make_unique<TAutopilot>(context);
 }
 
 void TRaceRun::RaceLeft() {
   Autopilot.reset();
+  Left = true;
 }
 
 void TRaceRun::BeforeMove() {
@@ -39,15 +41,17 @@ void TRaceRun::BeforeMove() {
 
 std::optional<int> TRaceRun::AfterFrame(const TRaceState& race, int frame, TGameScreen screen,
                                         int stepTicks) {
+  // Once left, a race without menus can never end.
+  if (RaceOnly() && Left) return NotEnded("it was left");
   const bool raceScreen = screen == gsRace || screen == gsPause || screen == gsExitRace;
   if (!race.Player || !raceScreen) return std::nullopt;
   Trace(race, frame, screen);
   if (!RaceOnly()) return std::nullopt;
-  if (race.Player->RaceTime.Minutes >= kLongestRaceMinutes) {
-    std::fprintf(stderr, "Morvel Racing: --race: the race did not end within %d minutes of race time\n",
-                 kLongestRaceMinutes);
+  // The race clock stands still in the pause and the dialog: the frames count them too.
+  ++RaceFrames;
+  if (race.Player->RaceTime.Minutes >= kLongestRaceMinutes || RaceFrames > kLongestRaceFrames) {
     PrintResults(race);
-    return 2;
+    return NotEnded("not within " + std::to_string(kLongestRaceMinutes) + " minutes");
   }
   if (race.RaceFinished && !FinishPrinted) {
     const TPlayer& player = *race.Player;
@@ -63,6 +67,11 @@ std::optional<int> TRaceRun::AfterFrame(const TRaceState& race, int frame, TGame
   return 0;
 }
 
+int TRaceRun::NotEnded(const std::string& why) const {
+  std::fprintf(stderr, "Morvel Racing: --race: the race did not end: %s\n", why.c_str());
+  return 2;
+}
+
 void TRaceRun::PrintResults(const TRaceState& race) {
   if (!RaceOnly() || ResultsPrinted || !race.Player) return;
   for (int place = 1; place < race.FinishCounter; ++place)
@@ -75,8 +84,8 @@ void TRaceRun::PrintResults(const TRaceState& race) {
 void TRaceRun::Trace(const TRaceState& race, int frame, TGameScreen screen) {
   if (!TraceFile) return;
   const TPlayer& player = *race.Player;
-  std::fprintf(TraceFile, "%d,%d,%.6f,%.6f,%.6f,%d,%d,%d,%s", frame, int(screen), player.Speed, player.Heading,
-               player.Direction, player.Lap, player.Position, player.NextCheckLine,
+  std::fprintf(TraceFile, "%d,%d,%.6f,%.6f,%.6f,%d,%d,%d,%s", frame, int(screen), player.Speed,
+               player.Heading, player.Direction, player.Lap, player.Position, player.NextCheckLine,
                RaceTimeText(player.RaceTime).c_str());
   for (int i = 0; i < race.OpponentCount; ++i)
     std::fprintf(TraceFile, ",%d,%.6f", race.Opponents[size_t(i)]->Lap, race.OpponentProgress[size_t(i)]);

@@ -45,23 +45,28 @@ class TRaceRun {
   void RaceLeft();
   // Before the move pass of a race frame: the autopilot's keys.
   void BeforeMove();
-  // After a frame of the race screens: the trace line, and for a race without menus the
-  // finish line and the results once every car is in. Returns the run's exit code when that race
-  // is over: 0 when every car is in, 2 when its race clock has passed kLongestRaceMinutes
-  // (automation never waits for ever on a race that cannot end).
+  // After a frame: on the race screens the trace line, and for a race without menus the finish
+  // line and the results once every car is in. Returns the run's exit code when that race is
+  // over: 0 when every car is in, 2 ("the race did not end") when the player has left it, or when
+  // its race clock or the frames on the race screens (the pause stops the clock) have passed
+  // kLongestRaceMinutes: automation never waits for ever on a race that cannot end.
   std::optional<int> AfterFrame(const TRaceState& race, int frame, TGameScreen screen, int stepTicks);
 
   static constexpr int kLongestRaceMinutes = 60;
+  static constexpr int kLongestRaceFrames = kLongestRaceMinutes * 60 * 90;
 
   // The results table so far, one row a line (also when a frame limit ends the run early).
   void PrintResults(const TRaceState& race);
 
  private:
   void Trace(const TRaceState& race, int frame, TGameScreen screen);
+  int NotEnded(const std::string& why) const;
 
   TRaceRunOptions RunOptions;
   std::unique_ptr<TAutopilot> Autopilot;
   std::FILE* TraceFile = nullptr;
   bool FinishPrinted = false;
   bool ResultsPrinted = false;
+  bool Left = false;   // the race was left
+  int RaceFrames = 0;  // frames on the race screens since the race began
 };

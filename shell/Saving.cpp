@@ -1,6 +1,9 @@
 // Saving the settings and the progress, and ending at once when the system asks.
+#include <cstdio>
+
 #include "shell/Form1.h"
 #include "shell/GameOptions.h"
+#include "shell/GhostStore.h"
 #include "shell/SettingsFiles.h"
 
 namespace {
@@ -29,10 +32,24 @@ void TForm1::TakeSaveLock() {
 
 void TForm1::SaveGame(bool withProgress) {
   if (SaveLock.State() == TSettingsLock::TState::InUse) return;
-  bool saved = SaveSettings(State);
-  saved = SaveGameOptions(State.Options) && saved;
-  if (withProgress) saved = SaveProgress(State) && saved;
+  std::string failure;
+  bool saved = Saved(SaveSettings(State, &failure), failure);
+  saved = Saved(SaveGameOptions(State.Options, &failure), failure) && saved;
+  if (withProgress) saved = Saved(SaveProgress(State, &failure), failure) && saved;
   if (!saved) WarnAboutSaving(kCannotSaveMessage);
+}
+
+void TForm1::SaveBestLap(const TGhostLap& lap) {
+  if (SaveLock.State() == TSettingsLock::TState::InUse) return;
+  std::string failure;
+  Saved(SaveGhostLap(lap, &failure), failure);
+}
+
+// A save that fails once mostly fails at every later try: each failure is said once a run.
+bool TForm1::Saved(bool saved, const std::string& failure) {
+  if (!saved && SaveFailuresTold.insert(failure).second)
+    std::fprintf(stderr, "Morvel Racing: %s\n", failure.c_str());
+  return saved;
 }
 
 void TForm1::WarnAboutSaving(const char* text) {
@@ -42,6 +59,8 @@ void TForm1::WarnAboutSaving(const char* text) {
 }
 
 void TForm1::QuitAtOnce() {
+  // What the player has not applied on the options screen is not his choice yet.
+  if (State.CurrentScreen == gsOptions) TakeBackOptions();
   SaveGame(true);
   EndedBySystem = true;
   Close();

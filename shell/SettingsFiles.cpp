@@ -14,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "race/GameProcedures.h"
 #include "shell/GameOptions.h"
 #include "shell/GhostStore.h"
 #include "shell/SettingsLines.h"
@@ -28,8 +29,12 @@ namespace {
 // Far beyond anything the game writes; a larger file is read up to here.
 constexpr size_t kMaxFileBytes = size_t(1) << 20;
 
+std::string Complaint(const char* what, const fs::path& file, const std::string& reason) {
+  return std::string(what) + " \"" + file.string() + "\": " + reason;
+}
+
 void Complain(const char* what, const fs::path& file, const std::string& reason) {
-  std::fprintf(stderr, "Morvel Racing: %s \"%s\": %s\n", what, file.c_str(), reason.c_str());
+  std::fprintf(stderr, "Morvel Racing: %s\n", Complaint(what, file, reason).c_str());
 }
 
 // The file's contents up to the size limit, and whether it went on beyond; none when it exists
@@ -63,6 +68,16 @@ std::optional<TFileText> ReadFileText(const fs::path& file) {
   return result;
 }
 
+// The first sign that a settings file is not as the game writes it: a byte no line of the game's
+// encoding holds, or a file beyond the size limit.
+TDamage DamageOfText(std::string_view text, bool cutShort) {
+  if (cutShort) return "it is larger than " + std::to_string(kMaxFileBytes) + " bytes";
+  for (char c : WithoutByteOrderMark(text))
+    if (c != '\r' && c != '\n' && kBase32Alphabet.find(c) == std::string_view::npos)
+      return std::string("it holds bytes that are not the game's");
+  return std::nullopt;
+}
+
 template <typename TRead>
 bool LoadFile(const fs::path& file, TRead read) {
   std::error_code error;
@@ -72,7 +87,9 @@ bool LoadFile(const fs::path& file, TRead read) {
   const std::optional<TFileText> content = ReadFileText(file);
   if (!content) return false;
   TLineReader lines(content->Text, content->CutShort);
-  read(lines);
+  const TDamage lineDamage = read(lines);
+  const TDamage damage = lineDamage ? lineDamage : DamageOfText(content->Text, content->CutShort);
+  if (damage) KeepDamaged(file, *damage);
   return true;
 }
 
@@ -85,6 +102,9 @@ bool WriteAll(int handle, std::string_view text) {
   }
   return true;
 }
+
+// A damaged file is kept beside itself under this mark.
+constexpr const char* kDamagedMark = ".damaged";
 
 // Names a save's temporary file: the file's own name, the mark, and a part no other save uses.
 constexpr const char* kTemporaryMark = ".tmp";
@@ -109,12 +129,27 @@ bool IsTemporaryOf(const fs::path& entry, const std::string& fileName) {
   return name.starts_with(prefix) && (name.size() == prefix.size() || name[prefix.size()] == '-');
 }
 
-void ReadSettingsLines(TGameState& state, TLineReader& lines) {
-  // The yes/no lines are compared with "false" as decoded, without removing any filling.
-  if (auto line = lines.Next(); line && DecodeText(*line) != "false")
-    state.FullScreen = state.AppliedFullScreen = true;
-  if (auto line = lines.Next(); line && DecodeText(*line) == "false") state.MusicOn = false;
-  if (auto line = lines.Next(); line && DecodeText(*line) == "false") state.SoundOn = false;
+std::string LineDamage(int number, const char* what) {
+  return "line " + std::to_string(number) + " " + what;
+}
+
+TDamage ReadSettingsLines(TGameState& state, TLineReader& lines) {
+  TDamage damage;
+  // The yes/no lines are compared with "false" as decoded, without removing any filling. The
+  // game writes "true" or "false"; an empty line is a short file's.
+  int number = 0;
+  auto flag = [&lines, &damage, &number]() -> std::optional<std::string> {
+    ++number;
+    const std::optional<std::string_view> line = lines.Next();
+    if (!line) return std::nullopt;
+    std::string word = DecodeText(*line);
+    if (!damage && !word.empty() && word != "true" && word != "false")
+      damage = LineDamage(number, "is neither yes nor no");
+    return word;
+  };
+  if (auto word = flag(); word && *word != "false") state.FullScreen = state.AppliedFullScreen = true;
+  if (auto word = flag(); word && *word == "false") state.MusicOn = false;
+  if (auto word = flag(); word && *word == "false") state.SoundOn = false;
   // The name and the text go into the score record, whose fields a "|" would split.
   if (auto line = lines.Next()) state.AddText = WithoutRecordSeparators(TextOfLine(*line));
   if (auto line = lines.Next()) state.PlayerName = WithoutRecordSeparators(TextOfLine(*line));
@@ -126,19 +161,34 @@ void ReadSettingsLines(TGameState& state, TLineReader& lines) {
       if (!value.empty()) *field = std::move(value);
     }
   }
+  return damage;
 }
 
 // A best time the race clock can count: hundredths and seconds in their range, minutes not
-// negative. Minutes of kNoBestTimeMinutes or more are the file's way of saying "none".
+// negative, and more than no time at all. Minutes of kNoBestTimeMinutes or more are the file's
+// way of saying "none".
 bool IsPossibleBestTime(const TRaceTime& time) {
   return time.Hundredths >= 0 && time.Hundredths < 100 && time.Seconds >= 0 && time.Seconds < 60 &&
-         time.Minutes >= 0;
+         time.Minutes >= 0 && (time.Hundredths | time.Seconds | time.Minutes) != 0;
 }
 
-void ReadProgressLines(TGameState& state, TLineReader& lines) {
-  auto readNumber = [&lines](int& field) {
-    if (const std::optional<std::string_view> line = lines.Next())
-      if (const std::optional<int> number = NumberOfLine(*line)) field = *number;
+// The score at which the stage unlocks in a game played from the start.
+int StageTarget(const TCatalogue& catalogue) {
+  int target = TCatalogue().TargetScore;
+  for (int stage = 0; stage < catalogue.UnlockStage; ++stage)
+    target = AddSaturated(target, catalogue.TargetSteps[size_t(stage)]);
+  return target;
+}
+
+TDamage ReadProgressLines(TGameState& state, TLineReader& lines) {
+  TDamage damage;
+  int lineNumber = 0;
+  auto readNumber = [&lines, &damage, &lineNumber](int& field) {
+    ++lineNumber;
+    const std::optional<std::string_view> line = lines.Next();
+    const std::optional<int> number = line ? NumberOfLine(*line) : std::nullopt;
+    if (number) field = *number;
+    if (line && !number && !damage) damage = LineDamage(lineNumber, "holds no number");
   };
   TCatalogue& catalogue = state.Catalogue;
   for (int* counter : {&state.TotalScore, &catalogue.TracksAvailable, &catalogue.CarsAvailable,
@@ -154,11 +204,16 @@ void ReadProgressLines(TGameState& state, TLineReader& lines) {
   catalogue.TracksAvailable = std::clamp(catalogue.TracksAvailable, kStartTracks, catalogue.LastTrack + 1);
   catalogue.CarsAvailable = std::clamp(catalogue.CarsAvailable, kStartCars, catalogue.LastCar + 1);
   catalogue.UnlockStage = std::clamp(catalogue.UnlockStage, 0, kUnlockStages);
+  // A score is never below nothing, and a target below nothing could never be reached fairly:
+  // the stage gets the target it has in a game played from the start.
+  state.TotalScore = std::max(state.TotalScore, 0);
+  if (catalogue.TargetScore < 0) catalogue.TargetScore = StageTarget(catalogue);
   // A time no race can give could never be beaten: the track has no best time yet.
   for (int i = 0; i <= catalogue.LastTrack; ++i) {
     TRaceTime& best = catalogue.Tracks[size_t(i)].BestTime;
     if (!IsPossibleBestTime(best)) best = kNoBestTime;
   }
+  return damage;
 }
 
 void AddLine(std::string& text, std::string_view line) {
@@ -170,13 +225,18 @@ void AddLine(std::string& text, std::string_view line) {
 
 // A file is written beside the old one, flushed to the disk and renamed over the old one, so an
 // interrupted save leaves either the old file or the new one, never a part of either.
-bool SaveWholeFile(const fs::path& file, std::string_view text) {
+bool SaveWholeFile(const fs::path& file, std::string_view text, std::string* failure) {
+  // The player knows the file, not the temporary one it is written under.
+  auto fail = [&file, failure](const std::string& reason) {
+    if (failure)
+      *failure = Complaint("cannot write", file, reason);
+    else
+      Complain("cannot write", file, reason);
+    return false;
+  };
   fs::path temporary;
   const int handle = CreateTemporary(file, temporary);
-  if (handle < 0) {
-    Complain("cannot write", temporary, std::strerror(errno));
-    return false;
-  }
+  if (handle < 0) return fail(std::strerror(errno));
   bool written = WriteAll(handle, text) && ::fsync(handle) == 0;
   int writeError = written ? 0 : errno;
   if (::close(handle) != 0 && written) {
@@ -186,11 +246,26 @@ bool SaveWholeFile(const fs::path& file, std::string_view text) {
   std::error_code error;
   if (written) fs::rename(temporary, file, error);
   if (!written || error) {
-    Complain("cannot write", file, written ? error.message() : std::strerror(writeError));
+    const std::string reason = written ? error.message() : std::strerror(writeError);
     fs::remove(temporary, error);
-    return false;
+    return fail(reason);
   }
   return true;
+}
+
+void KeepDamaged(const fs::path& file, const std::string& damage) {
+  fs::path kept = file;
+  kept += kDamagedMark;
+  std::error_code error;
+  fs::copy_file(file, kept, fs::copy_options::overwrite_existing, error);
+  if (error)
+    std::fprintf(stderr, "Morvel Racing: \"%s\" is damaged (%s) and cannot be kept: %s\n", file.c_str(),
+                 damage.c_str(), error.message().c_str());
+  else
+    std::fprintf(stderr,
+                 "Morvel Racing: \"%s\" is damaged (%s): it is kept as \"%s\", and what could not be read "
+                 "of it starts anew\n",
+                 file.c_str(), damage.c_str(), kept.c_str());
 }
 
 fs::path SavePlace(const char* fileName) {
@@ -210,14 +285,16 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
   return std::move(content->Text);
 }
 
-void ReadSettings(TGameState& state, std::string_view fileText) {
+TDamage ReadSettings(TGameState& state, std::string_view fileText) {
   TLineReader lines(fileText, false);
-  ReadSettingsLines(state, lines);
+  const TDamage damage = ReadSettingsLines(state, lines);
+  return damage ? damage : DamageOfText(fileText, false);
 }
 
-void ReadProgress(TGameState& state, std::string_view fileText) {
+TDamage ReadProgress(TGameState& state, std::string_view fileText) {
   TLineReader lines(fileText, false);
-  ReadProgressLines(state, lines);
+  const TDamage damage = ReadProgressLines(state, lines);
+  return damage ? damage : DamageOfText(fileText, false);
 }
 
 std::string SettingsFileText(const TGameState& state) {
@@ -249,19 +326,19 @@ std::string ProgressFileText(const TGameState& state) {
 }
 
 bool LoadSettings(TGameState& state, const fs::path& file) {
-  return LoadFile(file, [&state](TLineReader& lines) { ReadSettingsLines(state, lines); });
+  return LoadFile(file, [&state](TLineReader& lines) { return ReadSettingsLines(state, lines); });
 }
 
 bool LoadProgress(TGameState& state, const fs::path& file) {
-  return LoadFile(file, [&state](TLineReader& lines) { ReadProgressLines(state, lines); });
+  return LoadFile(file, [&state](TLineReader& lines) { return ReadProgressLines(state, lines); });
 }
 
-bool SaveSettings(const TGameState& state, const fs::path& file) {
-  return SaveWholeFile(file, SettingsFileText(state));
+bool SaveSettings(const TGameState& state, const fs::path& file, std::string* failure) {
+  return SaveWholeFile(file, SettingsFileText(state), failure);
 }
 
-bool SaveProgress(const TGameState& state, const fs::path& file) {
-  return SaveWholeFile(file, ProgressFileText(state));
+bool SaveProgress(const TGameState& state, const fs::path& file, std::string* failure) {
+  return SaveWholeFile(file, ProgressFileText(state), failure);
 }
 
 bool LoadSettings(TGameState& state) {
@@ -272,12 +349,12 @@ bool LoadProgress(TGameState& state) {
   return LoadProgress(state, SettingsPaths(kProgressFileName).Read);
 }
 
-bool SaveSettings(const TGameState& state) {
-  return SaveSettings(state, SavePlace(kSettingsFileName));
+bool SaveSettings(const TGameState& state, std::string* failure) {
+  return SaveSettings(state, SavePlace(kSettingsFileName), failure);
 }
 
-bool SaveProgress(const TGameState& state) {
-  return SaveProgress(state, SavePlace(kProgressFileName));
+bool SaveProgress(const TGameState& state, std::string* failure) {
+  return SaveProgress(state, SavePlace(kProgressFileName), failure);
 }
 
 fs::path SaveFolder() {

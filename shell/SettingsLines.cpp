@@ -33,8 +33,14 @@ std::optional<int> NumberOfLine(std::string_view line) {
   return value;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if (text.starts_with(kMark)) text.remove_prefix(kMark.size());
+  return text;
+}
+
 std::optional<std::string_view> TLineReader::Next() {
-  const size_t end = Rest.find('\n');
+  const size_t end = Rest.find_first_of("\r\n");
   if (end == std::string_view::npos) {
     if (CutShort) return std::nullopt;
     const std::string_view last = Rest;
@@ -42,6 +48,7 @@ std::optional<std::string_view> TLineReader::Next() {
     return last;
   }
   const std::string_view line = Rest.substr(0, end);
-  Rest.remove_prefix(end + 1);
+  const bool crLf = Rest[end] == '\r' && end + 1 < Rest.size() && Rest[end + 1] == '\n';
+  Rest.remove_prefix(end + (crLf ? 2 : 1));
   return line;
 }

@@ -21,13 +21,19 @@ std::string TextOfLine(std::string_view line);
 // A number line read back; none when its text is no decimal integer that fits.
 std::optional<int> NumberOfLine(std::string_view line);
 
-// The lines of a file's contents in order. Past the end every line reads as empty. A file cut
-// short by the reader's size limit has no readable lines from the cut on (none), so their values
-// stay as they were.
+// A file's text without the UTF-8 byte-order mark an editor may have put before it.
+std::string_view WithoutByteOrderMark(std::string_view text);
+
+// The lines of a file's contents in order, after any byte-order mark; a line ends with CR LF, LF
+// or CR alone (as editors of every system leave them). Past the end every line reads as empty.
+// A file cut short by the reader's size limit has no readable lines from the cut on (none), so
+// their values stay as they were.
 class TLineReader {
  public:
-  TLineReader(std::string_view text, bool cutShort) : Rest(text), CutShort(cutShort) {}
+  TLineReader(std::string_view text, bool cutShort) : Rest(WithoutByteOrderMark(text)), CutShort(cutShort) {}
   std::optional<std::string_view> Next();
+  // Whether every line has been read.
+  bool AtEnd() const { return Rest.empty(); }
 
  private:
   std::string_view Rest;

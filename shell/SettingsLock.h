@@ -4,7 +4,8 @@
 
 // Only one copy of the game at a time saves into a folder: the copy that holds the folder's
 // advisory lock (flock on the folder itself, so no file is left behind). The lock is the
-// process's for as long as the object lives, and goes with the process however it ends.
+// process's for as long as the object lives, and goes with the process however it ends: no
+// program it starts and no child of a fork keeps it.
 class TSettingsLock {
  public:
   enum class TState {

@@ -59,9 +59,9 @@ int TGameRun::Run(const std::vector<std::string>& args, const std::string& prefi
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-pid_t TGameRun::Start(const std::vector<std::string>& args) {
-  // The shell and env each replace themselves, so the process is the game's own.
-  const std::string command = "exec" + Command(args, "");
+pid_t TGameRun::Start(const std::vector<std::string>& args, const std::string& prefix) {
+  // The shell, the prefix and env each replace themselves, so the process is the game's own.
+  const std::string command = "exec " + Command(args, prefix);
   const pid_t game = ::fork();
   if (game == 0) {
     ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));

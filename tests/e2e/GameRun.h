@@ -22,8 +22,9 @@ class TGameRun {
   int Run(const std::vector<std::string>& args, const std::string& prefix = "");
   // The same without waiting: the game runs in the background as the returned process (so a
   // test can send it signals) until Wait collects its exit code: -1 when a signal ended it, or
-  // when it had not ended within the limit (it is then killed).
-  pid_t Start(const std::vector<std::string>& args);
+  // when it had not ended within the limit (it is then killed). The prefix is a command that
+  // replaces itself with the rest ("nohup", "env DISPLAY=:5").
+  pid_t Start(const std::vector<std::string>& args, const std::string& prefix = "");
   int Wait(pid_t game, std::chrono::seconds limit = std::chrono::seconds(60));
 
   const std::filesystem::path& Folder() const { return Dir; }

@@ -47,3 +47,16 @@ TEST(SharedFolderRun, ASecondCopyRunsWithoutSavingAndSaysSoOnce) {
   EXPECT_EQ(saved.PlayerName, "Ann");
   EXPECT_TRUE(LoadProgress(saved, game.Folder() / kProgressFileName));
 }
+
+// A folder in place of "Config.cfg": the name entry and the quit dialog both try to save. The
+// failure is told once, naming the file the player knows, and the player is told once too.
+TEST(SharedFolderRun, AFailedSaveIsToldOnceNamingTheFile) {
+  TGameRun game;
+  fs::create_directory(game.Folder() / kSettingsFileName);
+  EXPECT_EQ(RunAndQuit(game), 0) << game.Stderr();
+  EXPECT_EQ(Count(game.Stderr(), "cannot write \"Config.cfg\""), 1u) << game.Stderr();
+  EXPECT_EQ(Count(game.Stderr(), ".tmp"), 0u) << game.Stderr();
+  EXPECT_EQ(Count(game.Stderr(), "cannot be saved"), 1u) << game.Stderr();
+  TGameState saved;
+  EXPECT_TRUE(LoadProgress(saved, game.Folder() / kProgressFileName));  // the other file is saved
+}

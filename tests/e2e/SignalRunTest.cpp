@@ -2,6 +2,7 @@
 // once with exit code 0.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <thread>
 
 #include "e2e/GameRun.h"
+#include "shell/GameOptions.h"
 #include "shell/SettingsFiles.h"
 
 namespace fs = std::filesystem;
@@ -96,4 +98,40 @@ TEST(SignalRun, ASignalDuringARaceSavesAndEndsAtOnce) {
     EXPECT_TRUE(OnlyWholeFiles(game.Folder()));
     EXPECT_EQ(game.Stdout().find("finish position"), std::string::npos) << game.Stdout();
   }
+}
+
+// On the options screen the switches the player has not applied are not saved: the options as
+// they were on entering the screen are. F2 and F3 switch the ghost and the map off.
+TEST(SignalRun, ASignalOnTheOptionsScreenSavesTheAppliedOptions) {
+  TGameRun game;
+  const auto script = game.Folder() / "input.txt";
+  std::ofstream(script) << "500 text Ann\n560 down 13\n561 up 13\n600 wait 4\n60 click 400 322\n70 wait 7\n"
+                        << "60 down 113\n61 up 113\n62 down 114\n63 up 114\n100 wait 4\n";
+  const pid_t pid =
+      game.Start({"--headless", "--render", "null", "--virtual-clock", "--script", script.string()});
+  ASSERT_GT(pid, 0);
+  const bool named = WaitFor([&] { return fs::exists(game.Folder() / kSettingsFileName); });
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  ASSERT_EQ(::kill(pid, SIGTERM), 0);
+  ASSERT_EQ(game.Wait(pid, std::chrono::seconds(20)), 0) << game.Stderr();
+  ASSERT_TRUE(named);
+  TGameOptions saved{false, false};
+  ASSERT_TRUE(LoadGameOptions(saved, game.Folder() / kOptionsFileName));
+  EXPECT_TRUE(saved.GhostShown);
+  EXPECT_TRUE(saved.TrackMapShown);
+}
+
+// Started under nohup, the game keeps the end of the session ignored; Ctrl+C and kill still end it.
+TEST(SignalRun, AnIgnoredHangUpStaysIgnored) {
+  TGameRun game;
+  const pid_t pid = game.Start({"--headless", "--render", "null", "--virtual-clock"}, "nohup");
+  ASSERT_GT(pid, 0);
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  ASSERT_EQ(::kill(pid, SIGHUP), 0);
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  int status = 0;
+  EXPECT_EQ(::waitpid(pid, &status, WNOHANG), 0) << "the hang-up ended the game";
+  ASSERT_EQ(::kill(pid, SIGTERM), 0);
+  EXPECT_EQ(game.Wait(pid, std::chrono::seconds(20)), 0) << game.Stderr();
+  EXPECT_TRUE(fs::exists(game.Folder() / kProgressFileName));
 }

@@ -34,26 +34,30 @@ class GameOptionsScreen : public MenuForm {
 
 TEST(GameOptions, ReadsItsSectionAndKeepsWhatItCannotRead) {
   const struct {
-    const char* Text;
-    bool Ghost, Map;
+    std::string Text;
+    bool Ghost, Map, Damaged;
   } cases[] = {
-      {"", true, true},
-      {"[Race]\nGhostShown=0\nTrackMapShown=0\n", false, false},
-      {"[race]\r\n  ghostshown = off \r\nTrackMapShown=no\r\n", false, false},
-      {"[Race]\nGhostShown=maybe\nTrackMapShown=\n", true, true},
-      {"GhostShown=0\n[Other]\nTrackMapShown=0\n", true, true},
-      {"; the game's own\n[Race]\n# note\nTrackMapShown=false\nUnknown=0\nGhostShown", true, false},
-      {"[Race]\nGhostShown=1\n[Race]\nGhostShown=0", false, true},
+      {"", true, true, false},
+      {"[Race]\nGhostShown=0\nTrackMapShown=0\n", false, false, false},
+      {"[race]\r\n  ghostshown = off \r\nTrackMapShown=no\r\n", false, false, false},
+      {"[Race]\rGhostShown=0\rTrackMapShown=0\r", false, false, false},  // old Mac line ends
+      {"\xEF\xBB\xBF[Race]\r\nGhostShown=0\r\n", false, true, false},    // an editor's byte-order mark
+      {"[Race]\nGhostShown=maybe\nTrackMapShown=\n", true, true, true},
+      {"GhostShown=0\n[Other]\nTrackMapShown=0\n", true, true, false},
+      {"; the game's own\n[Race]\n# note\nTrackMapShown=false\nUnknown=0\nGhostShown", true, false, true},
+      {"[Race]\nGhostShown=1\n[Race]\nGhostShown=0", false, true, false},
+      {std::string(64, '\0'), true, true, true},
   };
   for (const auto& c : cases) {
     TGameOptions options;
-    ReadGameOptions(options, c.Text);
+    const std::optional<std::string> damage = ReadGameOptions(options, c.Text);
     EXPECT_EQ(options.GhostShown, c.Ghost) << c.Text;
     EXPECT_EQ(options.TrackMapShown, c.Map) << c.Text;
+    EXPECT_EQ(damage.has_value(), c.Damaged) << c.Text;
   }
   for (const TGameOptions written : {TGameOptions{false, true}, TGameOptions{true, false}}) {
     TGameOptions read{!written.GhostShown, !written.TrackMapShown};
-    ReadGameOptions(read, GameOptionsText(written));
+    EXPECT_FALSE(ReadGameOptions(read, GameOptionsText(written)));
     EXPECT_EQ(read, written);
   }
 }

@@ -101,6 +101,12 @@ TEST(GhostFile, RefusesDamagedAndMismatchingFiles) {
          Resign(b);
        },
        kTrack, kTrackFileSize, "out of range"},
+      {"a lap of no time",
+       [](std::string& b) {
+         for (size_t i = 14; i < 18; ++i) b[i] = 0;  // the lap time
+         Resign(b);
+       },
+       kTrack, kTrackFileSize, "no time"},
       {"another track's", [](std::string&) {}, kTrack + 1, kTrackFileSize, "another track"},
       {"a changed track file", [](std::string&) {}, kTrack, kTrackFileSize + 1, "changed"},
   };

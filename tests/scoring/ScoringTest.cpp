@@ -200,6 +200,24 @@ TEST(CheckUnlock, EachStageMakesItsEntriesAvailableAndRaisesTheTarget) {
   }
 }
 
+// A progress file may give more tracks and cars than the stage it names has unlocked: no stage
+// takes any of them back.
+TEST(CheckUnlock, CountsNeverGoDownThroughAnUnlock) {
+  for (int stage = 0; stage < kUnlockStages; ++stage) {
+    TGameState state = GameAtStage(stage, 0);
+    state.Catalogue.TracksAvailable = kTrackCount;
+    state.Catalogue.CarsAvailable = kCarCount;
+    MarkAvailableEntries(state.Catalogue);
+    state.ScoreBeforeRace = state.Catalogue.TargetScore - 1;
+    state.RacePointsEarned = 1;
+    CheckUnlock(state);
+    EXPECT_EQ(state.Catalogue.UnlockStage, stage + 1) << "stage " << stage;
+    EXPECT_EQ(state.Catalogue.TracksAvailable, kTrackCount) << "stage " << stage;
+    EXPECT_EQ(state.Catalogue.CarsAvailable, kCarCount) << "stage " << stage;
+    EXPECT_TRUE(state.Catalogue.Tracks[size_t(kTrackCount - 1)].Available) << "stage " << stage;
+  }
+}
+
 TEST(KeepBestTime, OnlyABetterTimeReplacesTheStoredOne) {
   struct TCase {
     TRaceTime Stored, Raced, Expected;

@@ -8,8 +8,8 @@
 
 #include "race/GameProcedures.h"
 #include "shell/SettingsLines.h"
-#include "web/TextEncoding.h"
 #include "state/TempFolder.h"
+#include "web/TextEncoding.h"
 
 using namespace std::string_literals;
 
@@ -325,15 +325,16 @@ TEST(SettingsFiles, CountsAndStageAreBroughtIntoTheCataloguesRange) {
   }
 }
 
-// A best time no race can give (negative, or seconds and hundredths out of their range) could
-// never be beaten: it counts as none. Minutes of 1000 or more already mean none and are kept.
+// A best time no race can give (none at all, negative, or seconds and hundredths out of their
+// range) could never be beaten: it counts as none. Minutes of 1000 or more already mean none and are kept.
 TEST(SettingsFiles, ABestTimeNoRaceCanGiveCountsAsNone) {
   struct TCase {
     TRaceTime Stored;
     bool Kept;
   };
   const TCase cases[] = {
-      {{0, 0, 0}, true},
+      {{0, 0, 0}, false},  // no race takes no time: it could never be beaten
+      {{1, 0, 0}, true},
       {{99, 59, 5}, true},
       {{12, 34, 999}, true},
       {{0, 0, 1000}, true},
@@ -365,6 +366,113 @@ TEST(SettingsFiles, ABestTimeNoRaceCanGiveCountsAsNone) {
     }
     // Any real time now beats the one read when it counts as none.
     EXPECT_EQ(IsBetterTime({0, 1, 60}, state.Catalogue.Tracks[0].BestTime), !c.Kept || t.Minutes > 60);
+  }
+}
+
+// Scores below nothing count as nothing; a target below nothing is the one the stage has in a
+// game played from the start.
+TEST(SettingsFiles, NegativeScoresAndTargetsAreNotTaken) {
+  struct TCase {
+    int Score, Target, Stage;
+    int ExpectedScore, ExpectedTarget;
+  };
+  constexpr int kMin = -2147483647 - 1;
+  const TCase cases[] = {
+      {kMin, 300, 0, 0, 300}, {-1, 700, 1, 0, 700},      {5, kMin, 0, 5, 300},
+      {5, -1, 3, 5, 2200},    {kMin, kMin, 9, 0, 17700}, {0, 0, 0, 0, 0},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Score << " " << c.Target << " " << c.Stage);
+    TGameState state = FreshState();
+    std::vector<std::string> lines(80, kZero);
+    lines[0] = NumberLine(c.Score);
+    lines[3] = NumberLine(c.Target);
+    lines[4] = NumberLine(c.Stage);
+    EXPECT_FALSE(ReadProgress(state, Lines(lines)));
+    EXPECT_EQ(state.TotalScore, c.ExpectedScore);
+    EXPECT_EQ(state.Catalogue.TargetScore, c.ExpectedTarget);
+  }
+}
+
+// Whatever system's editor last saved the files, their values are read: line ends of CR LF, LF or
+// CR alone, with or without a UTF-8 byte-order mark, make no damaged file.
+TEST(SettingsFiles, EveryKindOfLineEndAndAByteOrderMarkAreRead) {
+  TGameState saved = FreshState();
+  saved.MusicOn = false;
+  saved.PlayerName = "Ann";
+  saved.TotalScore = 777;
+  saved.Catalogue.Tracks[11].BestTime = {5, 6, 7};
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    for (const char* mark : {"", "\xEF\xBB\xBF"}) {
+      SCOPED_TRACE(testing::Message() << int(end[0]) << " " << std::string(mark).size());
+      auto rewritten = [&](const std::string& text) {
+        std::string result = mark;
+        for (const std::string& line : SplitLines(text)) result += line + end;
+        return result;
+      };
+      TTempFolder folder;
+      WriteBytes(folder / "Config.cfg", rewritten(SettingsFileText(saved)));
+      WriteBytes(folder / "Configdat.cfg", rewritten(ProgressFileText(saved)));
+      TGameState loaded = FreshState();
+      testing::internal::CaptureStderr();
+      ASSERT_TRUE(LoadSettings(loaded, folder / "Config.cfg"));
+      ASSERT_TRUE(LoadProgress(loaded, folder / "Configdat.cfg"));
+      EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+      ExpectSameSettings(loaded, saved);
+      ExpectSameProgress(loaded, saved);
+      EXPECT_FALSE(std::filesystem::exists(folder / "Config.cfg.damaged"));
+      EXPECT_FALSE(std::filesystem::exists(folder / "Configdat.cfg.damaged"));
+    }
+  }
+}
+
+// A file the game cannot have written is named in one line and kept beside itself, byte for byte,
+// before the next save replaces it; what it still holds whole is read.
+TEST(SettingsFiles, ADamagedFileIsNamedAndKeptBeforeItIsSavedOver) {
+  TGameState saved = FreshState();
+  saved.TotalScore = 777;
+  saved.PlayerName = "Ann";
+  const std::vector<std::string> progress = SplitLines(ProgressFileText(saved));
+  const std::vector<std::string> settings = SplitLines(SettingsFileText(saved));
+  std::string binary;
+  for (int b = 0; b < 1024; ++b) binary += char(b * 7);
+  const struct {
+    const char* What;
+    const char* File;
+    std::string Bytes;
+    int Score;  // what the progress file still gives
+  } cases[] = {
+      {"binary progress", "Configdat.cfg", binary, 0},
+      {"progress of NULs", "Configdat.cfg", std::string(800, '\0'), 0},
+      {"a word for a number", "Configdat.cfg", Lines({progress[0], EncodeText("many%")}), 777},
+      {"a plain number", "Configdat.cfg", Lines({"777", progress[1]}), 0},
+      {"a 5 MB line", "Configdat.cfg", Lines({progress[0], std::string(5 << 20, 'B')}), 777},
+      {"half the lines", "Configdat.cfg", Lines({progress.begin(), progress.begin() + 40}), 777},
+      {"an empty progress file", "Configdat.cfg", "", 0},
+      {"binary settings", "Config.cfg", binary, 0},
+      {"settings of NULs", "Config.cfg", std::string(500, '\0'), 0},
+      {"a flag neither yes nor no", "Config.cfg", Lines({EncodeText("maybe"), settings[1]}), 0},
+      {"a 5 MB settings line", "Config.cfg", Lines({settings[0], std::string(5 << 20, 'B')}), 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    TTempFolder folder;
+    const std::filesystem::path file = folder / c.File;
+    WriteBytes(file, c.Bytes);
+    TGameState loaded = FreshState();
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(LoadSettings(loaded, folder / "Config.cfg") || c.File == std::string("Configdat.cfg"));
+    ASSERT_TRUE(LoadProgress(loaded, folder / "Configdat.cfg") || c.File == std::string("Config.cfg"));
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    EXPECT_NE(errors.find(file.string() + "\" is damaged"), std::string::npos) << errors;
+    EXPECT_EQ(loaded.TotalScore, c.Score);
+    std::filesystem::path kept = file;
+    kept += ".damaged";
+    ASSERT_TRUE(std::filesystem::exists(kept));
+    SaveSettings(loaded, folder / "Config.cfg");
+    SaveProgress(loaded, folder / "Configdat.cfg");
+    EXPECT_TRUE(ReadBytes(kept) == c.Bytes) << "the damaged file is kept whole";
   }
 }
 
@@ -532,5 +640,6 @@ TEST(SettingsFiles, AFolderThatCannotBeWrittenLeavesTheGameRunning) {
   EXPECT_FALSE(SaveProgress(state, folder / "missing" / "Configdat.cfg"));
   const std::string errors = testing::internal::GetCapturedStderr();
   EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 2) << errors;
-  EXPECT_NE(errors.find("Configdat.cfg"), std::string::npos);
+  EXPECT_NE(errors.find("Configdat.cfg\""), std::string::npos) << errors;
+  EXPECT_EQ(errors.find(".tmp"), std::string::npos) << "the player knows no temporary file: " << errors;
 }

@@ -1,5 +1,6 @@
 // Two copies of the game on one folder: their saves, and the lock that lets only one save there.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -104,6 +105,38 @@ TEST(SharedFolder, OnlyOneCopyAtATimeHoldsTheLock) {
   EXPECT_EQ(second.Acquire(folder.Folder()), TState::InUse);
   EXPECT_TRUE(FileNames(folder.Folder()).empty());
   for (int end : {taken[0], taken[1], release[0], release[1]}) ::close(end);
+}
+
+// A copy of the game that forks without starting a program (as SDL does to show a message box)
+// and is then killed: the lock ends with the copy, though its child lives on.
+TEST(SharedFolder, AForkedChildDoesNotHoldTheLock) {
+  TTempFolder folder;
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t game = ::fork();
+  ASSERT_GE(game, 0);
+  if (game == 0) {
+    TSettingsLock lock;
+    if (lock.Acquire(folder.Folder()) != TState::Held) ::_exit(2);
+    const pid_t box = ::fork();
+    if (box == 0) {
+      ::pause();  // the box, waiting for a player who never comes
+      ::_exit(0);
+    }
+    if (::write(ready[1], &box, sizeof box) != sizeof box) ::_exit(2);
+    ::pause();
+    ::_exit(0);
+  }
+  pid_t box = 0;
+  ASSERT_EQ(::read(ready[0], &box, sizeof box), ssize_t(sizeof box));
+  TSettingsLock mine;
+  EXPECT_EQ(mine.Acquire(folder.Folder()), TState::InUse);
+  ASSERT_EQ(::kill(game, SIGKILL), 0);
+  ASSERT_EQ(::waitpid(game, nullptr, 0), game);
+  ASSERT_EQ(::kill(box, 0), 0) << "the child lives on";
+  EXPECT_EQ(mine.Acquire(folder.Folder()), TState::Held);
+  ::kill(box, SIGKILL);
+  for (int end : ready) ::close(end);
 }
 
 TEST(SharedFolder, TheLockMakesItsFolderOrHasNone) {
