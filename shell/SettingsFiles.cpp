@@ -143,8 +143,8 @@ TDamage ReadSettingsLines(TGameState& state, TLineReader& lines) {
     const std::optional<std::string_view> line = lines.Next();
     if (!line) return std::nullopt;
     std::string word = DecodeText(*line);
-    if (!damage && !word.empty() && word != "true" && word != "false")
-      damage = LineDamage(number, "is neither yes nor no");
+    const bool written = word == DecodeText(FlagLine(true)) || word == DecodeText(FlagLine(false));
+    if (!damage && !word.empty() && !written) damage = LineDamage(number, "is neither yes nor no");
     return word;
   };
   if (auto word = flag(); word && *word != "false") state.FullScreen = state.AppliedFullScreen = true;

@@ -151,10 +151,10 @@ TEST(SettingsFiles, ATextEndingInThePercentSignLosesItWhenReadBack) {
 
 TEST(SettingsFiles, ProgressComesBackAsItWasSaved) {
   TGameState saved = FreshState();
-  saved.TotalScore = -250;
+  saved.TotalScore = 250;
   saved.Catalogue.TracksAvailable = 7;
   saved.Catalogue.CarsAvailable = 4;
-  saved.Catalogue.TargetScore = -2147483647 - 1;
+  saved.Catalogue.TargetScore = 2147483647;
   saved.Catalogue.UnlockStage = 4;
   // The tracks' times as a race gives them; the spare slots carry any number.
   for (int slot = 0; slot < kTrackCount; ++slot)
@@ -497,7 +497,7 @@ TEST(SettingsFiles, SpareSlotsAreCarriedThroughTheFile) {
   ReadProgress(state, Lines(lines));
   EXPECT_EQ(state.Catalogue.Tracks[12].BestTime.Hundredths, 5);
   EXPECT_EQ(state.Catalogue.Tracks[24].BestTime.Minutes, -9);
-  EXPECT_EQ(state.Catalogue.Tracks[11].BestTime.Minutes, 0);
+  EXPECT_EQ(state.Catalogue.Tracks[11].BestTime.Minutes, kNoBestTime.Minutes);  // 0:00:00 is none
   const std::vector<std::string> written = SplitLines(ProgressFileText(state));
   EXPECT_EQ(written[41], lines[41]);
   EXPECT_EQ(written[79], lines[79]);

@@ -111,8 +111,9 @@ TEST(SharedFolder, OnlyOneCopyAtATimeHoldsTheLock) {
 // and is then killed: the lock ends with the copy, though its child lives on.
 TEST(SharedFolder, AForkedChildDoesNotHoldTheLock) {
   TTempFolder folder;
-  int ready[2];
+  int ready[2], boxUp[2];
   ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(boxUp), 0);
   const pid_t game = ::fork();
   ASSERT_GE(game, 0);
   if (game == 0) {
@@ -120,10 +121,13 @@ TEST(SharedFolder, AForkedChildDoesNotHoldTheLock) {
     if (lock.Acquire(folder.Folder()) != TState::Held) ::_exit(2);
     const pid_t box = ::fork();
     if (box == 0) {
-      ::pause();  // the box, waiting for a player who never comes
+      // The box, up and waiting for a player who never comes.
+      if (::write(boxUp[1], "b", 1) != 1) ::_exit(2);
+      ::pause();
       ::_exit(0);
     }
-    if (::write(ready[1], &box, sizeof box) != sizeof box) ::_exit(2);
+    char up = 0;
+    if (::read(boxUp[0], &up, 1) != 1 || ::write(ready[1], &box, sizeof box) != sizeof box) ::_exit(2);
     ::pause();
     ::_exit(0);
   }
@@ -136,7 +140,7 @@ TEST(SharedFolder, AForkedChildDoesNotHoldTheLock) {
   ASSERT_EQ(::kill(box, 0), 0) << "the child lives on";
   EXPECT_EQ(mine.Acquire(folder.Folder()), TState::Held);
   ::kill(box, SIGKILL);
-  for (int end : ready) ::close(end);
+  for (int end : {ready[0], ready[1], boxUp[0], boxUp[1]}) ::close(end);
 }
 
 TEST(SharedFolder, TheLockMakesItsFolderOrHasNone) {
