@@ -32,7 +32,7 @@ void CheckOptionsFile(std::string_view bytes) {
   TGameOptions options;
   ReadGameOptions(options, bytes);
   TGameOptions again{!options.GhostShown, !options.TrackMapShown};
-  ReadGameOptions(again, GameOptionsText(options));
+  Require(!ReadGameOptions(again, GameOptionsText(options)), "what the game writes is never damaged");
   Require(again == options, "the options survive being written and read");
 }
 

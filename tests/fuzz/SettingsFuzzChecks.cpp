@@ -32,7 +32,7 @@ void CheckSettingsFile(std::string_view bytes) {
     Require(state.HighScores[row].Place == std::to_string(row + 1), "places are never read");
   const std::string saved = SettingsFileText(state);
   TGameState again = FreshState();
-  ReadSettings(again, saved);
+  Require(!ReadSettings(again, saved), "what the game writes is never damaged");
   Require(SettingsFileText(again) == saved, "what was read is saved and read back unchanged");
   Require(again.AddText == state.AddText && again.PlayerName == state.PlayerName, "texts survive");
   Require(state.AddText.find('|') == std::string::npos && state.PlayerName.find('|') == std::string::npos,
@@ -54,10 +54,11 @@ void CheckProgressFile(std::string_view bytes) {
             "a best time a race can give, or none");
   }
   Require(catalogue.UnlockStage >= 0 && catalogue.UnlockStage <= kUnlockStages, "stage in range");
+  Require(state.TotalScore >= 0 && catalogue.TargetScore >= 0, "no score below nothing");
   MarkAvailableEntries(state.Catalogue);
   const std::string saved = ProgressFileText(state);
   TGameState again = FreshState();
-  ReadProgress(again, saved);
+  Require(!ReadProgress(again, saved), "what the game writes is never damaged");
   Require(ProgressFileText(again) == saved, "what was read is saved and read back unchanged");
 }
 
