@@ -121,10 +121,14 @@ TEST(CarFacingRun, EveryCarIsDrawnWithItsHeadlightsAndItsMarkAheadWhereverItDriv
     games.push_back(std::make_unique<TGameRun>());
     running.push_back(games.back()->Start(TimeTrialArgs(car, games.back()->Folder())));
   }
+  // Every run ends before any is looked at, so none outlives a failed check.
+  std::vector<int> exitCodes;
+  for (int car = 0; car < 5; ++car)
+    exitCodes.push_back(games[size_t(car)]->Wait(running[size_t(car)], std::chrono::seconds(240)));
   for (int car = 0; car < 5; ++car) {
     SCOPED_TRACE("car " + std::to_string(car));
     TGameRun& game = *games[size_t(car)];
-    ASSERT_EQ(game.Wait(running[size_t(car)], std::chrono::seconds(240)), 0) << game.Stderr();
+    ASSERT_EQ(exitCodes[size_t(car)], 0) << game.Stderr();
     const std::map<int, TTraceLine> trace = ReadTrace(game.Folder() / "trace.csv");
     std::set<int> sides;
     int checked = 0;
