@@ -25,8 +25,8 @@ inline bool CarsOverlap(const TQuadPoints& a, const TQuadPoints& b) {
 // Every car of a race: a sprite that moves by the car motion. The player's car and the
 // opponents derive from it and give it its per-frame move.
 //
-// The sprite's angle is always Heading - 90: a car picture points up at angle 0, while heading
-// 0 points along +x.
+// The sprite's angle is always Heading - 90: a car picture points down at angle 0 (heading 90),
+// while heading 0 points along +x.
 class TCar : public TSprite, public TCarMotion {
  public:
   // Places the car's picture centred on (centreX, centreY). Menu-variant cars (the

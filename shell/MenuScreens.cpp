@@ -42,7 +42,8 @@ void TForm1::EnterMainMenu() {
   AddLinkButton("b_visit", 320, 850, "moregames.url");
   AddPageButton(OmegaImageList1, "b_exit", 320, 970,
                 [this] { SwitchScreen(gsMainMenu, "check", gsExitGame); });
-  AddLinkButton("b_logo", 0, 494, "website.url");
+  // The corner emblem is only a link: a build without the website's address leaves the corner empty.
+  if (LinkTarget("website.url")) AddLinkButton("b_logo", 0, 494, "website.url");
   OmegaFont1.SetFont("Arial Black", 10);
   OmegaFont1.SetColor(0xFFFFFFFF);
   OmegaFont2.SetFont("Arial Black", 10);

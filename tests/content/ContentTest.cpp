@@ -284,12 +284,14 @@ TEST_F(PackagesTest, ObstaclesFillTheRectangleThatCollides) {
   }
 }
 
-TEST_F(PackagesTest, CarsPointUpAndTurnOnlyTheirFrontWheels) {
+// The game turns a car's picture by its heading - 90 degrees, heading 0 along +x: at angle 0 the car
+// drives down the screen, so the sheets show it nose down, the front wheels at the bottom.
+TEST_F(PackagesTest, CarsPointDownAndTurnOnlyTheirFrontWheelsEachItsOwnWay) {
   for (const char* package : {"data1", "data2"}) {
     for (int car = 1; car <= 5; ++car) {
       const TImageListItem& item = Item(package, "car" + std::to_string(car));
       SCOPED_TRACE(std::string(package) + " car" + std::to_string(car));
-      // Pale-yellow headlights in the top third, red tail lights in the bottom third.
+      // Pale-yellow headlights in the bottom third, red tail lights in the top third.
       auto count = [&](int y0, int y1, bool (*colour)(uint32_t)) {
         int n = 0;
         for (int y = y0; y < y1; ++y) {
@@ -303,21 +305,28 @@ TEST_F(PackagesTest, CarsPointUpAndTurnOnlyTheirFrontWheels) {
       auto taillight = [](uint32_t p) {
         return (p >> 24) == 255 && ((p >> 16) & 0xFF) > 220 && ((p >> 8) & 0xFF) < 80 && (p & 0xFF) < 80;
       };
-      EXPECT_GT(count(0, 19, headlight), 0);
-      EXPECT_EQ(count(37, 56, headlight), 0);
-      EXPECT_GT(count(37, 56, taillight), 0);
-      // Patterns 1 and 2 differ from pattern 0 only round the front wheels (y up to 22).
+      EXPECT_GT(count(37, 56, headlight), 0);
+      EXPECT_EQ(count(0, 19, headlight), 0);
+      EXPECT_GT(count(0, 19, taillight), 0);
+      // Patterns 1 and 2 differ from pattern 0 only round the front wheels (y from 34). Facing down the
+      // screen, the car's left is +x: a wheel turned left leans its lower end to +x, one turned right to
+      // -x, so the dark tyre pixels that change run down to the right (pattern 1) or to the left (2).
       for (int pattern = 1; pattern <= 2; ++pattern) {
-        int changedBelow = 0;
-        int changedFront = 0;
+        int changedBehind = 0;
+        double lean = 0;
         for (int y = 0; y < 56; ++y) {
           for (int x = 0; x < 32; ++x) {
-            const bool changed = item.Picture.At(x, y) != item.Picture.At(pattern * 32 + x, y);
-            (y < 22 ? changedFront : changedBelow) += changed;
+            const uint32_t turned = item.Picture.At(pattern * 32 + x, y);
+            if (item.Picture.At(x, y) == turned) continue;
+            if (y < 34) ++changedBehind;
+            const bool tyre = (turned >> 24) == 255 && ((turned >> 16) & 0xFF) < 70 && (turned & 0xFF) < 70;
+            const double wheelX = x < 16 ? 16 - 11.0 : 16 + 11.0;  // about the wheel's centre
+            if (tyre) lean += (x + 0.5 - wheelX) * (y + 0.5 - 44);
           }
         }
-        EXPECT_GT(changedFront, 0) << "pattern " << pattern;
-        EXPECT_EQ(changedBelow, 0) << "pattern " << pattern;
+        EXPECT_EQ(changedBehind, 0) << "pattern " << pattern;
+        const bool left = pattern == 1;
+        EXPECT_GT(left ? lean : -lean, 0) << (left ? "wheels turned left" : "wheels turned right");
       }
     }
   }

@@ -15,11 +15,13 @@ constexpr TCarModel RaceOrder[] = {TCarModel::Volcano, TCarModel::Speeder, TCarM
                                    TCarModel::Beast};
 
 void AddCarSheet(TArtPackage& package, const std::string& name, TCarModel model) {
-  // Patterns: straight, front wheels turned left, front wheels turned right.
+  // Patterns: straight, front wheels turned left, front wheels turned right. The game turns a car's
+  // picture by its heading - 90 degrees, and heading 0 runs along +x, so the sheet shows the car nose
+  // down: the design given a half turn, which keeps the wheels turned to the car's own left and right.
   package.AddSheet(name, CarWidth, CarHeight, 3, 1, [model](cairo_t* cr, int pattern) {
     KeepClearBorder(cr, CarWidth, CarHeight);
-    cairo_translate(cr, CarWidth / 2.0, CarHeight / 2.0 - 0.5);
-    PaintCar(cr, model, pattern == 0 ? 0 : (pattern == 1 ? -1 : 1), 1.5);
+    Transformed(cr, CarWidth / 2.0, CarHeight / 2.0, 180, 1,
+                [&] { PaintCar(cr, model, pattern == 0 ? 0 : (pattern == 1 ? -1 : 1), 1.5); });
   });
 }
 

@@ -33,17 +33,17 @@ void PaintPointerArrow(cairo_t* cr, int row) {
   StrokePath(cr, arrow, WithAlpha(Palette::Ink, 0.7), 1);
 }
 
-// The player's mark, nose up as the cars are: a lime ring round the car with a faint glow inside, and a
-// chevron ahead of the nose.
+// The player's mark, turned with the car and so nose down as the car sheets are: a lime ring round the car
+// with a faint glow inside, and a chevron ahead of the nose (below the centre).
 void PaintPlayerMark(cairo_t* cr) {
   constexpr double Centre = 42, Radius = 34;
   FillRadial(cr, Circle(Centre, Centre, Radius), Centre, Centre, Radius, WithAlpha(Palette::Lime, 0.04),
              WithAlpha(Palette::Lime, 0.3));
   StrokePath(cr, Circle(Centre, Centre, Radius), WithAlpha(Palette::Ink, 0.55), 6);
   StrokePath(cr, Circle(Centre, Centre, Radius), Palette::Lime, 3);
-  const TPath chevron = Polygon({Centre - 9, 12, Centre, 2, Centre + 9, 12, Centre, 8});
+  const TPath chevron = Polygon({Centre - 12, 71, Centre, 82, Centre + 12, 71, Centre, 74});
   FillPath(cr, chevron, Palette::Lime);
-  StrokePath(cr, chevron, WithAlpha(Palette::Ink, 0.8), 1.5);
+  StrokePath(cr, chevron, WithAlpha(Palette::Ink, 0.8), 1.2);
 }
 
 void PaintDebugDot(cairo_t* cr, double size, TArtColor colour) {

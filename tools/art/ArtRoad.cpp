@@ -137,18 +137,19 @@ void AddLaneMarks(TArtPackage& race) {
 void AddGridPaint(TArtPackage& race) {
   race.Add("inplace", 44, 72, [](cairo_t* cr) {
     KeepClearBorder(cr, 44, 72);
-    // A U-shaped start box open to the front (top), with a chevron pointing the way.
+    // A U-shaped start box open to the front, with a chevron pointing the way. It takes the sprite angle
+    // of the car on it, so it faces down as the car sheets do.
     const TPath box = [](cairo_t* k) {
-      cairo_move_to(k, 4.5, 6);
-      cairo_line_to(k, 4.5, 67.5);
-      cairo_line_to(k, 39.5, 67.5);
-      cairo_line_to(k, 39.5, 6);
+      cairo_move_to(k, 4.5, 66);
+      cairo_line_to(k, 4.5, 4.5);
+      cairo_line_to(k, 39.5, 4.5);
+      cairo_line_to(k, 39.5, 66);
     };
     StrokePath(cr, box, WithAlpha(Palette::RoadPaint, 0.95), 3);
     const TPath chevron = [](cairo_t* k) {
-      cairo_move_to(k, 15, 20);
-      cairo_line_to(k, 22, 13);
-      cairo_line_to(k, 29, 20);
+      cairo_move_to(k, 15, 52);
+      cairo_line_to(k, 22, 59);
+      cairo_line_to(k, 29, 52);
     };
     StrokePath(cr, chevron, WithAlpha(Palette::SunYellow, 0.95), 3);
   });

@@ -39,6 +39,45 @@ void AddBuildings(TArtPackage& race) {
   });
 }
 
+// One tyre of a stack seen from above: a black tread with its blocks, a grey sidewall lit from the
+// top-left, the white-painted rim and the dark hole, where the rim of the tyre below shows.
+void PaintStackedTyre(cairo_t* cr, double x, double y, double r) {
+  FillRadial(cr, Circle(x, y, r), x - r * 0.4, y - r * 0.4, r * 1.4, Hex(0x4A4A52), Hex(0x121216));
+  cairo_save(cr);
+  cairo_set_line_width(cr, r * 0.16);
+  SetColor(cr, Hex(0x5C5C66));
+  constexpr int Blocks = 14;
+  for (int block = 0; block < Blocks; ++block) {
+    const double angle = 2 * Pi * block / Blocks;
+    cairo_move_to(cr, x + r * 0.82 * std::cos(angle), y + r * 0.82 * std::sin(angle));
+    cairo_line_to(cr, x + r * 0.98 * std::cos(angle), y + r * 0.98 * std::sin(angle));
+  }
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  StrokePath(cr, Circle(x, y, r * 0.62), Palette::White, r * 0.14);
+  FillPath(cr, Circle(x, y, r * 0.5), Hex(0x0B0B0E));
+  StrokePath(cr, Circle(x + r * 0.08, y + r * 0.1, r * 0.34), Hex(0x8A8A94), r * 0.07);
+  StrokePath(cr, Circle(x, y, r), Palette::Ink, 1.2);
+}
+
+// A wall of tyre stacks along the arch: an inner row, an outer row and two stacks on each foot, bolted
+// together over their shadow.
+void PaintTyreArch(cairo_t* cr, const TPath& ring, double cx, double cy) {
+  FillPath(cr, ring, WithAlpha(Hex(0x1E2418), 0.6));
+  for (int tyre = 0; tyre < 4; ++tyre) {
+    const double angle = Pi + Pi * (tyre + 0.5) / 4;
+    PaintStackedTyre(cr, cx + 21 * std::cos(angle), cy + 18 * std::sin(angle), 7.5);
+  }
+  for (int tyre = 0; tyre < 7; ++tyre) {
+    const double angle = Pi + Pi * tyre / 6;
+    PaintStackedTyre(cr, cx + 36 * std::cos(angle), cy + 28 * std::sin(angle), 9.5);
+  }
+  for (double side : {-1.0, 1.0}) {
+    PaintStackedTyre(cr, cx + side * 21, 47.5, 7);
+    PaintStackedTyre(cr, cx + side * 36, 48, 7);
+  }
+}
+
 // The arch from above: a half ring on two feet, of stone blocks, red bricks or a stack of tyres.
 void PaintArch(cairo_t* cr, int pattern) {
   const double cx = 48;
@@ -58,21 +97,7 @@ void PaintArch(cairo_t* cr, int pattern) {
   };
   ContactShadow(cr, ring, 2);
   if (pattern == 2) {
-    // Tyres along the ring, each black with a white rim, and one more on each foot.
-    auto tyre = [&](double x, double y, double r) {
-      FillPath(cr, Circle(x, y, r), Hex(0x1E1E24));
-      StrokePath(cr, Circle(x, y, r * 0.74), Palette::White, 1.6);
-      FillPath(cr, Circle(x, y, r * 0.42), Hex(0x3A3A44));
-      StrokePath(cr, Circle(x, y, r), Palette::Ink, 1.5);
-      FillPath(cr, Circle(x - r * 0.35, y - r * 0.4, r * 0.16), WithAlpha(Palette::White, 0.4));
-    };
-    FillPath(cr, ring, Hex(0x2A2A30));
-    StrokePath(cr, ring, Palette::Ink, 2);
-    for (double x : {cx - 30, cx + 30}) tyre(x, 43, 11);
-    for (int ring = 0; ring < 7; ++ring) {
-      const double angle = Pi + Pi * ring / 6;
-      tyre(cx + 30 * std::cos(angle), 38 + 22 * std::sin(angle), 12);
-    }
+    PaintTyreArch(cr, ring, cx, cy);
     return;
   }
   const TArtColor stone = pattern == 0 ? Hex(0xA7ADB6) : Hex(0xC4553E);
