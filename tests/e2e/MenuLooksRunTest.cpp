@@ -28,9 +28,10 @@ const TMenuShots& MenuShots() {
     std::ofstream(script) << "5 down 13\n6 up 13\n90 text Ann\n110 down 13\n111 up 13\n160 click 400 322\n"
                              "220 click 658 408\n225 text Blue\n";
     const auto name = game.Folder() / "name.png", options = game.Folder() / "options.png";
-    EXPECT_EQ(game.Run({"--headless", "--virtual-clock", "--seed", "3", "--script", script.string(), "--frames",
-                        "241", "--screenshot", "100:" + name.string(), "--screenshot", "240:" + options.string()}),
-              0)
+    EXPECT_EQ(
+        game.Run({"--headless", "--virtual-clock", "--seed", "3", "--script", script.string(), "--frames",
+                  "241", "--screenshot", "100:" + name.string(), "--screenshot", "240:" + options.string()}),
+        0)
         << game.Stderr();
     return TMenuShots{Shot(name), Shot(options)};
   }();

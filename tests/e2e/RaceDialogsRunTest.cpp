@@ -24,7 +24,8 @@ TPixmap Shot(const std::filesystem::path& path) {
 int MarkPixels(const TPixmap& picture) {
   int count = 0;
   for (int y = kCarY - kMarkReach; y <= kCarY + kMarkReach; ++y)
-    for (int x = kCarX - kMarkReach; x <= kCarX + kMarkReach; ++x) count += Near(picture.At(x, y), kMarkLime, 40);
+    for (int x = kCarX - kMarkReach; x <= kCarX + kMarkReach; ++x)
+      count += Near(picture.At(x, y), kMarkLime, 40);
   return count;
 }
 
@@ -51,9 +52,9 @@ TEST(RaceDialogsRun, ThePauseAndTheLeaveRaceDialogLeaveTheCarAndTheHudInSight) {
     const auto script = game.Folder() / "keys.txt";
     std::ofstream(script) << "400 down " << c.Key << "\n401 up " << c.Key << "\n";
     const auto race = game.Folder() / "race.png", dialog = game.Folder() / "dialog.png";
-    ASSERT_EQ(game.Run({"--headless", "--virtual-clock", "--seed", "3", "--race", "0:0", "--autopilot", "--script",
-                        script.string(), "--frames", std::to_string(c.ShotFrame + 1), "--screenshot",
-                        "401:" + race.string(), "--screenshot",
+    ASSERT_EQ(game.Run({"--headless", "--virtual-clock", "--seed", "3", "--race", "0:0", "--autopilot",
+                        "--script", script.string(), "--frames", std::to_string(c.ShotFrame + 1),
+                        "--screenshot", "401:" + race.string(), "--screenshot",
                         std::to_string(c.ShotFrame) + ":" + dialog.string()}),
               0)
         << game.Stderr();
@@ -72,7 +73,7 @@ TEST(RaceDialogsRun, ThePauseAndTheLeaveRaceDialogLeaveTheCarAndTheHudInSight) {
 TEST(RaceDialogsRun, TheTimeTrialsGapLineHasAPlateOfItsOwn) {
   TGameRun game;
   auto timeTrial = [&](const std::string& frames, std::vector<std::string> more) {
-    std::vector<std::string> args = {"--headless", "--virtual-clock", "--seed",      "5",     "--race",
+    std::vector<std::string> args = {"--headless", "--virtual-clock", "--seed",      "5",        "--race",
                                      "0:1",        "--time-trial",    "--autopilot", "--frames", frames};
     args.insert(args.end(), more.begin(), more.end());
     ASSERT_EQ(game.Run(args), 0) << game.Stderr();
@@ -93,10 +94,12 @@ TEST(RaceDialogsRun, TheTimeTrialsGapLineHasAPlateOfItsOwn) {
     for (int x = 520; x < 800; ++x)
       if (!Near(a.At(x, y), b.At(x, y), 8)) {
         ++changed;
-        left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+        left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+        bottom = std::max(bottom, y);
       }
   ASSERT_GT(changed, 0) << "no gap line";
   EXPECT_GT(top, kHudBottom) << "the line reaches into the heads-up rows";
   const int box = (right - left + 1) * (bottom - top + 1);
-  EXPECT_GE(changed, box * 9 / 10) << "the line's box " << left << "," << top << " - " << right << "," << bottom;
+  EXPECT_GE(changed, box * 9 / 10) << "the line's box " << left << "," << top << " - " << right << ","
+                                   << bottom;
 }

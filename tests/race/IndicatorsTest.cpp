@@ -168,7 +168,8 @@ TEST(TickerTest, TheStripNeverRunsEmpty) {
   TOmegaSprite sprites(messages);
   // Roughly a bold face's proportions: a space a third of "W".
   auto width = [](char c) { return c == 'W' ? 15 : c == ' ' ? 5 : 9; };
-  for (const TTickerFacts& facts : {TTickerFacts{"A", 0, 300, 1, 1, 0}, TTickerFacts{"Ann", 1200, 0, 5, 12, 9}}) {
+  for (const TTickerFacts& facts :
+       {TTickerFacts{"A", 0, 300, 1, 1, 0}, TTickerFacts{"Ann", 1200, 0, 5, 12, 9}}) {
     TRunningString& ticker = sprites.Create<TRunningString>(facts, width);
     const std::string start = ticker.Text();
     int emptyFrames = 0, rounds = 0;
