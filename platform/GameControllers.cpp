@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
@@ -61,6 +63,14 @@ std::vector<int> TGameControllers::KeysOfButton(int button) {
     default:
       return {};
   }
+}
+
+std::vector<int> TGameControllers::ButtonKeys() {
+  std::vector<int> keys;
+  for (int button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button)
+    for (int key : KeysOfButton(button))
+      if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
+  return keys;
 }
 
 bool TGameControllers::Translate(const SDL_Event& event, std::vector<TInputEvent>& events) {

@@ -29,6 +29,8 @@ class TGameControllers {
 
   // The virtual keys a button stands for (none for buttons the game does not use).
   static std::vector<int> KeysOfButton(int button);
+  // Every virtual key some button stands for.
+  static std::vector<int> ButtonKeys();
 
  private:
   // How far the stick must lean to press an arrow key, and how far back to let it go again.

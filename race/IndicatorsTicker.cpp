@@ -9,12 +9,19 @@
 namespace {
 
 constexpr size_t kVisibleLength = 100;
+// Spaces between the end of the greeting and its next start: far fewer than the visible part
+// holds, so the strip never runs empty.
+constexpr size_t kLoopGap = 24;
 
 }  // namespace
 
+std::string TickerLoop(const std::string& greeting) {
+  return std::string(kLoopGap, ' ') + greeting;
+}
+
 std::string TickerText(const TTickerFacts& facts) {
-  std::string text(100, ' ');
-  text += "Hello, " + facts.PlayerName + "!         Your score is  " + std::to_string(facts.TotalScore);
+  std::string text =
+      "Hello, " + facts.PlayerName + "!         Your score is  " + std::to_string(facts.TotalScore);
   if (facts.UnlockStage <= 8) {
     text += "           Target score is:  " + std::to_string(facts.TargetScore);
   } else {
@@ -22,8 +29,7 @@ std::string TickerText(const TTickerFacts& facts) {
   }
   text += "           Cars avaible: " + std::to_string(facts.CarsAvailable);
   text += "           Tracks avaible: " + std::to_string(facts.TracksAvailable);
-  text += std::string(facts.UnlockStage <= 8 ? 94 : 60, ' ');
-  return text;
+  return TickerLoop(text);
 }
 
 TRunningString::TRunningString(TOmegaSprite& engine, const TTickerFacts& facts, TCharWidth charWidth)

@@ -17,7 +17,9 @@ struct TTickerFacts {
   int UnlockStage = 0;  // beyond 8: everything is unlocked and the game is complete
 };
 
-// The greeting text a new ticker starts with.
+// A greeting as the ticker runs it round and round: a short gap, then the greeting.
+std::string TickerLoop(const std::string& greeting);
+// The text a new ticker starts with.
 std::string TickerText(const TTickerFacts& facts);
 
 // The menu's scrolling greeting: no picture; the menus draw its visible part. Each step moves

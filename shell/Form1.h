@@ -185,8 +185,11 @@ class TForm1 {
 
   // Menus (IntroScreens.cpp, MenuScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
   void EnterIntro();
+  void AddIntroSkip();
+  bool IntroSkipped() const;
   void IntroFrame();
   void IntroFades(int t);
+  void EndIntro();
   void LeaveIntro();
   void EnterNameEntry();
   void NameEntryFrame();

@@ -1,6 +1,9 @@
 // The intro with the publisher's and the game's emblems, and the name entry after it.
+#include <algorithm>
+
 #include "engine/OmegaButton.h"
 #include "engine/OmegaEdit.h"
+#include "platform/GameControllers.h"
 #include "race/IndicatorsMenu.h"
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
@@ -8,7 +11,7 @@
 
 namespace {
 
-// The intro runs for this many frames and cannot be skipped.
+// The intro runs for this many frames unless the player skips it.
 constexpr int kIntroFrames = 485;
 // Both emblems are centred on the same point, left of the splash picture.
 constexpr int kEmblemX = 180, kEmblemY = 280;
@@ -35,9 +38,34 @@ void TForm1::EnterIntro() {
                                      double(-RandomInt(State.Random, 0, 179) - 10));
   OmegaSprite1.Move(0);
   State.ScreenTicks = 0;
+  AddIntroSkip();
+}
+
+// A player who has seen the intro once skips it with a click anywhere: the whole screen is a
+// button without a picture.
+void TForm1::AddIntroSkip() {
+  BuildPage();
+  TOmegaButton& skip = MenuPage->Add<TOmegaButton>();
+  skip.Name = "skip";
+  skip.Caption.clear();
+  skip.Width = 800;
+  skip.Height = 600;
+  skip.OnClick = [this](TOmegaGUIComponent&) { EndIntro(); };
+}
+
+// Enter, Escape, Space and every key a controller's button stands for skip the intro as they are
+// let go, so the name entry gets none of them.
+bool TForm1::IntroSkipped() const {
+  std::vector<int> keys = TGameControllers::ButtonKeys();
+  keys.insert(keys.end(), {VK_RETURN, VK_ESCAPE, VK_SPACE});
+  return std::any_of(keys.begin(), keys.end(), [this](int key) { return State.KeyReleased[size_t(key)]; });
 }
 
 void TForm1::IntroFrame() {
+  if (IntroSkipped()) {
+    EndIntro();
+    return;
+  }
   const int t = State.ScreenTicks;
   IntroFades(t);
   BeginMenuFrame();
@@ -47,13 +75,15 @@ void TForm1::IntroFrame() {
   DrawMenuPicture("splash_image", 293, 167);
   EndMenuFrame();
   State.ScreenTicks = t + 1;
-  if (t + 1 == kIntroFrames) {
-    OmegaScreen1.SetRed(255);
-    OmegaScreen1.SetBlue(255);
-    OmegaScreen1.SetGreen(255);
-    LeaveScreen(gsIntro);
-    EnterScreen(gsEnterName);
-  }
+  if (t + 1 == kIntroFrames) EndIntro();
+}
+
+void TForm1::EndIntro() {
+  OmegaScreen1.SetRed(255);
+  OmegaScreen1.SetBlue(255);
+  OmegaScreen1.SetGreen(255);
+  LeaveScreen(gsIntro);
+  EnterScreen(gsEnterName);
 }
 
 // The publisher's emblem fades in and out, the game's emblem takes its place and does the same,
@@ -82,6 +112,7 @@ void TForm1::LeaveIntro() {
   ScreenSprite2->Kill();
   ScreenSprite = ScreenSprite2 = nullptr;
   OmegaSprite1.RemoveDead();
+  FreePage();
   CreateMenuBackground();
 }
 

@@ -6,8 +6,8 @@
 
 TTickerFacts TForm1::TickerFacts() const {
   const TCatalogue& catalogue = State.Catalogue;
-  return {State.PlayerName,         State.TotalScore,           catalogue.TargetScore,
-          catalogue.CarsAvailable,  catalogue.TracksAvailable,  catalogue.UnlockStage};
+  return {State.PlayerName,        State.TotalScore,          catalogue.TargetScore,
+          catalogue.CarsAvailable, catalogue.TracksAvailable, catalogue.UnlockStage};
 }
 
 void TForm1::CreateMenuBackground() {
@@ -24,11 +24,11 @@ void TForm1::CreateMenuBackground() {
 void TForm1::RebuildTicker() {
   if (!Ticker) return;
   const TCatalogue& catalogue = State.Catalogue;
-  Ticker->SetText(std::string(100, ' ') + "Hello, " + State.PlayerName + "!         Your score is  " +
-                  std::to_string(State.TotalScore) + "           Target score is:  " +
-                  std::to_string(catalogue.TargetScore) + "            Cars avaible: " +
-                  std::to_string(catalogue.CarsAvailable) + "           Tracks avaible: " +
-                  std::to_string(catalogue.TracksAvailable) + std::string(92, ' '));
+  Ticker->SetText(TickerLoop("Hello, " + State.PlayerName + "!         Your score is  " +
+                             std::to_string(State.TotalScore) +
+                             "           Target score is:  " + std::to_string(catalogue.TargetScore) +
+                             "            Cars avaible: " + std::to_string(catalogue.CarsAvailable) +
+                             "           Tracks avaible: " + std::to_string(catalogue.TracksAvailable)));
 }
 
 void TForm1::DrawMenuLights() {

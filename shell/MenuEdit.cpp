@@ -36,7 +36,8 @@ TOmegaEdit& TForm1::AddPageEdit(const std::string& picture, int x, int y, int fo
   edit.MaxLength = 12;
   // The name and the options text are sent as fields of the score record.
   edit.RefusedCharacters = std::string(1, kRecordSeparator);
-  edit.TextMarginX = 3;
+  // The text keeps clear of the box's border.
+  edit.TextMarginX = 10;
   edit.CaretText = ".";
   edit.Text = WithoutFilling(text);
   edit.CursorPos = edit.TextLength();

@@ -16,6 +16,9 @@ namespace {
 // Final places of the slide-in: the buttons come in from both sides, the switches from the right.
 constexpr int kApplyX = 180, kCancelX = 465, kButtonStep = 20;
 constexpr int kSwitchX = 600, kSwitchStep = 13;
+// The switches' rows on the options' panel (top at 211), 55 apart; the first stays clear of the
+// panel's top border.
+constexpr int kFullScreenSwitchY = 217, kMusicSwitchY = 272, kSoundSwitchY = 327;
 // The ghost's and the map's switches follow the three of the settings file among the page's
 // buttons; they lie side by side on a strip of their own above the options' panel.
 constexpr size_t kGhostSwitch = 5, kMapSwitch = 6;
@@ -37,9 +40,9 @@ void TForm1::EnterOptions() {
   BuildPage();
   AddPageButton(OmegaImageList1, "b_apply", -180, 500, [this] { ApplyOptions(); });
   AddPageButton(OmegaImageList1, "b_cancel", 820, 500, [this] { CancelOptions(); });
-  AddOptionSwitch(820, 209, State.FullScreen);
-  AddOptionSwitch(880, 268, State.MusicOn);
-  AddOptionSwitch(940, 327, State.SoundOn);
+  AddOptionSwitch(820, kFullScreenSwitchY, State.FullScreen);
+  AddOptionSwitch(880, kMusicSwitchY, State.MusicOn);
+  AddOptionSwitch(940, kSoundSwitchY, State.SoundOn);
   AddOptionSwitch(820, kRaceSwitchY, State.Options.GhostShown);
   AddOptionSwitch(880, kRaceSwitchY, State.Options.TrackMapShown);
   AddPageEdit("Edit", 553, 388, 18, 0xFFDCDCDC, State.AddText).Name = "AddEdit";

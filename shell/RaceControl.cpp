@@ -24,6 +24,14 @@ constexpr int kLightsGone = 300;
 constexpr int kFinishFrames = 150;
 // The heads-up texts lie on the dashboard's plate (520) and under the race's dialogs (2000).
 constexpr int kHudDepth = 530;
+// The race's dialogs keep clear of the player's car (centred on 396, 321) and of the heads-up
+// texts (top right): the pause banner lies between the two, the leave-race dialog above and left
+// of the car; the dialog and its buttons start 20 steps of 40 pixels left of their places.
+constexpr float kPauseX = 130, kPauseY = 150;
+constexpr int kExitSlide = 20 * 40;
+constexpr int kExitDialogX = 20, kExitDialogY = 16;
+constexpr int kExitNoX = kExitDialogX + 250, kExitYesX = kExitDialogX + 384,
+              kExitButtonsY = kExitDialogY + 176;
 
 }  // namespace
 
@@ -226,7 +234,7 @@ void TForm1::EnterPause() {
   State.CurrentScreen = gsPause;
   RaceTimer.SetEnabled(false);
   GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "pause", "scr_pause",
-                                                           2000, 248.0f, 130.0f);
+                                                           2000, kPauseY, kPauseX);
   GameCursor->Visible = true;
 }
 
@@ -279,10 +287,11 @@ void TForm1::EnterExitRace() {
   State.CurrentScreen = gsExitRace;
   RaceTimer.SetEnabled(false);
   BuildPage();
-  AddPageButton(GameImageList, "b_no1", -380, 434, [this] { ExitRaceResume(); });
-  AddPageButton(GameImageList, "b_yes1", -245, 434, [this] { ExitRaceLeave(); });
-  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "menuexitgame",
-                                                           "scr_exitgame", 2000, 97.0f, -693.0f);
+  AddPageButton(GameImageList, "b_no1", kExitNoX - kExitSlide, kExitButtonsY, [this] { ExitRaceResume(); });
+  AddPageButton(GameImageList, "b_yes1", kExitYesX - kExitSlide, kExitButtonsY, [this] { ExitRaceLeave(); });
+  GameScreenSprite =
+      &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "menuexitgame", "scr_exitgame", 2000,
+                                            float(kExitDialogY), float(kExitDialogX - kExitSlide));
   State.StepTicks = 0;
   GameCursor->Visible = true;
 }

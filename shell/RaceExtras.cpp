@@ -15,6 +15,8 @@ namespace {
 constexpr uint32_t kHudWhite = 0xFFFFFFFF;
 constexpr uint32_t kAheadColor = 0xFF7CF05A;   // green: faster than the best lap
 constexpr uint32_t kBehindColor = 0xFFFF6A5A;  // red: slower
+// The gap's plate hangs from the screen's right edge just under the HUD panel (which ends at 125).
+constexpr int kGapPlateX = 590, kGapPlateY = 127;
 
 // "-0.45" ahead, "+1.23" behind: seconds and hundredths.
 std::string GapText(int hundredths) {
@@ -46,10 +48,12 @@ void TForm1::RaceExtrasFrame() {
   if (TrackMap) TrackMap->Ghost = Ghost->Car();
 }
 
+// The gap has a plate of its own under the HUD panel, in the panel's column of texts.
 void TForm1::DrawGhostGap() {
   const std::optional<int> gap = Ghost ? Ghost->PlayerGap() : std::nullopt;
   if (!gap) return;
+  if (TImageListItem* plate = GameImageList.Find("gapplate")) plate->Draw(kGapPlateX, kGapPlateY, 0);
   HudFont.SetColor(*gap <= 0 ? kAheadColor : kBehindColor);
-  HudFont.TextOut(643, 110, (*gap <= 0 ? "Ahead:     " : "Behind:    ") + GapText(*gap));
+  HudFont.TextOut(643, kGapPlateY + 6, (*gap <= 0 ? "Ahead:     " : "Behind:    ") + GapText(*gap));
   HudFont.SetColor(kHudWhite);
 }

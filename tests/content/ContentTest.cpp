@@ -255,6 +255,7 @@ TEST_F(PackagesTest, TextTheGameWritesStaysReadable) {
       {"data2", "scr_av", 60, 15, 440, 53, true},           // the unlock message
       {"data1", "Edit", 4, 4, 206, 36, false},              // the options text field
       {"data2", "panel", 83, 33, 230, 114, false},          // the race's head-up texts
+      {"data2", "gapplate", 53, 6, 204, 26, false},         // the time trial's gap to the ghost
       {"data1", "scr_choose", 330, 380, 535, 528, false},   // the track information rows
       {"data1", "splash_back", 326, 312, 776, 415, false},  // LOADING...
   };

@@ -1,5 +1,6 @@
 #include "menus/MenuForm.h"
 
+#include "platform/GameControllers.h"
 #include "shell/KeyCodes.h"
 
 namespace {
@@ -34,11 +35,12 @@ TEST_F(MenuForm, TheIntroFadesItsPicturesAtItsKeyFrames) {
   EXPECT_EQ(SpriteNamed("logo_vek"), nullptr);  // the game's emblem took the publisher's place
 }
 
-TEST_F(MenuForm, TheIntroLastsItsFramesWhateverKeysArePressed) {
+// Keys that are neither a menu key nor a controller's leave the intro running to its end.
+TEST_F(MenuForm, TheIntroLastsItsFramesUnlessSkipped) {
   Start();
   EXPECT_TRUE(Played("begin"));
   for (int frame = 0; frame < 484; ++frame) {
-    for (int key : {VK_ESCAPE, VK_RETURN, VK_SPACE, VK_Z}) Press(key);
+    for (int key : {VK_Z, int('A'), VK_F1}) Press(key);
     RunFrames(1);
     ASSERT_EQ(Form->State.CurrentScreen, gsIntro) << "after frame " << frame;
   }
@@ -53,4 +55,37 @@ TEST_F(MenuForm, TheIntroLastsItsFramesWhateverKeysArePressed) {
   // The keys pressed during the intro do not reach the name entry.
   RunFrames(1);
   EXPECT_EQ(Form->State.CurrentScreen, gsEnterName);
+}
+
+// Enter, Escape, Space, every key a controller's button stands for, and a click anywhere skip
+// to the name entry at once. The key that skipped is not also taken by the name entry, which
+// would otherwise go on with the stored name.
+TEST_F(MenuForm, AMenuKeyAControllerButtonOrAClickSkipsTheIntro) {
+  TGameState saved;
+  saved.PlayerName = "Max";
+  ASSERT_TRUE(SaveSettings(saved));
+  std::vector<int> keys = {VK_RETURN, VK_ESCAPE, VK_SPACE};
+  const std::vector<int> buttons = TGameControllers::ButtonKeys();
+  keys.insert(keys.end(), buttons.begin(), buttons.end());
+  constexpr int kClick = -1;
+  keys.push_back(kClick);
+  for (int key : keys) {
+    SCOPED_TRACE(key == kClick ? std::string("a click") : "key " + std::to_string(key));
+    Start();
+    RunFrames(60);
+    if (key == kClick) {
+      for (TInputKind kind : {TInputKind::MouseMove, TInputKind::MouseDown, TInputKind::MouseUp})
+        Send(Event(kind, 200, 450));
+    } else {
+      Press(key);
+    }
+    RunFrames(1);
+    ASSERT_EQ(Form->State.CurrentScreen, gsEnterName);
+    EXPECT_EQ(SpriteNamed("square"), nullptr);
+    EXPECT_EQ(SpriteNamed("logo_vek"), nullptr);
+    EXPECT_NE(SpriteNamed("enemy"), nullptr);
+    EXPECT_EQ(Form->PageEdit->Text, "Max");
+    RunFrames(3);
+    EXPECT_EQ(Form->State.CurrentScreen, gsEnterName);
+  }
 }

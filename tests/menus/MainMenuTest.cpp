@@ -207,3 +207,21 @@ TEST_F(MenuForm, TheHelpPagesTurnWithinOneToThree) {
   EXPECT_EQ(LastSound(), "check2");
   EXPECT_EQ(SpriteNamed("help_button"), nullptr);
 }
+
+// The greeting rebuilt after the name entry, in the menus' own font: some of it shows in every
+// frame, all the way round and into the next round.
+TEST_F(MenuForm, TheTickerAlwaysShowsSomeOfTheGreeting) {
+  Start();
+  ReachMainMenu("Ann Racer");
+  const std::string start = Form->Ticker->Text();
+  int emptyFrames = 0, rounds = 0;
+  for (int frame = 0; frame < 2500; ++frame) {
+    const std::string& visible = Form->Ticker->VisibleText();
+    emptyFrames += visible.find_first_not_of(' ') == std::string::npos;
+    const std::string before = Form->Ticker->Text();
+    RunFrames(1);
+    rounds += Form->Ticker->Text() != before && Form->Ticker->Text() == start;
+  }
+  EXPECT_EQ(emptyFrames, 0);
+  EXPECT_GE(rounds, 1);
+}

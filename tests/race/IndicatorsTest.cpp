@@ -152,15 +152,36 @@ TEST_F(IndicatorsTest, SplashSquareJumpsFromTheThirdFrameEverySecondFrame) {
 
 TEST(TickerTest, GreetingTexts) {
   TTickerFacts facts{"Ann", 120, 300, 2, 3, 0};
-  EXPECT_EQ(TickerText(facts), std::string(100, ' ') +
+  EXPECT_EQ(TickerText(facts), std::string(24, ' ') +
                                    "Hello, Ann!         Your score is  120           Target score is:  300"
-                                   "           Cars avaible: 2           Tracks avaible: 3" +
-                                   std::string(94, ' '));
+                                   "           Cars avaible: 2           Tracks avaible: 3");
   facts.UnlockStage = 9;
-  EXPECT_EQ(TickerText(facts), std::string(100, ' ') +
+  EXPECT_EQ(TickerText(facts), std::string(24, ' ') +
                                    "Hello, Ann!         Your score is  120           Game COMPLETE!!!    "
-                                   "           Cars avaible: 2           Tracks avaible: 3" +
-                                   std::string(60, ' '));
+                                   "           Cars avaible: 2           Tracks avaible: 3");
+}
+
+// The strip shows some of the greeting in every frame, from the first, round after round: the
+// gap between the greeting's end and its next start is shorter than the visible part.
+TEST(TickerTest, TheStripNeverRunsEmpty) {
+  TMessageBoxes messages(true);
+  TOmegaSprite sprites(messages);
+  // Roughly a bold face's proportions: a space a third of "W".
+  auto width = [](char c) { return c == 'W' ? 15 : c == ' ' ? 5 : 9; };
+  for (const TTickerFacts& facts :
+       {TTickerFacts{"A", 0, 300, 1, 1, 0}, TTickerFacts{"Ann", 1200, 0, 5, 12, 9}}) {
+    TRunningString& ticker = sprites.Create<TRunningString>(facts, width);
+    const std::string start = ticker.Text();
+    int emptyFrames = 0, rounds = 0;
+    for (int frame = 0; frame < 3000; ++frame) {
+      if (ticker.VisibleText().find_first_not_of(' ') == std::string::npos) ++emptyFrames;
+      const std::string before = ticker.Text();
+      ticker.DoMove(0);
+      rounds += ticker.Text() != before && ticker.Text() == start;
+    }
+    EXPECT_EQ(emptyFrames, 0) << start;
+    EXPECT_GE(rounds, 2) << start;
+  }
 }
 
 TEST(TickerTest, StepsWaitForWideCharactersAndNeverStop) {

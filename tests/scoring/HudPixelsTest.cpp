@@ -20,7 +20,7 @@ struct TBox {
 // The HUD's rows on the navy plate: the lap value and the race time.
 constexpr TBox kLapValue{750, 30, 790, 48};
 constexpr TBox kTimeRow{643, 70, 790, 88};
-// Where the "Best Lap" row would cross the leave-race dialog's navy header (left of its chequer).
+// The lower part of the "Best Lap" row, where a dialog reaching that far up would hide it.
 constexpr TBox kDialogCorner{645, 102, 660, 111};
 
 // A race on the first track, drawn by OpenGL off screen; frames are saved and read back on request.
@@ -102,8 +102,8 @@ TEST_F(HudPixels, TheClockStopsAtTheFinishAndTheHudStaysBehindTheResults) {
   EXPECT_TRUE(SamePixels(justIn, results, kTimeRow));
 }
 
-// The leave-race dialog covers the HUD where they meet; beside the dialog the HUD still shows.
-TEST_F(HudPixels, TheLeaveRaceDialogLiesOverTheHud) {
+// The leave-race dialog keeps clear of the HUD: "Best Lap" still shows beside it.
+TEST_F(HudPixels, TheLeaveRaceDialogLeavesTheHudInSight) {
   Run(300);
   const TPixmap racing = Shot();
   EXPECT_GT(WhitePixels(racing, kDialogCorner), 10);  // "Best Lap" there while racing
@@ -112,7 +112,7 @@ TEST_F(HudPixels, TheLeaveRaceDialogLiesOverTheHud) {
   Run(30);  // the dialog has slid in
   ASSERT_EQ(Game.Form->State.CurrentScreen, gsExitRace);
   const TPixmap dialog = Shot();
-  EXPECT_EQ(WhitePixels(dialog, kDialogCorner), 0);
+  EXPECT_GT(WhitePixels(dialog, kDialogCorner), 10);
   EXPECT_GT(WhitePixels(dialog, kLapValue), 10);
 }
 

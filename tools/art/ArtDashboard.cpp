@@ -247,6 +247,45 @@ void PaintHudPanel(cairo_t* cr) {
   DrawText(cr, "MORVEL RACING", {11, TFace::Heavy, TAlign::Centre, 0, 12}, 140, 17, Palette::SunYellow);
 }
 
+// A little ghost: the time trial's rival.
+void PaintGhostIcon(cairo_t* cr, double cx, double cy) {
+  const TPath ghost = [=](cairo_t* k) {
+    cairo_new_sub_path(k);
+    cairo_arc(k, cx, cy - 2, 7, Pi, 2 * Pi);
+    cairo_line_to(k, cx + 7, cy + 8);
+    for (int wave = 0; wave < 3; ++wave) {
+      const double right = cx + 7 - wave * 14.0 / 3;
+      cairo_line_to(k, right - 7.0 / 3, cy + 5);
+      cairo_line_to(k, right - 14.0 / 3, cy + 8);
+    }
+    cairo_close_path(k);
+  };
+  FillPath(cr, ghost, WithAlpha(Palette::White, 0.85));
+  FillPath(cr, Circle(cx - 2.5, cy - 2, 1.6), Palette::NavyDeep);
+  FillPath(cr, Circle(cx + 2.5, cy - 2, 1.6), Palette::NavyDeep);
+}
+
+// The time trial's gap to the ghost, on a plate of its own under the HUD panel, hung from the
+// right edge of the screen as the panel is: the game writes the line at screen y 133, the plate
+// being at (590, 127).
+void PaintGapPlate(cairo_t* cr) {
+  const TPath plate = [](cairo_t* k) {
+    const double r = 10;
+    cairo_new_sub_path(k);
+    cairo_move_to(k, 214, 1.5);
+    cairo_line_to(k, 1.5 + r, 1.5);
+    cairo_arc_negative(k, 1.5 + r, 1.5 + r, r, -Pi / 2, -Pi);
+    cairo_line_to(k, 1.5, 30.5 - r);
+    cairo_arc_negative(k, 1.5 + r, 30.5 - r, r, Pi, Pi / 2);
+    cairo_line_to(k, 214, 30.5);
+    cairo_close_path(k);
+  };
+  FillVertical(cr, plate, 0, Palette::Navy, 32, Palette::NavyDeep);
+  StrokePath(cr, plate, Palette::Ink, 3);
+  FillPath(cr, RoundedRect(10, 7, 194, 18, 5), WithAlpha(Palette::NavyDeep, 0.55));
+  PaintGhostIcon(cr, 24, 16);
+}
+
 void PaintStartArrows(cairo_t* cr) {
   // Four curved arrows chasing each other round a circle of radius 48.
   const double c = 56;
@@ -276,6 +315,7 @@ void DrawDashboard(TArtPackage& race) {
                 [](cairo_t* cr, int pattern) { PaintConsole(cr, pattern == 1); });
   race.Add("radar", ConsoleWidth, ConsoleHeight, PaintGlassCover);
   race.Add("panel", 240, 128, PaintHudPanel);
+  race.Add("gapplate", 210, 32, PaintGapPlate);
   race.Add("speedarrow", 40, 42, [](cairo_t* cr) {
     KeepClearBorder(cr, 40, 42);
     PaintNeedle(cr);

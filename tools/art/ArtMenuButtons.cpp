@@ -94,7 +94,7 @@ void DrawMenuButtons(TArtPackage& menus) {
   menus.Add("bc_next", 64, 64, [](cairo_t* cr) { PaintArrowDisc(cr, true); });
   menus.Add("bc_prev", 64, 64, [](cairo_t* cr) { PaintArrowDisc(cr, false); });
   menus.Add("e_name", 294, 48, [](cairo_t* cr) {
-    // A cream field with an inset shadow; the game writes near-black text from x 3.
+    // A cream field with an inset shadow; the game writes near-black text from x 10.
     const TPath field = RoundedRect(1.5, 1.5, 291, 45, 8);
     FillPath(cr, field, Palette::White);
     cairo_save(cr);

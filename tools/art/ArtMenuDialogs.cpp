@@ -128,8 +128,8 @@ void PaintOptions(cairo_t* cr) {
     const char* Label;
     double LabelRight;
     double LeaderEnd;
-  } rows[] = {{24, "FULL SCREEN", 488, 546},
-              {83, "MUSIC", 488, 546},
+  } rows[] = {{32, "FULL SCREEN", 488, 546},
+              {87, "MUSIC", 488, 546},
               {142, "SOUND", 488, 546},
               {197, "TEAM NAME", 432, 494}};
   for (const auto& row : rows) {

@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr int LeaveRaceWidth = 526;
+constexpr int LeaveRaceHeight = 246;
 constexpr int ResultsWidth = 508;
 constexpr int ResultsHeight = 342;
 constexpr double ResultsHeader = 80;
@@ -20,14 +22,15 @@ void PaintPause(cairo_t* cr) {
   DrawText(cr, "P, F1 or Esc to continue", {18, TFace::Heavy, TAlign::Centre}, 280, 76, Palette::SunYellow);
 }
 
+// Small enough to sit above and left of the player's car, clear of the HUD: the game puts its
+// NO and YES buttons (120 x 44) at (250, 176) and (384, 176) of it.
 void PaintLeaveRace(cairo_t* cr) {
-  // The header stays dark under the HUD's best-lap row, which crosses the top-right corner.
-  PaintDialog(cr, 586, 406, 88, "LEAVE RACE?");
-  DrawText(cr, "Leave this race and go back to the menu?", {21, TFace::Heavy, TAlign::Centre, 520}, 290, 160,
+  PaintDialog(cr, LeaveRaceWidth, LeaveRaceHeight, 64, "LEAVE RACE?");
+  DrawText(cr, "Leave this race and go back to the menu?", {20, TFace::Heavy, TAlign::Centre, 480}, 260, 102,
            Palette::Navy);
-  DrawText(cr, "No points for an unfinished race.", {19, TFace::Plain, TAlign::Centre}, 290, 210,
+  DrawText(cr, "No points for an unfinished race.", {18, TFace::Plain, TAlign::Centre}, 260, 136,
            Palette::TitleRed);
-  PaintCrossedFlags(cr, 140, 350, 60);
+  PaintCrossedFlags(cr, 100, 196, 44);
 }
 
 // Results: labels on the left, a plain light column for the values the game writes centred on x 518.
@@ -95,7 +98,7 @@ void PaintUnlockBanner(cairo_t* cr) {
 
 void DrawRaceDialogs(TArtPackage& race) {
   race.Add("scr_pause", 540, 104, PaintPause);
-  race.Add("scr_exitgame", 586, 406, PaintLeaveRace);
+  race.Add("scr_exitgame", LeaveRaceWidth, LeaveRaceHeight, PaintLeaveRace);
   race.Add("b_no1", 120, 44, [](cairo_t* cr) { PaintButton(cr, 120, 44, "NO", TButtonTone::Secondary); });
   race.Add("b_yes1", 120, 44, [](cairo_t* cr) { PaintButton(cr, 120, 44, "YES", TButtonTone::Primary); });
   race.Add("scr_raceover", ResultsWidth, ResultsHeight, PaintRaceOver);
