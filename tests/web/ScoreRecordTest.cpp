@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "web/Latin1.h"
 #include "web/ScoreRecord.h"
 #include "web/ScoreServer.h"
 #include "web/TextEncoding.h"
@@ -114,6 +115,39 @@ TEST(WebClient, QueryIsPercentEncodedWhereNeeded) {
   EXPECT_EQ(PercentEncodeQuery("hs&prg=MorvelRacing&inf=GC2VD"), "hs&prg=MorvelRacing&inf=GC2VD");
   EXPECT_EQ(PercentEncodeQuery("a b|c#d%e\xC8/?+"), "a%20b%7Cc%23d%25e%C8%2F%3F%2B");
   EXPECT_EQ(PercentEncodeQuery(std::string("\0\r\n", 3)), "%00%0D%0A");
+}
+
+}  // namespace
+
+namespace {
+
+// The server reads back exactly what the game builds, and nothing else.
+TEST(ScoreRecord, ParsingGivesBackTheGamesFields) {
+  const std::optional<TScoreRecordFields> fields =
+      ParseScoreRecord(ScoreRecord({"Zo\xEB", -40, "hi"}, "777"));
+  ASSERT_TRUE(fields);
+  EXPECT_EQ(fields->Name, "Zo\xEB");
+  EXPECT_EQ(fields->Score, "-40");
+  EXPECT_EQ(fields->Key, kScoreKey);
+  EXPECT_EQ(fields->OneTimeValue, "777");
+  EXPECT_EQ(fields->AddText, "hi");
+  for (const char* broken :
+       {"", "type=0|name=|score=0|key=M|p=|add=|z=", "type=0|name=|score=0|key=M|p=|add=|z=000X0",
+        "type=0|name=a|b|score=0|key=M|p=|add=|z=0", "type=0|name=|score=0|key=M|p=|add=|zz=0",
+        "type=0|nam=a|score=0|key=M|p=|add=|z=00", "Xtype=0|name|score=0|key=M|p=|add=|z="})
+    EXPECT_FALSE(ParseScoreRecord(broken)) << broken;
+}
+
+TEST(ScoreRecord, Latin1TextsTravelAsUtf8) {
+  EXPECT_EQ(Latin1ToUtf8("Zo\xEB \xA0\xFF"), "Zo\xC3\xAB \xC2\xA0\xC3\xBF");
+  EXPECT_EQ(Utf8ToLatin1("Zo\xC3\xAB \xC2\xA0\xC3\xBF"), "Zo\xEB \xA0\xFF");
+  // Beyond Latin-1, broken and cut sequences: one "?" each.
+  EXPECT_EQ(Utf8ToLatin1("a\xE2\x82\xAC"
+                         "b\xF0\x9F\x98\x80"
+                         "c\xC3"
+                         "d\x80"
+                         "e\xE2\x82"),
+            "a?b?c?d?e?");
 }
 
 }  // namespace
