@@ -102,9 +102,12 @@ class TSession : public std::enable_shared_from_this<TSession> {
     if (error == http::error::header_limit || error == http::error::body_limit)
       return Answer({414, "text/plain; charset=utf-8", "request too long\n"}, false);
     if (!Parser->got_some() && Buffer.size() == 0) return Close();  // closed or idle between requests
-    if (error == beast::error::timeout)
-      return Answer({408, "text/plain; charset=utf-8", "too slow\n"}, false);
-    if (error == net::error::operation_aborted || error == http::error::end_of_stream) return Close();
+    // Too slow, or gone half-way: the connection is closed already; the log keeps a line of it.
+    if (error == beast::error::timeout || error == net::error::operation_aborted ||
+        error == http::error::end_of_stream || error == http::error::partial_message) {
+      LogRequest(error == beast::error::timeout ? 408 : 400);
+      return Close();
+    }
     Answer({400, "text/plain; charset=utf-8", "bad request\n"}, false);
   }
 
@@ -129,11 +132,15 @@ class TSession : public std::enable_shared_from_this<TSession> {
   }
 
   void OnWrite(beast::error_code error, size_t) {
-    Server.Log.Request(Address, Method, Target, int(Response.result_int()),
-                       std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - Started));
+    LogRequest(int(Response.result_int()));
     if (error) return Close();
     if (Response.keep_alive()) return Read();
     Linger();
+  }
+
+  void LogRequest(int status) {
+    Server.Log.Request(Address, Method, Target, status,
+                       std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - Started));
   }
 
   // The reply is sent: no more is written, and what the client still sends is read and dropped for
