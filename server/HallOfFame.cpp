@@ -17,7 +17,7 @@ body { margin: 0; padding: 1em; font-family: sans-serif; background: #10203a; co
 h1 { font-size: 1.6em; text-align: center; color: #ffd23f; }
 table { width: 100%; max-width: 40em; margin: 0 auto; border-collapse: collapse; }
 th, td { padding: 0.4em; text-align: left; border-bottom: 1px solid #2c4470; overflow-wrap: anywhere; }
-td.rank, td.score, th.score { text-align: right; }
+th.rank, td.rank, th.score, td.score { text-align: right; }
 p.empty { text-align: center; }
 </style>
 </head>
@@ -38,7 +38,7 @@ std::string HallOfFamePage(const std::vector<TRankedScore>& best) {
   if (best.empty()) {
     page += "<p class=\"empty\">No scores yet.</p>\n";
   } else {
-    page += "<table>\n<tr><th>#</th><th>Name</th><th class=\"score\">Score</th><th>Date</th></tr>\n";
+    page += "<table>\n<tr><th class=\"rank\">#</th><th>Name</th><th class=\"score\">Score</th><th>Date</th></tr>\n";
     for (size_t i = 0; i < best.size(); ++i) page += TableRow(i + 1, best[i]);
     page += "</table>\n";
   }
