@@ -101,14 +101,31 @@ TEST(ScoreServer, SettingIsAHostOrHostAndPort) {
   }
 }
 
+// The environment names the server when it is well formed; otherwise the build's, if any.
 TEST(ScoreServer, EnvironmentOverridesTheBuiltInServerOnlyWhenWellFormed) {
-  const TScoreServer builtIn;
-  EXPECT_EQ(ScoreServerSetting(nullptr).Host, builtIn.Host);
-  EXPECT_EQ(ScoreServerSetting("").Host, builtIn.Host);
-  EXPECT_EQ(ScoreServerSetting("bad/host").Host, builtIn.Host);
-  const TScoreServer local = ScoreServerSetting("127.0.0.1:8123");
-  EXPECT_EQ(local.Url("/cgi/version.pl?version"), "http://127.0.0.1:8123/cgi/version.pl?version");
-  EXPECT_EQ(builtIn.Url("/x"), "http://" + builtIn.Host + ":80/x");
+  struct TCase {
+    const char* Environment;
+    const char* BuiltIn;
+    const char* Url;  // nullptr: no server
+  };
+  const TCase cases[] = {
+      {nullptr, "", nullptr},
+      {"", "", nullptr},
+      {"bad/host", "", nullptr},
+      {"127.0.0.1:8123", "", "http://127.0.0.1:8123/x"},
+      {nullptr, "scores.example.org", "http://scores.example.org:80/x"},
+      {"", "scores.example.org:8080", "http://scores.example.org:8080/x"},
+      {"bad/host", "scores.example.org", "http://scores.example.org:80/x"},
+      {"[::1]:9000", "scores.example.org", "http://[::1]:9000/x"},
+      {nullptr, "not a host", nullptr},
+  };
+  for (const TCase& c : cases) {
+    const TScoreServer server = ScoreServerSetting(c.Environment, c.BuiltIn);
+    EXPECT_EQ(server.IsSet(), c.Url != nullptr) << c.BuiltIn;
+    if (c.Url) {
+      EXPECT_EQ(server.Url("/x"), c.Url) << c.BuiltIn;
+    }
+  }
 }
 
 TEST(WebClient, QueryIsPercentEncodedWhereNeeded) {
