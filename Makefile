@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: play test test-asan build install bootstrap configure bench clean
+.PHONY: play test test-asan build install bootstrap configure bench clean scores
 
 play: build
 	$(BUILD_DIR)/game/morvel-racing
@@ -34,6 +34,13 @@ build: configure
 # Installs the built game under $(PREFIX) (DESTDIR, when set, is put before it, as packagers do).
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Builds the score server and runs it on SQLite (scores.sqlite in this folder) until Ctrl+C; point the game
+# at it with MORVEL_SCORE_SERVER=127.0.0.1:8080.
+SCORES_LISTEN ?= 127.0.0.1:8080
+scores: configure
+	cmake --build $(BUILD_DIR) --target morvel-scores -j$(JOBS)
+	$(BUILD_DIR)/morvel-scores --listen $(SCORES_LISTEN) --db scores.sqlite
 
 configure: bootstrap
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)

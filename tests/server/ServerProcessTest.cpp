@@ -12,6 +12,7 @@
 
 #include "ServerProcess.h"
 #include "TestDatabases.h"
+#include "web/HallOfFameFetcher.h"
 #include "web/ScoreSubmission.h"
 #include "web/TextEncoding.h"
 #include "web/WebClient.h"
@@ -52,8 +53,18 @@ TEST_P(ServerProgramTest, TheGamesScoreReachesTheHallOfFame) {
   EXPECT_EQ(lines[0]["name"], "Ann");
   EXPECT_EQ(lines[0]["score"], 1250);
   EXPECT_EQ(lines[1]["name"], "Bob");
+
+  THallOfFameFetcher hallOfFame(Local(server));  // what the game's screen draws
+  hallOfFame.Fetch();
+  ASSERT_TRUE(hallOfFame.WaitIdle(20s));
+  const THallOfFameFetcher::TSnapshot shown = hallOfFame.Snapshot();
+  EXPECT_EQ(shown.Status, THallOfFameFetcher::TStatus::Fetched);
+  ASSERT_EQ(shown.Lines.size(), 2u);
+  EXPECT_EQ(shown.Lines[0].Name, "Ann");
+  EXPECT_EQ(shown.Lines[1].Score, 900);
+
   EXPECT_EQ(server.Stop(SIGTERM), 0);
-  EXPECT_EQ(RequestLines(server.LogLines()), 5u);
+  EXPECT_EQ(RequestLines(server.LogLines()), 6u);
 }
 
 // Two servers on one database: the handshake on one, the submission on the other.
