@@ -38,7 +38,9 @@ std::string HallOfFamePage(const std::vector<TRankedScore>& best) {
   if (best.empty()) {
     page += "<p class=\"empty\">No scores yet.</p>\n";
   } else {
-    page += "<table>\n<tr><th class=\"rank\">#</th><th>Name</th><th class=\"score\">Score</th><th>Date</th></tr>\n";
+    page +=
+        "<table>\n<tr><th class=\"rank\">#</th><th>Name</th><th "
+        "class=\"score\">Score</th><th>Date</th></tr>\n";
     for (size_t i = 0; i < best.size(); ++i) page += TableRow(i + 1, best[i]);
     page += "</table>\n";
   }

@@ -46,7 +46,7 @@ bool ReadValue(const std::string& option, const std::string& value, TServerOptio
 
 TServerOptionsResult ParseServerOptions(const std::vector<std::string>& arguments) {
   TServerOptions options;
-  options.Http.Threads = 8;
+  options.Http.Threads = 32;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& option = arguments[i];
     if (option == "--help") {
