@@ -55,6 +55,7 @@ bench: build
 	bench/track_sweep.sh $(BUILD_DIR)
 	bench/race_cpu.sh $(BUILD_DIR)
 	bench/race_frame.sh $(BUILD_DIR)
+	bench/score_server.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)
