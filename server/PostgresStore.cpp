@@ -108,13 +108,12 @@ class TPostgresStore final : public TScoreStore {
   TConnection Take();
   void Give(TConnection connection);
 
-  std::string Url;
   std::mutex Lock;
   std::condition_variable Returned;
   std::vector<TConnection> Free;
 };
 
-TPostgresStore::TPostgresStore(const std::string& url, int connections) : Url(url) {
+TPostgresStore::TPostgresStore(const std::string& url, int connections) {
   TConnection first = Connect(url);
   PGconn* raw = first.get();
   ApplySchemaMigrations({[raw](std::string_view sql) { Execute(raw, sql); },
