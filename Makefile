@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: play test test-asan build install bootstrap configure bench clean
+.PHONY: play test test-asan build install bootstrap configure bench clean scores
 
 play: build
 	$(BUILD_DIR)/game/morvel-racing
@@ -35,6 +35,13 @@ build: configure
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
+# Builds the score server and runs it on SQLite (scores.sqlite in this folder) until Ctrl+C; point the game
+# at it with MORVEL_SCORE_SERVER=127.0.0.1:8080.
+SCORES_LISTEN ?= 127.0.0.1:8080
+scores: configure
+	cmake --build $(BUILD_DIR) --target morvel-scores -j$(JOBS)
+	$(BUILD_DIR)/morvel-scores --listen $(SCORES_LISTEN) --db scores.sqlite
+
 configure: bootstrap
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
@@ -48,6 +55,7 @@ bench: build
 	bench/track_sweep.sh $(BUILD_DIR)
 	bench/race_cpu.sh $(BUILD_DIR)
 	bench/race_frame.sh $(BUILD_DIR)
+	bench/score_server.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -120,8 +120,9 @@ void TForm1::ConfirmResults() {
   PlaySound("check");
   KeepBestTime(State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)], PlayerFinishTime(Race));
   SaveGame(true);
-  if (State.TimeTrial) {
-    LeaveResults(false);  // a time trial has no score to send: no question
+  // No question after a time trial (no score to send) or without a score server (it could only fail).
+  if (State.TimeTrial || !ScoreSubmitter.HasServer()) {
+    LeaveResults(false);
     return;
   }
   State.ResultLines = 0;

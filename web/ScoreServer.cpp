@@ -53,14 +53,19 @@ std::optional<TScoreServer> ParseScoreServer(std::string_view text) {
   return server;
 }
 
-TScoreServer ScoreServerSetting(const char* environmentValue) {
-  if (environmentValue == nullptr || *environmentValue == '\0') return {};
+std::string_view BuiltInScoreServer() {
+  return MORVEL_SCORE_SERVER;
+}
+
+TScoreServer ScoreServerSetting(const char* environmentValue, std::string_view builtIn) {
+  const TScoreServer fallback = ParseScoreServer(builtIn).value_or(TScoreServer{});
+  if (environmentValue == nullptr || *environmentValue == '\0') return fallback;
   if (std::optional<TScoreServer> server = ParseScoreServer(environmentValue)) return *server;
-  std::fprintf(stderr, "Morvel Racing: MORVEL_SCORE_SERVER \"%s\" is not a host or host:port; using %s\n",
-               environmentValue, TScoreServer{}.Host.c_str());
-  return {};
+  std::fprintf(stderr, "Morvel Racing: MORVEL_SCORE_SERVER \"%s\" is not a host or host:port; %s\n",
+               environmentValue, fallback.IsSet() ? ("using " + fallback.Host).c_str() : "no score server");
+  return fallback;
 }
 
 TScoreServer ScoreServerFromEnvironment() {
-  return ScoreServerSetting(std::getenv("MORVEL_SCORE_SERVER"));
+  return ScoreServerSetting(std::getenv("MORVEL_SCORE_SERVER"), BuiltInScoreServer());
 }

@@ -5,7 +5,7 @@
 #include "web/ScoreSubmission.h"
 
 TScoreSubmitter::TScoreSubmitter(TScoreServer server, TWebTimeouts timeouts)
-    : Client(std::move(server), timeouts), Worker([this] { Run(); }) {}
+    : ServerSet(server.IsSet()), Client(std::move(server), timeouts), Worker([this] { Run(); }) {}
 
 TScoreSubmitter::~TScoreSubmitter() {
   {

@@ -23,6 +23,8 @@ class TScoreSubmitter {
   TScoreSubmitter(const TScoreSubmitter&) = delete;
   TScoreSubmitter& operator=(const TScoreSubmitter&) = delete;
 
+  // Whether there is a server to send to at all.
+  bool HasServer() const { return ServerSet; }
   // Returns at once; every submission makes its own handshake.
   void SubmitScore(TScoreEntry entry);
   // The next text to show in an information box ("Can't connect to server!"), once.
@@ -33,6 +35,7 @@ class TScoreSubmitter {
  private:
   void Run();
 
+  const bool ServerSet;
   TWebClient Client;
   std::mutex Lock;
   std::condition_variable Changed;

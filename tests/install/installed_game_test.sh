@@ -30,6 +30,9 @@ expected=(
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
   share/man/man6/morvel-racing.6
+  bin/morvel-scores
+  share/man/man8/morvel-scores.8
+  lib/systemd/system/morvel-scores.service
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -50,6 +53,11 @@ done
 for stray in morvel-racing Config.cfg Configdat.cfg; do
   [[ ! -e "$prefix/share/morvel-racing/$stray" ]] || fail "share/morvel-racing/$stray is installed"
 done
+
+# The score server's unit starts the installed program.
+grep -qx "ExecStart=$prefix/bin/morvel-scores .*" "$prefix/lib/systemd/system/morvel-scores.service" ||
+  fail "the systemd unit does not start $prefix/bin/morvel-scores"
+"$prefix/bin/morvel-scores" --help | grep -q -- "--listen" || fail "the installed score server does not start"
 
 # Each icon is a PNG picture of the size its folder names.
 for size in 16 22 24 32 48 64 128 256; do

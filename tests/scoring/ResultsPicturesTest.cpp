@@ -11,6 +11,7 @@
 #include "platform/Png.h"
 #include "platform/SdlVideo.h"
 #include "scoring/ResultsRun.h"
+#include "state/EnvironmentVariable.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ std::pair<int, int> ShownTexels(const TPixmap& shot, TImageListItem& item, int l
 
 // The real display (offscreen OpenGL) and the real pictures.
 struct ResultsPictures : testing::Test {
+  // The question whether to send is asked only when there is a score server.
+  TEnvironmentVariable ScoreServer{"MORVEL_SCORE_SERVER", "127.0.0.1:9"};
   TSdlVideo Video{TVideoOptions{true, TRenderKind::Gl}};
   TResultsRun Game{Video};
   TForm1& Form = *Game.Form;

@@ -15,6 +15,7 @@
 #include "shell/MenuSprites.h"
 #include "shell/Scoring.h"
 #include "shell/SettingsFiles.h"
+#include "state/EnvironmentVariable.h"
 
 namespace {
 
@@ -64,7 +65,12 @@ struct TResultsScreen {
   }
 };
 
-struct ResultsScreen : testing::Test, TResultsScreen {};
+// The question whether to send is asked only when there is a score server (here a closed local port).
+struct TWithScoreServer {
+  TEnvironmentVariable ScoreServer{"MORVEL_SCORE_SERVER", "127.0.0.1:9"};
+};
+
+struct ResultsScreen : testing::Test, TWithScoreServer, TResultsScreen {};
 
 TGameState ProgressOnDisk() {
   TGameState saved;
@@ -237,6 +243,24 @@ TEST(ResultsAnswer, EitherAnswerLeavesForTheTrackSelection) {
     EXPECT_NE(form.Ticker, nullptr) << answer;
     for (const TLight* light : form.MenuLights) EXPECT_NE(light, nullptr) << answer;
   }
+}
+
+// A game without a score server (none built in, none in the environment) does not ask: the question
+// could only fail. "next" goes on as "no" does, and nothing is sent.
+TEST(ResultsAnswer, WithoutAScoreServerNextLeadsBackToTheTrackSelection) {
+  unsetenv("MORVEL_SCORE_SERVER");
+  TResultsScreen screen;
+  TForm1& form = screen.Form;
+  ASSERT_FALSE(form.ScoreSubmitter.HasServer()) << "a build with MORVEL_SCORE_SERVER set";
+  screen.FinishFirstFrom250();
+  screen.Game.RunUntilNextShows();
+  screen.Game.ClickOn("bro_next");
+  ASSERT_TRUE(form.ScoreSubmitter.WaitIdle(std::chrono::seconds(20)));
+  screen.Game.RunFrame();
+  EXPECT_EQ(form.State.CurrentScreen, gsChooseTrack);
+  EXPECT_TRUE(screen.Game.Messages.Shown().empty());
+  EXPECT_EQ(ProgressOnDisk().TotalScore, 350);
+  EXPECT_TRUE(screen.Game.MusicPlaying("menumusic"));
 }
 
 // A time trial: the player alone on the track earns nothing, unlocks nothing and is not asked

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "web/Latin1.h"
 #include "web/ScoreRecord.h"
 #include "web/ScoreServer.h"
 #include "web/TextEncoding.h"
@@ -100,20 +101,70 @@ TEST(ScoreServer, SettingIsAHostOrHostAndPort) {
   }
 }
 
+// The environment names the server when it is well formed; otherwise the build's, if any.
 TEST(ScoreServer, EnvironmentOverridesTheBuiltInServerOnlyWhenWellFormed) {
-  const TScoreServer builtIn;
-  EXPECT_EQ(ScoreServerSetting(nullptr).Host, builtIn.Host);
-  EXPECT_EQ(ScoreServerSetting("").Host, builtIn.Host);
-  EXPECT_EQ(ScoreServerSetting("bad/host").Host, builtIn.Host);
-  const TScoreServer local = ScoreServerSetting("127.0.0.1:8123");
-  EXPECT_EQ(local.Url("/cgi/version.pl?version"), "http://127.0.0.1:8123/cgi/version.pl?version");
-  EXPECT_EQ(builtIn.Url("/x"), "http://" + builtIn.Host + ":80/x");
+  struct TCase {
+    const char* Environment;
+    const char* BuiltIn;
+    const char* Url;  // nullptr: no server
+  };
+  const TCase cases[] = {
+      {nullptr, "", nullptr},
+      {"", "", nullptr},
+      {"bad/host", "", nullptr},
+      {"127.0.0.1:8123", "", "http://127.0.0.1:8123/x"},
+      {nullptr, "scores.example.org", "http://scores.example.org:80/x"},
+      {"", "scores.example.org:8080", "http://scores.example.org:8080/x"},
+      {"bad/host", "scores.example.org", "http://scores.example.org:80/x"},
+      {"[::1]:9000", "scores.example.org", "http://[::1]:9000/x"},
+      {nullptr, "not a host", nullptr},
+  };
+  for (const TCase& c : cases) {
+    const TScoreServer server = ScoreServerSetting(c.Environment, c.BuiltIn);
+    EXPECT_EQ(server.IsSet(), c.Url != nullptr) << c.BuiltIn;
+    if (c.Url) {
+      EXPECT_EQ(server.Url("/x"), c.Url) << c.BuiltIn;
+    }
+  }
 }
 
 TEST(WebClient, QueryIsPercentEncodedWhereNeeded) {
   EXPECT_EQ(PercentEncodeQuery("hs&prg=MorvelRacing&inf=GC2VD"), "hs&prg=MorvelRacing&inf=GC2VD");
   EXPECT_EQ(PercentEncodeQuery("a b|c#d%e\xC8/?+"), "a%20b%7Cc%23d%25e%C8%2F%3F%2B");
   EXPECT_EQ(PercentEncodeQuery(std::string("\0\r\n", 3)), "%00%0D%0A");
+}
+
+}  // namespace
+
+namespace {
+
+// The server reads back exactly what the game builds, and nothing else.
+TEST(ScoreRecord, ParsingGivesBackTheGamesFields) {
+  const std::optional<TScoreRecordFields> fields =
+      ParseScoreRecord(ScoreRecord({"Zo\xEB", -40, "hi"}, "777"));
+  ASSERT_TRUE(fields);
+  EXPECT_EQ(fields->Name, "Zo\xEB");
+  EXPECT_EQ(fields->Score, "-40");
+  EXPECT_EQ(fields->Key, kScoreKey);
+  EXPECT_EQ(fields->OneTimeValue, "777");
+  EXPECT_EQ(fields->AddText, "hi");
+  for (const char* broken :
+       {"", "type=0|name=|score=0|key=M|p=|add=|z=", "type=0|name=|score=0|key=M|p=|add=|z=000X0",
+        "type=0|name=a|b|score=0|key=M|p=|add=|z=0", "type=0|name=|score=0|key=M|p=|add=|zz=0",
+        "type=0|nam=a|score=0|key=M|p=|add=|z=00", "Xtype=0|name|score=0|key=M|p=|add=|z="})
+    EXPECT_FALSE(ParseScoreRecord(broken)) << broken;
+}
+
+TEST(ScoreRecord, Latin1TextsTravelAsUtf8) {
+  EXPECT_EQ(Latin1ToUtf8("Zo\xEB \xA0\xFF"), "Zo\xC3\xAB \xC2\xA0\xC3\xBF");
+  EXPECT_EQ(Utf8ToLatin1("Zo\xC3\xAB \xC2\xA0\xC3\xBF"), "Zo\xEB \xA0\xFF");
+  // Beyond Latin-1, broken and cut sequences: one "?" each.
+  EXPECT_EQ(Utf8ToLatin1("a\xE2\x82\xAC"
+                         "b\xF0\x9F\x98\x80"
+                         "c\xC3"
+                         "d\x80"
+                         "e\xE2\x82"),
+            "a?b?c?d?e?");
 }
 
 }  // namespace
