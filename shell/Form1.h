@@ -25,6 +25,7 @@
 #include "race/IndicatorsTicker.h"
 #include "race/RaceSounds.h"
 #include "race/RaceState.h"
+#include "race/RaceWorld.h"
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
@@ -136,9 +137,11 @@ class TForm1 {
   std::unique_ptr<TShareScreen> ShareScreen;  // the closing screen
 
   TGameState State;
-  TRaceState Race;
   TOmegaSprite OmegaSprite1;
-  TRaceContext RaceContext;
+  // The race: its state and the context its objects are made with, on the form's components.
+  TRaceWorld RaceWorld;
+  TRaceState& Race = RaceWorld.Race;
+  TRaceContext& RaceContext = RaceWorld.Context;
 
   // The current screen's page of buttons (OmegaGUI1 owns it), its buttons in the order they were
   // made, and its edit box where the screen has one.
