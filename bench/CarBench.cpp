@@ -4,7 +4,7 @@
 // The pictures have sizes but no pixels: only the simulation is measured.
 #include <benchmark/benchmark.h>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/Autopilot.h"
 #include "race/EnemyCar.h"

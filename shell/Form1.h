@@ -7,13 +7,13 @@
 #include <optional>
 #include <string>
 
-#include "assets/OmegaImageList.h"
 #include "assets/OmegaMusic.h"
 #include "assets/OmegaSound3D.h"
 #include "engine/FontLibrary.h"
 #include "engine/OmegaBitmapFont.h"
 #include "engine/OmegaFont.h"
 #include "engine/OmegaGUI.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaSprite.h"
 #include "engine/OmegaTimer.h"

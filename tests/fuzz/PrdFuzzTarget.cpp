@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/GameConstants.h"
 #include "race/RaceSetup.h"

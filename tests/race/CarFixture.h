@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaSprite.h"
 #include "platform/MessageBox.h"
 #include "race/EnemyCar.h"

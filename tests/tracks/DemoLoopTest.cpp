@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/EnemyCar.h"
 #include "race/GameConstants.h"
