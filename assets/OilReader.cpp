@@ -110,11 +110,11 @@ class TPackageReader {
 
   // The pictures are decoded side by side once the package has been read, or up to its fault:
   // the items before it keep their pictures, and a bad picture before it is the fault reported.
-  void Read(TImageListCollection& list) {
+  void Read(const std::function<TPackagePicture&()>& addPicture) {
     try {
       ReadHeader();
       if (In.Text(4) != "TPF0") throw TStreamError("no component stream signature");
-      ReadComponent(list);
+      ReadComponent(addPicture);
     } catch (const TStreamError&) {
       DecodePictures();
       throw;
@@ -143,21 +143,21 @@ class TPackageReader {
     if (prefix & kChildPos) ReadInteger();
   }
 
-  void ReadComponent(TImageListCollection& list) {
+  void ReadComponent(const std::function<TPackagePicture&()>& addPicture) {
     ReadPrefix();
     In.ShortString();  // class name: the carrier is filled in place whatever it says
     In.ShortString();  // component name
-    while (!In.EndOfList()) ReadCarrierProperty(list);
+    while (!In.EndOfList()) ReadCarrierProperty(addPicture);
     In.ReadListEnd();
     if (!In.EndOfList()) throw TStreamError("a package holds no child components");
     In.ReadListEnd();
   }
 
-  void ReadCarrierProperty(TImageListCollection& list) {
+  void ReadCarrierProperty(const std::function<TPackagePicture&()>& addPicture) {
     std::string name = In.ShortString();
     if (name == "List") {
       if (In.ReadValue() != TValueType::vaCollection) throw TStreamError("List is not a collection");
-      ReadCollection(list);
+      ReadCollection(addPicture);
     } else if (name == "Tag" || name == "Left" || name == "Top") {
       SkipValue(0);  // the component's own settings mean nothing to the image list
     } else {
@@ -165,10 +165,10 @@ class TPackageReader {
     }
   }
 
-  void ReadCollection(TImageListCollection& list) {
+  void ReadCollection(const std::function<TPackagePicture&()>& addPicture) {
     while (!In.EndOfList()) {
       if (IsInteger(In.NextValue())) ReadInteger();  // the item's ordering index
-      TImageListItem& item = list.Add();
+      TPackagePicture& item = addPicture();
       if (In.ReadValue() != TValueType::vaList) throw TStreamError("collection item without its list start");
       while (!In.EndOfList()) ReadItemProperty(item);
       In.ReadListEnd();
@@ -176,7 +176,7 @@ class TPackageReader {
     In.ReadListEnd();
   }
 
-  void ReadItemProperty(TImageListItem& item) {
+  void ReadItemProperty(TPackagePicture& item) {
     std::string name = In.ShortString();
     if (name == "Name") {
       item.Name = ReadString();
@@ -250,7 +250,7 @@ class TPackageReader {
     if (!DecodePictureBlocks(Pictures, error)) throw TStreamError(error);
   }
 
-  void ReadPicture(TImageListItem& item) {
+  void ReadPicture(TPackagePicture& item) {
     if (In.ReadValue() != TValueType::vaBinary) throw TStreamError("picture data is not binary");
     std::span<const uint8_t> block = In.Bytes(In.Length());
     // An item's properties come together: a second picture of the same item replaces its first.
@@ -333,11 +333,10 @@ class TPackageReader {
 
 }  // namespace
 
-bool ReadImagePackage(std::span<const uint8_t> bytes, TImageListCollectionComponent& carrier,
-                      std::string& error) {
-  carrier.List->Clear();
+bool ReadPackagePictures(std::span<const uint8_t> bytes, const std::function<TPackagePicture&()>& addPicture,
+                         std::string& error) {
   try {
-    TPackageReader(bytes).Read(*carrier.List);
+    TPackageReader(bytes).Read(addPicture);
   } catch (const TStreamError& fault) {
     error = fault.what();
     return false;

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
-#include "assets/OmegaImageList.h"
+#include "assets/PackagePicture.h"
 
 // The value types of a package's component stream.
 enum class TValueType : uint8_t {
@@ -31,8 +32,9 @@ enum class TValueType : uint8_t {
   vaUTF8String,
 };
 
-// Reads an image package (resource header, "TPF0", the carrier component) into the carrier's
-// list, which is emptied first. On a malformed package returns false with the reason; the
-// items read before the fault, and the one being read, stay in the list.
-bool ReadImagePackage(std::span<const uint8_t> bytes, TImageListCollectionComponent& carrier,
-                      std::string& error);
+// Reads an image package (resource header, "TPF0", the carrier component, whatever class it
+// names): each item of its list into the picture `addPicture` makes for it. On a malformed
+// package returns false with the reason; the pictures read before the fault, and the one being
+// read, stay where they were made.
+bool ReadPackagePictures(std::span<const uint8_t> bytes, const std::function<TPackagePicture&()>& addPicture,
+                         std::string& error);

@@ -4,19 +4,15 @@
 // The pictures have sizes but no pixels: only the simulation is measured.
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <random>
-
-#include "assets/OmegaImageList.h"
-#include "engine/OmegaSprite.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/Autopilot.h"
 #include "race/EnemyCar.h"
 #include "race/LapLines.h"
 #include "race/Player.h"
 #include "race/RaceClock.h"
+#include "race/RaceWorld.h"
 #include "race/TrackObjects.h"
-#include "race/WorldScroll.h"
 
 namespace {
 
@@ -78,22 +74,18 @@ struct TBenchRace {
     item.TileHeight = height;
   }
 
+  // As the game: the race clock's tick, then the frame.
   void Frame() {
-    Autopilot.Drive();
     StepRaceClock(Race);
-    Sprites.RemoveDead();
-    Sprites.Move(0);
-    ScrollWayPoints(Race);
+    World.Step([this] { Autopilot.Drive(); });
   }
 
   TMessageBoxes Messages{true};
   TOmegaImageList Images{Messages};
-  TOmegaSprite Sprites{Messages};
-  TRaceState Race;
-  std::array<bool, 256> KeyHeld{}, KeyReleased{};
-  int StepTicks = 0;
-  std::mt19937 Random{1};
-  TRaceContext Context{Race, Sprites, Images, Images, KeyHeld, KeyReleased, StepTicks, Random};
+  TRaceWorld World{Images, Messages, {.Seed = 1}};
+  TRaceState& Race = World.Race;
+  TRaceContext& Context = World.Context;
+  TOmegaSprite& Sprites = Context.Sprites;
   TAutopilot Autopilot{Context};
 };
 

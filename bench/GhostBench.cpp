@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "platform/RecordingRenderDevice.h"
 #include "race/GameConstants.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "assets/OilWriter.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/RecordingRenderDevice.h"
 
 namespace {

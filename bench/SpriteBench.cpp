@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaSprite.h"
 #include "platform/RecordingRenderDevice.h"

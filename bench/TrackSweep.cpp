@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/EnemyCar.h"
 #include "race/GameConstants.h"

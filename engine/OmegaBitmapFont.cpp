@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "assets/OmegaImageList.h"
 #include "engine/Colors.h"
+#include "engine/OmegaImageList.h"
 
 namespace {
 

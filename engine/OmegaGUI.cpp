@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 
 namespace {
 

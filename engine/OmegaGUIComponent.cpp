@@ -1,8 +1,8 @@
 #include "engine/OmegaGUIComponent.h"
 
-#include "assets/OmegaImageList.h"
 #include "engine/OmegaBitmapFont.h"
 #include "engine/OmegaGUI.h"
+#include "engine/OmegaImageList.h"
 
 TOmegaGUIComponent::TOmegaGUIComponent(TWidgetKey, TOmegaGUIList& page)
     : Font(page.GUI().OmegaBitmapFont),

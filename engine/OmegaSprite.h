@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 
 class TOmegaSprite;

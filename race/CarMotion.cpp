@@ -29,47 +29,22 @@ void TCarMotion::BrakeOrReverse() {
 }
 
 void TCarMotion::SteerLeft() {
-  if (Speed >= 0) {
-    if (Speed <= 0.2) return;
-    Heading -= Steering;
-    const double gap = Direction - Heading;
-    if (gap > 70) {
-      Direction -= Steering;
-    } else if (gap > 25) {
-      Direction -= Steering * SlideSteerFactor;
-      Skidding = true;
-    }
-  } else {
-    Heading += Steering;
-    const double gap = Direction - Heading;
-    if (gap > 70) {
-      Direction += Steering;
-    } else if (gap > 25) {
-      Direction += Steering * SlideSteerFactor;
-      Skidding = true;
-    }
-  }
+  if (Speed >= 0 && Speed <= 0.2) return;
+  Turn(Speed >= 0 ? -Steering : Steering, -1);
 }
 
 void TCarMotion::SteerRight() {
-  if (Speed > 0) {
-    Heading += Steering;
-    const double gap = Heading - Direction;
-    if (gap > 70) {
-      Direction += Steering;
-    } else if (gap > 25) {
-      Direction += Steering * SlideSteerFactor;
-      Skidding = true;
-    }
-  } else {
-    Heading -= Steering;
-    const double gap = Heading - Direction;
-    if (gap > 70) {
-      Direction -= Steering;
-    } else if (gap > 25) {
-      Direction -= Steering * SlideSteerFactor;
-      Skidding = true;
-    }
+  Turn(Speed > 0 ? Steering : -Steering, 1);
+}
+
+void TCarMotion::Turn(double turn, double side) {
+  Heading += turn;
+  const double gap = side * (Heading - Direction);
+  if (gap > 70) {
+    Direction += turn;
+  } else if (gap > 25) {
+    Direction += turn * SlideSteerFactor;
+    Skidding = true;
   }
 }
 

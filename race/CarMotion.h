@@ -43,6 +43,10 @@ struct TCarMotion {
   // 0. The two are not mirror images: the game measures their gaps as written.
   void SteerLeft();
   void SteerRight();
+  // Turns the heading by `turn` degrees. The direction of travel follows once the heading has
+  // pulled away from it towards `side` (-1 the left key's, 1 the right key's, whichever way the
+  // car rolls): by the whole turn beyond 70 degrees, by a slide of part of it beyond 25.
+  void Turn(double turn, double side);
 
   // Without control: no acceleration, the car rolls out.
   void Coast();

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "race/EnemyCar.h"
 #include "race/GameProcedures.h"
 #include "race/Indicators.h"

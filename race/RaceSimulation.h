@@ -1,10 +1,8 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "engine/OmegaSprite.h"
@@ -13,11 +11,14 @@
 #include "race/GhostLap.h"
 #include "race/GhostRace.h"
 #include "race/RaceState.h"
+#include "race/RaceWorld.h"
 
 // A whole race without the form or a display, for tests and track checks: the race set-up on a
 // catalogue track, the opponents let go at once, the player's car driven by the autopilot, one
 // frame at a time in the race screen's order. The picture lists give the sprites their sizes.
 class TRaceSimulation {
+  TRaceWorld World;
+
  public:
   // `trackFile` is the file to read in place of the track's own data file. Error tells why the
   // race could not be set up.
@@ -26,7 +27,7 @@ class TRaceSimulation {
 
   void Frame();
   // The draw pass, for measuring a whole race frame.
-  void Draw() { Sprites.Draw(); }
+  void Draw() { World.Context.Sprites.Draw(); }
   // From now on the player's laps are recorded as `track`'s, and the ghost drives `best` from the
   // line at every lap (none: the first whole lap becomes the best). Kept holds the last lap that
   // beat the best one.
@@ -40,15 +41,9 @@ class TRaceSimulation {
 
   const TTrack Track;
   std::string Error;
-  TRaceState Race;
+  TRaceState& Race = World.Race;
 
  private:
-  TOmegaSprite Sprites;
-  std::array<bool, 256> KeyHeld{};
-  std::array<bool, 256> KeyReleased{};
-  int StepTicks = 0;
-  std::mt19937 Random;
-  TRaceContext Context;
-  TAutopilot Autopilot{Context};
+  TAutopilot Autopilot{World.Context};
   int FrameCount = 0;
 };

@@ -37,7 +37,8 @@ struct TResultRow {
 };
 
 // The running race: the track's tables, the cars, the progress used for ranking and the
-// results. The form holds one; race objects read and write it through their TRaceContext.
+// results. The race world (TRaceWorld) holds one; race objects read and write it through their
+// TRaceContext.
 struct TRaceState {
   // Way points, start slots and track lengths are numbered from 1, as the track files number
   // them; entry 0 is unused.
@@ -65,8 +66,8 @@ struct TRaceState {
 };
 
 // What every race object uses besides its own fields: the race, the sprite engine it lives in,
-// the two picture lists, and the few game-wide values a race touches. The form builds one and
-// hands it to every race object it creates.
+// the two picture lists, and the few game-wide values a race touches. The race world builds one,
+// and every race object is made with it.
 struct TRaceContext {
   TRaceState& Race;
   TOmegaSprite& Sprites;

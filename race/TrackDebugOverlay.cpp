@@ -1,6 +1,6 @@
 #include "race/TrackDebugOverlay.h"
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaSprite.h"
 #include "race/EnemyCar.h"
 #include "race/Player.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "race/EnemyCar.h"
 #include "race/GhostCar.h"
 #include "race/GhostLap.h"

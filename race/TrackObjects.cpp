@@ -4,7 +4,7 @@
 #include <cassert>
 #include <cmath>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "race/EnemyCar.h"
 #include "race/Indicators.h"
 #include "race/Player.h"

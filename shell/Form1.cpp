@@ -32,8 +32,13 @@ TForm1::TForm1(const TFormServices& services)
       RaceSounds(Sound3D, [this](const std::string& text) { ShowMessage(text); }),
       ScoreSubmitter(ScoreServerFromEnvironment()),
       OmegaSprite1(services.Messages),
-      RaceContext{Race,          OmegaSprite1,      GameImageList,   OmegaImageList1,
-                  State.KeyHeld, State.KeyReleased, State.StepTicks, State.Random},
+      RaceWorld(GameImageList, services.Messages,
+                {.MenuImages = &OmegaImageList1,
+                 .Sprites = &OmegaSprite1,
+                 .KeyHeld = &State.KeyHeld,
+                 .KeyReleased = &State.KeyReleased,
+                 .StepTicks = &State.StepTicks,
+                 .Random = &State.Random}),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.

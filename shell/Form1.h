@@ -8,13 +8,13 @@
 #include <set>
 #include <string>
 
-#include "assets/OmegaImageList.h"
 #include "assets/OmegaMusic.h"
 #include "assets/OmegaSound3D.h"
 #include "engine/FontLibrary.h"
 #include "engine/OmegaBitmapFont.h"
 #include "engine/OmegaFont.h"
 #include "engine/OmegaGUI.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaSprite.h"
 #include "engine/OmegaTimer.h"
@@ -26,6 +26,7 @@
 #include "race/IndicatorsTicker.h"
 #include "race/RaceSounds.h"
 #include "race/RaceState.h"
+#include "race/RaceWorld.h"
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
@@ -138,9 +139,11 @@ class TForm1 {
   std::unique_ptr<TShareScreen> ShareScreen;  // the closing screen
 
   TGameState State;
-  TRaceState Race;
   TOmegaSprite OmegaSprite1;
-  TRaceContext RaceContext;
+  // The race: its state and the context its objects are made with, on the form's components.
+  TRaceWorld RaceWorld;
+  TRaceState& Race = RaceWorld.Race;
+  TRaceContext& RaceContext = RaceWorld.Context;
 
   // The current screen's page of buttons (OmegaGUI1 owns it), its buttons in the order they were
   // made, and its edit box where the screen has one.

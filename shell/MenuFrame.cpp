@@ -1,6 +1,6 @@
 // What every menu screen does alike: the frame around its drawing, its pictures and title, and
 // the change to the next screen.
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "shell/Form1.h"
 #include "shell/MenuSprites.h"
 

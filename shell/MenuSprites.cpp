@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "shell/GameState.h"
 
 TCursor::TCursor(TOmegaSprite& engine, TOmegaImageList& menuImages, const TGameState& state)

@@ -10,7 +10,6 @@
 #include "race/PlayerMark.h"
 #include "race/RaceSetup.h"
 #include "race/TrackDebugOverlay.h"
-#include "race/WorldScroll.h"
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
@@ -112,15 +111,14 @@ void TForm1::EnterRace() {
 
 void TForm1::RaceFrame() {
   OmegaScreen1.Clear(0, 0, 0, 0);
-  OmegaSprite1.RemoveDead();
   OmegaScreen1.BeginScene();
   GameImageList.BeginDraw();
-  // Each frame shows the state the previous frame reached.
-  OmegaSprite1.Draw();
-  RaceRun.BeforeMove();
-  OmegaSprite1.Move(0);
+  RaceWorld.Step([this] {
+    // Each frame shows the state the previous frame reached.
+    OmegaSprite1.Draw();
+    RaceRun.BeforeMove();
+  });
   StartLights(State.ScreenTicks);
-  ScrollWayPoints(Race);
   RaceExtrasFrame();
   if (Race.DebugView) DrawTrackDebugOverlay(RaceContext);
   if (Race.RaceFinished && !RaceRun.RaceOnly()) {

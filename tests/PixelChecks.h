@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 
 // Pixel comparisons shared by the tests that look at drawn frames.
 

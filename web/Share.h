@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "assets/OmegaImageList.h"
 #include "engine/OmegaFont.h"
+#include "engine/OmegaImageList.h"
 #include "web/DetachedLaunch.h"
 #include "web/ShareButton.h"
 #include "web/ShareConfig.h"

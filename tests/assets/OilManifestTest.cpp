@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "PackageFixtures.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 
 namespace {
 

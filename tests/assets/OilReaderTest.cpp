@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "PackageFixtures.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/Cp1251.h"
 
 namespace {
@@ -314,7 +314,8 @@ TEST_F(ReaderFixture, TheFirstBrokenPictureIsTheOneReported) {
   EXPECT_EQ(errorOf(entries), hugeError);
 
   ASSERT_TRUE(Load(WriteImagePackage(good)));
-  for (int i = 0; i < 12; ++i) EXPECT_EQ(List.Items(i).Picture.Pixels, PlacePicture(i + 1, 12 - i).Pixels) << i;
+  for (int i = 0; i < 12; ++i)
+    EXPECT_EQ(List.Items(i).Picture.Pixels, PlacePicture(i + 1, 12 - i).Pixels) << i;
 }
 
 TEST_F(ReaderFixture, EveryCutOfAPackageFailsCleanlyKeepingTheItemsBeforeTheCut) {

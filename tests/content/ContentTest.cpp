@@ -12,7 +12,7 @@
 #include <string>
 
 #include "PictureInventory.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "platform/MessageBox.h"
 #include "platform/Png.h"

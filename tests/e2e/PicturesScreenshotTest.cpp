@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "assets/OmegaImageList.h"
 #include "engine/FontLibrary.h"
 #include "engine/OmegaBitmapFont.h"
 #include "engine/OmegaFont.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaSprite.h"
 #include "platform/MessageBox.h"
@@ -187,8 +187,7 @@ bool AmongTexels(TImageListItem& item, uint32_t pixel, int x, int y) {
 // A draw of the item's first pattern at (left, top) shows the package's texels, with left and
 // right swapped when mirrored. Gives the number of pixels that the other way round would not
 // explain, or nothing after reporting the first pixel that is wrong.
-std::optional<int> DrawnTexels(const TPixmap& frame, TImageListItem& item, int left, int top,
-                               bool mirrored) {
+std::optional<int> DrawnTexels(const TPixmap& frame, TImageListItem& item, int left, int top, bool mirrored) {
   int unlikeOtherWay = 0;
   for (int y = 0; y < item.TileHeight; ++y)
     for (int x = 0; x < item.TileWidth; ++x) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "tests/fonts/FontFixture.h"
 
 namespace {

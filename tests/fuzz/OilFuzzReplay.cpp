@@ -9,6 +9,7 @@
 #include "FuzzReplay.h"
 #include "OilSeeds.h"
 #include "assets/OilReader.h"
+#include "engine/OmegaImageList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 

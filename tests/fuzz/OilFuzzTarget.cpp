@@ -6,7 +6,7 @@
 #include <string>
 
 #include "assets/OilReader.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/RecordingRenderDevice.h"
 
 namespace {

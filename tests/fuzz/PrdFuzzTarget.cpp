@@ -1,21 +1,18 @@
 // The track file reader under arbitrary bytes: it must refuse the file cleanly, or give
 // records from which a race is set up and runs a few frames without reading outside a table.
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <random>
 #include <span>
 
-#include "assets/OmegaImageList.h"
-#include "engine/OmegaSprite.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/GameConstants.h"
 #include "race/RaceSetup.h"
 #include "race/RaceState.h"
+#include "race/RaceWorld.h"
 #include "race/TrackFile.h"
 #include "race/TrackTables.h"
-#include "race/WorldScroll.h"
 
 namespace {
 
@@ -49,23 +46,14 @@ void RunRace(const std::vector<TTrackRecord>& records) {
   TMessageBoxes messages(true);
   TOmegaImageList gameImages(messages), menuImages(messages);
   AddRacePictures(gameImages);
-  TOmegaSprite sprites(messages);
-  TRaceState race;
-  race.RaceScreen = true;
-  std::array<bool, 256> keyHeld{}, keyReleased{};
-  keyHeld[0x26] = true;  // the player drives off
-  int stepTicks = 0;
-  std::mt19937 random(1);
-  TRaceContext context{race, sprites, gameImages, menuImages, keyHeld, keyReleased, stepTicks, random};
+  TRaceWorld world(gameImages, messages, {.MenuImages = &menuImages, .Seed = 1});
+  world.Race.RaceScreen = true;
+  world.Context.KeyHeld[0x26] = true;  // the player drives off
   TTrack track;
   track.Laps = 1;
   track.Rivals = rivals;
-  PrepareRace(context, track, 0, kCarCount, records);
-  for (int frame = 0; frame < 3; ++frame) {
-    sprites.RemoveDead();
-    sprites.Move(0);
-    ScrollWayPoints(race);
-  }
+  PrepareRace(world.Context, track, 0, kCarCount, records);
+  for (int frame = 0; frame < 3; ++frame) world.Step();
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "assets/OmegaImageList.h"
 #include "engine/FontLibrary.h"
 #include "engine/OmegaBitmapFont.h"
 #include "engine/OmegaButton.h"
 #include "engine/OmegaEdit.h"
 #include "engine/OmegaGUI.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "platform/Clock.h"
 #include "platform/RecordingRenderDevice.h"

@@ -1,13 +1,6 @@
 #include "CarFixture.h"
 
 #include "race/Indicators.h"
-#include "race/WorldScroll.h"
-
-void TTestRace::Frame() {
-  Sprites.RemoveDead();
-  Sprites.Move(0);
-  ScrollWayPoints(Race);
-}
 
 int TTestRace::CountSmoke() const {
   int count = 0;

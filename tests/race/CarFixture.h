@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <random>
 #include <string>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaSprite.h"
 #include "platform/MessageBox.h"
 #include "race/EnemyCar.h"
 #include "race/Player.h"
+#include "race/RaceClock.h"
 #include "race/RaceState.h"
+#include "race/RaceWorld.h"
 #include "race/TrackObjects.h"
 
 // A race without a track file: the sprite engine, picture lists whose pictures have sizes but
@@ -71,8 +74,14 @@ class TTestRace {
     if (keyFlag > 0) ++Race.KeyWayPointCount;
   }
 
-  // One frame of the move pass, then the way points follow the world as in a race frame.
-  void Frame();
+  // One race frame, as the game runs it.
+  void Frame() { World.Step(); }
+  // The same after a tick of the race clock, as in a race under way; `beforeMove` as the world's
+  // step takes it.
+  void RaceFrame(const std::function<void()>& beforeMove = nullptr) {
+    StepRaceClock(Race);
+    World.Step(beforeMove);
+  }
   void Frames(int count) {
     for (int i = 0; i < count; ++i) Frame();
   }
@@ -81,13 +90,15 @@ class TTestRace {
   TMessageBoxes Messages{true};
   TOmegaImageList GameImages{Messages};
   TOmegaImageList MenuImages{Messages};
-  TOmegaSprite Sprites{Messages};
-  TRaceState Race;
-  std::array<bool, 256> KeyHeld{};
-  std::array<bool, 256> KeyReleased{};
-  int StepTicks = 0;
-  std::mt19937 Random{7};
-  TRaceContext Context{Race, Sprites, GameImages, MenuImages, KeyHeld, KeyReleased, StepTicks, Random};
+  TRaceWorld World{GameImages, Messages, {.MenuImages = &MenuImages, .Seed = 7}};
+  // The world's parts, under the names the tests use.
+  TRaceState& Race = World.Race;
+  TRaceContext& Context = World.Context;
+  TOmegaSprite& Sprites = Context.Sprites;
+  std::array<bool, 256>& KeyHeld = Context.KeyHeld;
+  std::array<bool, 256>& KeyReleased = Context.KeyReleased;
+  int& StepTicks = Context.StepTicks;
+  std::mt19937& Random = Context.Random;
 };
 
 class CarFixture : public testing::Test, public TTestRace {};

@@ -29,24 +29,29 @@ TEST(CarMotionTest, SteeringThresholdsAreNotMirrorImages) {
   }
 }
 
+// The gap between heading and direction is measured after the heading turned, on the side of
+// the key: beyond 70 degrees the direction follows the whole turn, beyond 25 half of it in a
+// slide. Reversing, the heading turns the other way, and so does the direction. The left key
+// is checked as the mirror image of the right one.
 TEST(CarMotionTest, AHeadingFarAheadOfTheDirectionSlides) {
   struct TCase {
-    double Gap;  // Heading - Direction before the turn
-    double DirectionChange;
+    double Speed;
+    double Gap;              // how far the heading is ahead of the direction before the turn
+    double DirectionChange;  // in units of Steering, for the right key
     bool Skids;
   };
-  const double steering = kCarCatalogue[0].Steering;
-  const TCase cases[] = {
-      {0, 0, false}, {24, 0.5 * steering, true}, {69, steering, true}, {80, steering, false}};
+  const TCase cases[] = {{5, 0, 0, false},  {5, 22, 0, false},  {5, 24, 0.5, true},   {5, 69, 1, false},
+                         {5, 80, 1, false}, {-1, 26, 0, false}, {-1, 30, -0.5, true}, {-1, 80, -1, false}};
   for (const TCase& c : cases) {
-    TCarMotion car = Car(0, 5);
-    car.Heading = c.Gap;
-    car.SteerRight();
-    // Gaps are measured after the heading turned.
-    const double gap = c.Gap + steering;
-    const double expected = gap > 70 ? steering : gap > 25 ? 0.5 * steering : 0;
-    EXPECT_DOUBLE_EQ(car.Direction, expected) << c.Gap;
-    EXPECT_EQ(car.Skidding, gap > 25 && gap <= 70) << c.Gap;
+    TCarMotion right = Car(0, c.Speed), left = Car(0, c.Speed);
+    right.Heading = c.Gap;
+    left.Heading = -c.Gap;
+    right.SteerRight();
+    left.SteerLeft();
+    EXPECT_DOUBLE_EQ(right.Direction, c.DirectionChange * right.Steering) << c.Speed << " " << c.Gap;
+    EXPECT_DOUBLE_EQ(left.Direction, -c.DirectionChange * left.Steering) << c.Speed << " " << c.Gap;
+    EXPECT_EQ(right.Skidding, c.Skids) << c.Speed << " " << c.Gap;
+    EXPECT_EQ(left.Skidding, c.Skids) << c.Speed << " " << c.Gap;
   }
 }
 

@@ -3,7 +3,6 @@
 #include "CarFixture.h"
 #include "race/Driver.h"
 #include "race/Indicators.h"
-#include "race/RaceClock.h"
 
 namespace {
 
@@ -130,8 +129,7 @@ TEST_F(EnemyCarTest, ACarWithoutHeadwayForThreeSecondsBacksOff) {
   auto ticks = [&](int count) {
     double slowest = car.Speed;
     for (int tick = 0; tick < count; ++tick) {
-      StepRaceClock(Race);
-      Frame();
+      RaceFrame();
       slowest = std::min(slowest, car.Speed);
     }
     return slowest;
@@ -156,10 +154,7 @@ TEST_F(EnemyCarTest, AimingAheadPassesTheKeyFlagsOnTheWay) {
   car.TopSpeed = 0;
   car.FinishArmed = false;
   car.KeyPassed.assign(car.KeyPassed.size(), false);
-  for (int tick = 0; tick < 301; ++tick) {
-    StepRaceClock(Race);
-    Frame();
-  }
+  for (int tick = 0; tick < 301; ++tick) RaceFrame();
   EXPECT_EQ(car.TargetWayPoint, 3);
   EXPECT_TRUE(car.KeyPassed[2]);
   EXPECT_TRUE(car.FinishArmed);

@@ -2,38 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
-#include "platform/RecordingRenderDevice.h"
-#include "state/TempFolder.h"
+#include "state/FormInFolder.h"
 
-namespace {
-
-// The form in a folder of its own that holds the menu pictures, without which the game ends.
-struct FormFixture : testing::Test {
-  TTempFolder Folder;
-  std::filesystem::path Previous = std::filesystem::current_path();
-  TRecordingRenderDevice Device;
-  TDeviceOnlyVideo Video{&Device};
-  TVirtualClock Clock;
-  TMessageBoxes Messages{true};
-  TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
-
-  FormFixture() {
-    Folder.CopyMenuPictures();
-    std::filesystem::current_path(Folder.Folder());
-  }
-  ~FormFixture() override { std::filesystem::current_path(Previous); }
-
-  void RunFrame() {
-    Clock.Advance(TVirtualClock::kFrequency / 90);
-    Form.RaceTimer.Poll();
-    Form.OmegaTimer1.Tick();
-  }
-};
-
-}  // namespace
+using FormFixture = FormInFolder;
 
 TEST(GameScreen, KeepsTheGamesNumbers) {
   const std::pair<TGameScreen, int> screens[] = {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaSprite.h"
 #include "platform/RecordingRenderDevice.h"

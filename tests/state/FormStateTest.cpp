@@ -2,32 +2,9 @@
 
 #include <filesystem>
 
-#include "platform/RecordingRenderDevice.h"
 #include "race/GameProcedures.h"
-#include "shell/Form1.h"
 #include "shell/SettingsFiles.h"
-#include "state/TempFolder.h"
-
-namespace {
-
-// The form reads its files from the working directory: each test runs in a folder of its own.
-struct FormInFolder : testing::Test {
-  TTempFolder Folder;
-  std::filesystem::path Previous = std::filesystem::current_path();
-  TRecordingRenderDevice Device;
-  TDeviceOnlyVideo Video{&Device};
-  TVirtualClock Clock;
-  TMessageBoxes Messages{true};
-  TForm1 Form{{Video, Clock, Messages, true, 7u, {}}};
-
-  FormInFolder() {
-    Folder.CopyMenuPictures();
-    std::filesystem::current_path(Folder.Folder());
-  }
-  ~FormInFolder() override { std::filesystem::current_path(Previous); }
-};
-
-}  // namespace
+#include "state/FormInFolder.h"
 
 TEST_F(FormInFolder, WithoutFilesTheGameStartsFresh) {
   Form.FormCreate();

@@ -4,16 +4,15 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <random>
 #include <string>
 
-#include "assets/OmegaImageList.h"
-#include "engine/OmegaSprite.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/EnemyCar.h"
 #include "race/GameConstants.h"
 #include "race/RaceSetup.h"
 #include "race/RaceState.h"
+#include "race/RaceWorld.h"
 #include "tools/tracks/DemoCircuit.h"
 
 namespace {
@@ -39,28 +38,22 @@ class DemoLoopTest : public testing::Test {
   TMessageBoxes Messages{true};
   TOmegaImageList GameImages{Messages};
   TOmegaImageList MenuImages{Messages};
-  TOmegaSprite Sprites{Messages};
-  TRaceState Race;
-  std::array<bool, 256> KeyHeld{};
-  std::array<bool, 256> KeyReleased{};
-  int StepTicks = 0;
-  std::mt19937 Random{7};
-  TRaceContext Context{Race, Sprites, GameImages, MenuImages, KeyHeld, KeyReleased, StepTicks, Random};
+  TRaceWorld World{GameImages, Messages, {.MenuImages = &MenuImages, .Seed = 7}};
+  TRaceState& Race = World.Race;
 };
 
 // The way points lie on the painted road; the cars follow it, never cutting across the infield
 // where the trees and houses stand. Fast cars run a little wide out of the bends, off the kerb.
 TEST_F(DemoLoopTest, TheCarsDriveRoundThePaintedRoad) {
   ASSERT_TRUE(MenuImages.LoadFromFile("Data/data1.oil"));
-  ASSERT_EQ(PrepareDemoRace(Context, kCarCount), "");
+  ASSERT_EQ(PrepareDemoRace(World.Context, kCarCount), "");
   const double halfRoad = DemoCircuit::RoadWidth / 2;
   for (int i = 1; i <= Race.WayPointCount; ++i)
     EXPECT_LT(std::abs(BeyondCentreLine({Race.WayPoints[i].X, Race.WayPoints[i].Y})), halfRoad) << i;
   double inside = 0, outside = 0;
   std::array<int, kDemoOpponents> laps{}, targets{};
   for (int frame = 0; frame < 6000; ++frame) {
-    Sprites.Move(0);
-    Sprites.RemoveDead();
+    World.Step();
     for (int i = 0; i < Race.OpponentCount; ++i) {
       const double beyond = BeyondCentreLine(Race.Opponents[i]->Centre());
       inside = std::max(inside, -beyond);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "race/GameConstants.h"
 #include "race/RaceSetup.h"
 #include "race/RaceState.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/GameConstants.h"
 #include "race/GameProcedures.h"

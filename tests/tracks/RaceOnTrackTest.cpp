@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/MessageBox.h"
 #include "race/EnemyCar.h"
 #include "race/GameConstants.h"

@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "OilCommands.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/RecordingRenderDevice.h"
 
 int RunOilExtract(const std::vector<std::string>& args) {

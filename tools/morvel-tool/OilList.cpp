@@ -3,7 +3,7 @@
 
 #include "OilCommands.h"
 #include "assets/ColorNames.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 
 namespace {
 

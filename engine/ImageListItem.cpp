@@ -5,10 +5,10 @@
 #include <iterator>
 
 #include "assets/ColorNames.h"
-#include "assets/OmegaImageList.h"
 #include "assets/PictureData.h"
 #include "engine/Colors.h"
 #include "engine/FatalError.h"
+#include "engine/OmegaImageList.h"
 #include "platform/GamePath.h"
 
 namespace {

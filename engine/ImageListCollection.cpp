@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "assets/OilReader.h"
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 #include "platform/GamePath.h"
 
 namespace {
@@ -98,4 +98,11 @@ TImageListItem& TImageListCollection::Add() {
 
 void TImageListCollection::Clear() {
   List.clear();
+}
+
+bool ReadImagePackage(std::span<const uint8_t> bytes, TImageListCollectionComponent& carrier,
+                      std::string& error) {
+  carrier.List->Clear();
+  return ReadPackagePictures(
+      bytes, [&]() -> TPackagePicture& { return carrier.List->Add(); }, error);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/PackagePicture.h"
 #include "engine/OmegaRenderer.h"
 #include "engine/OmegaScreen.h"
 #include "platform/MessageBox.h"
@@ -31,24 +32,12 @@ struct TImageRect {
 };
 
 // A named picture cut into equally sized patterns, with its texture once a display exists.
-class TImageListItem {
+class TImageListItem : public TPackagePicture {
  public:
   TImageListItem() = default;
   TImageListItem(const TImageListItem&) = delete;
   TImageListItem& operator=(const TImageListItem&) = delete;
   ~TImageListItem();
-
-  // Stored in packages, in this order.
-  std::string Name;
-  TPixmap Picture;  // empty (0 x 0) when the item holds no picture; once built, the texels
-  int TileHeight = 1;
-  int TileWidth = 1;
-  uint32_t TransparentColor = 0;  // 0x00BBGGRR, or a system colour 0xFF0000nn
-  bool Transparent = false;
-  std::string Filepath;
-  // The package's picture block the picture was decoded from (class name, then data): the
-  // pixels are let go once the texture holds them, and decoded again when needed.
-  std::vector<uint8_t> Stored;
 
   // Set when the texture is built.
   int PictureWidth = 0, PictureHeight = 0;
@@ -177,6 +166,12 @@ class TImageListCollection {
 struct TImageListCollectionComponent {
   TImageListCollection* List = nullptr;
 };
+
+// Reads an image package (resource header, "TPF0", the carrier component) into the carrier's
+// list, which is emptied first. On a malformed package returns false with the reason; the
+// items read before the fault, and the one being read, stay in the list.
+bool ReadImagePackage(std::span<const uint8_t> bytes, TImageListCollectionComponent& carrier,
+                      std::string& error);
 
 // An image list of the main form: owns its images and draws them on its display.
 class TOmegaImageList final : public TDeviceClient {

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "assets/OmegaImageList.h"
 #include "engine/Colors.h"
+#include "engine/OmegaImageList.h"
 
 namespace {
 

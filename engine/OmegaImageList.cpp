@@ -1,4 +1,4 @@
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 
 #include <filesystem>
 
