@@ -22,7 +22,7 @@ void TAutopilot::Drive() {
   if (TargetWayPoint < 1 || TargetWayPoint > count) TargetWayPoint = 1;
 
   const TPointD centre = player->Centre();
-  const TStuckWatch::TVerdict verdict = Stuck.Watch(race, centre, player->LapProgress, player->RaceTime);
+  const TStuckWatch::TVerdict verdict = Stuck.Watch(race, centre, TargetWayPoint, player->RaceTime);
   if (verdict.NewTarget > 0) TargetWayPoint = verdict.NewTarget;
   const TPointD target{race.WayPoints[TargetWayPoint].X, race.WayPoints[TargetWayPoint].Y};
   const TPointD toTarget = UnitVector(centre, target);

@@ -148,7 +148,7 @@ void TEnemyCar::Drive() {
 
 bool TEnemyCar::BackOff(TPointD centre) {
   const TRaceState& race = Context.Race;
-  const TStuckWatch::TVerdict verdict = Stuck.Watch(race, centre, LapProgress, RaceTime);
+  const TStuckWatch::TVerdict verdict = Stuck.Watch(race, centre, TargetWayPoint, RaceTime);
   if (verdict.NewTarget > 0) {
     // Forwards through the way points passed on the way, so that their key flags count; a way
     // point behind the car is simply aimed at again.

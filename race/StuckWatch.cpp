@@ -1,16 +1,10 @@
 #include "race/StuckWatch.h"
 
-#include <cmath>
-
 #include "race/Progress.h"
 
 namespace {
 
-constexpr double kHeadway = 1;  // progress (ten pixels along the track) that counts as headway
-// No car drives farther than this in a frame: a longer step of progress is the car measured
-// against another stretch of the track (across the line, or from one leg of a hairpin to the
-// other), not ground gained or lost.
-constexpr double kLongestStep = 3;
+constexpr double kHeadway = 1;  // pixels closer that count as headway
 
 int Hundredths(const TRaceTime& time) {
   return (time.Minutes * 60 + time.Seconds) * 100 + time.Hundredths;
@@ -18,36 +12,25 @@ int Hundredths(const TRaceTime& time) {
 
 }  // namespace
 
-TStuckWatch::TVerdict TStuckWatch::Watch(const TRaceState& race, TPointD centre, double lapProgress,
+TStuckWatch::TVerdict TStuckWatch::Watch(const TRaceState& race, TPointD centre, int target,
                                          const TRaceTime& time) {
   const int now = Hundredths(time);
-  if (!Started) {
-    Started = true;
-    LastProgress = lapProgress;
-    HeadwayTime = now;
-  }
-  Step(lapProgress);
-  if (now < BackOffUntil) {
-    Best = Ground;
-    return {true, 0};
-  }
-  if (race.WayPointCount < 1) return {};
-  if (Ground > Best + kHeadway || now < HeadwayTime) {
-    Best = Ground;
+  if (now < BackOffUntil) return {true, 0};
+  if (target < 1 || target > race.WayPointCount) return {};
+  const double distance = Distance(centre, {race.WayPoints[target].X, race.WayPoints[target].Y});
+  if (target != Target || distance < Nearest - kHeadway || now < HeadwayTime) {
+    Target = target;
+    Nearest = distance;
     HeadwayTime = now;
     return {};
   }
   if (now - HeadwayTime < kPatience) return {};
   BackOffUntil = now + kBackOffTime;
   ++BackOffs;
+  Target = WayPointAhead(race, centre);
+  Nearest = Target > 0 ? Distance(centre, {race.WayPoints[Target].X, race.WayPoints[Target].Y}) : 0;
   HeadwayTime = BackOffUntil;
-  return {true, WayPointAhead(race, centre)};
-}
-
-void TStuckWatch::Step(double lapProgress) {
-  const double step = lapProgress - LastProgress;
-  if (std::abs(step) <= kLongestStep) Ground += step;
-  LastProgress = lapProgress;
+  return {true, Target};
 }
 
 int WayPointAhead(const TRaceState& race, TPointD centre) {
