@@ -45,7 +45,7 @@ void TSoundMixer::StopWave(const TWaveSound* wave) {
 }
 
 uint64_t TSoundMixer::StartSteeredVoice(const void* owner, const TWaveSound* wave, int bus, int plays,
-                                        double gain, double rate) {
+                                        double gain, double rate, double pan) {
   std::lock_guard lock(Lock);
   ++LastVoiceId;
   if (wave->Frames() == 0 || plays == 0) return LastVoiceId;
@@ -54,6 +54,7 @@ uint64_t TSoundMixer::StartSteeredVoice(const void* owner, const TWaveSound* wav
   voice.Gain = plays == kForever ? 0 : gain;  // a loop fades in over the first mix, never clicking on
   voice.TargetGain = gain;
   voice.Rate = voice.TargetRate = rate;
+  voice.Pan = voice.TargetPan = pan;
   Voices.push_back(voice);
   return LastVoiceId;
 }
@@ -64,11 +65,12 @@ TSoundMixer::TVoice* TSoundMixer::FindVoice(uint64_t id) {
   return found == Voices.end() ? nullptr : &*found;
 }
 
-void TSoundMixer::SteerVoice(uint64_t id, double gain, double rate) {
+void TSoundMixer::SteerVoice(uint64_t id, double gain, double rate, double pan) {
   std::lock_guard lock(Lock);
   if (TVoice* voice = FindVoice(id); voice && !voice->FadingOut) {
     voice->TargetGain = gain;
     voice->TargetRate = rate;
+    voice->TargetPan = pan;
   }
 }
 
@@ -106,13 +108,22 @@ void TSoundMixer::Mix(int16_t* out, int frames) {
     out[i] = int16_t(std::lrint(std::clamp(Sum[i], -32768.0f, 32767.0f)));
 }
 
+std::array<float, 2> TSoundMixer::SpeakerLevels(double pan) {
+  const float p = float(std::clamp(pan, -1.0, 1.0));
+  return {std::min(1.0f, 1 - p), std::min(1.0f, 1 + p)};
+}
+
 bool TSoundMixer::MixVoice(TVoice& voice, float* mix, int frames) const {
   const TBus& bus = Buses[size_t(voice.Bus)];
   const int16_t* samples = voice.Wave->Samples.data();
   const int length = voice.Wave->Frames();
-  // The voice's own level and pitch glide in a straight line over the block.
-  const float gain = float(bus.Gain * voice.Gain);
-  const float gainStep = float(bus.Gain * (voice.TargetGain - voice.Gain) / frames);
+  // The voice's own level, pitch and pan glide in a straight line over the block.
+  const std::array<float, 2> from = SpeakerLevels(voice.Pan), to = SpeakerLevels(voice.TargetPan);
+  std::array<float, 2> level, levelStep;
+  for (int c = 0; c < 2; ++c) {
+    level[c] = float(bus.Gain * voice.Gain) * from[c];
+    levelStep[c] = (float(bus.Gain * voice.TargetGain) * to[c] - level[c]) / float(frames);
+  }
   const double rateStep = bus.Rate * (voice.TargetRate - voice.Rate) / frames;
   double rate = bus.Rate * voice.Rate;
   for (int i = 0; i < frames; ++i) {
@@ -129,14 +140,13 @@ bool TSoundMixer::MixVoice(TVoice& voice, float* mix, int frames) const {
     for (int c = 0; c < 2; ++c)
       frame[c] = samples[at * 2 + c] + fraction * float(samples[next * 2 + c] - samples[at * 2 + c]);
     if (bus.Mono) frame[0] = frame[1] = (frame[0] + frame[1]) * 0.5f;
-    const float level = gain + gainStep * float(i);
-    mix[i * 2] += frame[0] * level;
-    mix[i * 2 + 1] += frame[1] * level;
+    for (int c = 0; c < 2; ++c) mix[i * 2 + c] += frame[c] * (level[c] + levelStep[c] * float(i));
     voice.Position += rate;
     rate += rateStep;
   }
   voice.Gain = voice.TargetGain;
   voice.Rate = voice.TargetRate;
+  voice.Pan = voice.TargetPan;
   if (voice.FadingOut && voice.Gain == 0) return false;
   return voice.Position < length || voice.PlaysLeft != 0;
 }

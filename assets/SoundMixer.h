@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -16,6 +17,9 @@ class TSoundMixer {
  public:
   static constexpr int kRate = 44100;
   static constexpr int kForever = -1;
+  // A pan from -1 (only the left speaker) through 0 (both alike) to 1 (only the right one): the
+  // far side fades while the near one keeps its level, so a sound is never louder off centre.
+  static constexpr double kCentre = 0;
 
   // A new bus at full volume and its own rate; returns its number.
   int AddBus(bool mono);
@@ -32,12 +36,12 @@ class TSoundMixer {
   // Stops every playing of the wave, whoever started it (before the wave is freed).
   void StopWave(const TWaveSound* wave);
 
-  // A voice the game steers while it sounds (engines, tyres): its own level and pitch, on top of
-  // its bus's, glide to the values last set over the next mix, so changing them never clicks.
-  // Returns the voice's number (never 0) for the calls below.
+  // A voice the game steers while it sounds (engines, tyres): its own level, pitch and place
+  // between the speakers, on top of its bus's, glide to the values last set over the next mix, so
+  // changing them never clicks. Returns the voice's number (never 0) for the calls below.
   uint64_t StartSteeredVoice(const void* owner, const TWaveSound* wave, int bus, int plays, double gain,
-                             double rate);
-  void SteerVoice(uint64_t voice, double gain, double rate);
+                             double rate, double pan);
+  void SteerVoice(uint64_t voice, double gain, double rate, double pan);
   // Glides the voice down to silence and ends it there.
   void FadeOutVoice(uint64_t voice);
   bool IsVoicePlaying(uint64_t voice) const;
@@ -64,6 +68,7 @@ class TSoundMixer {
     uint64_t Id = 0;      // steered voices only
     double Gain = 1, TargetGain = 1;
     double Rate = 1, TargetRate = 1;
+    double Pan = kCentre, TargetPan = kCentre;
     bool FadingOut = false;
   };
   // A module stream brought to the mixer's rate by linear interpolation between its frames.
@@ -75,7 +80,9 @@ class TSoundMixer {
     std::vector<int16_t> Pulled;
   };
 
-  bool MixVoice(TVoice& voice, float* mix, int frames) const;  // false once it has finished
+  bool MixVoice(TVoice& voice, float* mix, int frames) const;
+  // The level of each speaker, left and right, at a pan.
+  static std::array<float, 2> SpeakerLevels(double pan);  // false once it has finished
   TVoice* FindVoice(uint64_t id);
   static void MixStream(TStreamInput& input, float* mix, int frames);
 

@@ -15,18 +15,19 @@ class TSoundVoice {
   TSoundVoice(const TSoundVoice&) = delete;
   TSoundVoice& operator=(const TSoundVoice&) = delete;
 
-  // Loops the sound at this level (1 as recorded) and rate (1 at its own pitch); a voice already
-  // looping it glides there. Loads the sound on first use: ESoundError when its file cannot be read.
-  void Loop(TSoundListItem& sound, double gain, double rate);
-  // One playing of the sound at this level, in place of whatever the voice played.
-  void PlayOnce(TSoundListItem& sound, double gain);
+  // Loops the sound at this level (1 as recorded), rate (1 at its own pitch) and pan (-1 only on
+  // the left, 0 in the middle, 1 only on the right); a voice already looping it glides there.
+  // Loads the sound on first use: ESoundError when its file cannot be read.
+  void Loop(TSoundListItem& sound, double gain, double rate, double pan = 0);
+  // One playing of the sound at this level and pan, in place of whatever the voice played.
+  void PlayOnce(TSoundListItem& sound, double gain, double pan = 0);
   void Silence();
   bool Playing() const;
   // The sound the voice loops, while it does.
   const TSoundListItem* Looping() const { return LoopSound; }
 
  private:
-  uint64_t Start(TSoundListItem& sound, int plays, double gain, double rate);
+  uint64_t Start(TSoundListItem& sound, int plays, double gain, double rate, double pan);
 
   TOmegaSound3D& Sound;
   int Bus;

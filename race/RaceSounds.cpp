@@ -26,6 +26,10 @@ constexpr double kSlideDecay = 0.8;
 // kKnockFrames make one thump.
 constexpr double kKnockThreshold = 0.25;
 constexpr int kKnockFrames = 8;
+// An opponent at the edge of the screen, half its width beside the player's car, sounds this far
+// to its side (1 would be that speaker alone); the player's own car sounds in the middle.
+constexpr double kEdgePan = 0.6;
+constexpr double kHalfScreen = 400;
 
 TCarHearing HearCar(TCar& car, bool throttle) {
   const double top = car.TopSpeed > 0 ? car.TopSpeed : 1;
@@ -37,6 +41,11 @@ TCarHearing HearCar(TCar& car, bool throttle) {
 double DistanceLevel(TPointD listener, TPointD car) {
   const double near = 1 - Distance(listener, car) / TRaceSounds::kHearingDistance;
   return near > 0 ? near * near : 0;
+}
+
+// Where between the speakers a car sounds: by how far it is to the left or right of the player's.
+double ScreenPan(TPointD listener, TPointD car) {
+  return kEdgePan * std::clamp((car.X - listener.X) / kHalfScreen, -1.0, 1.0);
 }
 
 }  // namespace
@@ -66,7 +75,7 @@ TRaceSounds::TRaceSounds(TOmegaSound3D& sound, TReport report)
 }
 
 void TRaceSounds::Hear(const TRaceHearing& hearing) {
-  Engine(PlayerEngine, hearing.Player, 1.0);
+  Engine(PlayerEngine, hearing.Player, 1.0, 0);
   Opponents(hearing.Opponents, hearing.Player.Centre);
   Tyres(hearing.Player);
   Knocks(hearing);
@@ -82,7 +91,7 @@ void TRaceSounds::Silence() {
 }
 
 // The engine's note rises with the revs; the accelerator adds a little pitch and a lot of bark.
-void TRaceSounds::Engine(TSoundVoice& voice, const TCarHearing& car, double level) {
+void TRaceSounds::Engine(TSoundVoice& voice, const TCarHearing& car, double level, double pan) {
   TSoundListItem* sound = Usable("engine" + std::to_string(car.CarIndex + 1));
   if (!sound || level <= 0) {
     voice.Silence();
@@ -90,7 +99,7 @@ void TRaceSounds::Engine(TSoundVoice& voice, const TCarHearing& car, double leve
   }
   const double revs = car.Throttle ? std::max(car.Revs, kFreeRevs) : car.Revs;
   const double gain = level * (kEngineIdle + kEngineRange * revs + (car.Throttle ? kEngineThrottle : 0));
-  Guard([&] { voice.Loop(*sound, gain, 1 + kRevRange * revs); });
+  Guard([&] { voice.Loop(*sound, gain, 1 + kRevRange * revs, pan); });
 }
 
 // The nearest opponents in hearing get the voices; an opponent keeps its voice while it stays
@@ -116,7 +125,8 @@ void TRaceSounds::Opponents(const std::vector<TCarHearing>& cars, TPointD listen
       continue;
     }
     const TCarHearing& heard = cars[size_t(car)];
-    Engine(OpponentEngines[v], heard, kOpponentLevel * DistanceLevel(listener, heard.Centre));
+    Engine(OpponentEngines[v], heard, kOpponentLevel * DistanceLevel(listener, heard.Centre),
+           ScreenPan(listener, heard.Centre));
   }
 }
 
@@ -133,16 +143,21 @@ void TRaceSounds::Tyres(const TCarHearing& car) {
 }
 
 // The hardest knock of the frame, the player's own or an opponent's within hearing, as loud as
-// the speed it cost.
+// the speed it cost and from the side of the car that took it.
 void TRaceSounds::Knocks(const TRaceHearing& hearing) {
-  double knock = hearing.Player.Knock;
-  for (const TCarHearing& car : hearing.Opponents)
-    knock = std::max(knock, car.Knock * DistanceLevel(hearing.Player.Centre, car.Centre));
+  const TPointD listener = hearing.Player.Centre;
+  double knock = hearing.Player.Knock, pan = 0;
+  for (const TCarHearing& car : hearing.Opponents) {
+    const double heard = car.Knock * DistanceLevel(listener, car.Centre);
+    if (heard <= knock) continue;
+    knock = heard;
+    pan = ScreenPan(listener, car.Centre);
+  }
   if (KnockWait > 0) --KnockWait;
   TSoundListItem* sound = Usable("crash");
   if (!sound || knock < kKnockThreshold || KnockWait > 0) return;
   KnockWait = kKnockFrames;
-  Guard([&] { KnockVoice.PlayOnce(*sound, std::clamp(0.25 + knock / 4, 0.25, 1.0)); });
+  Guard([&] { KnockVoice.PlayOnce(*sound, std::clamp(0.25 + knock / 4, 0.25, 1.0), pan); });
 }
 
 // A chime each time the player completes a lap (the first crossing only starts the first lap).

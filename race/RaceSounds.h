@@ -35,7 +35,8 @@ TRaceHearing HearRace(TRaceState& race, const std::array<bool, 256>& keyHeld);
 
 // The sounds of a race: the player's engine, the engines of the nearest opponents (quieter with
 // distance, a few at most), the player's tyres, knocks and the chime of every lap completed.
-// Engines and tyres glide with the race; Silence fades everything out.
+// The player's car sounds in the middle, an opponent's engine and knocks on its side of the
+// screen. Engines and tyres glide with the race; Silence fades everything out.
 class TRaceSounds {
  public:
   using TReport = std::function<void(const std::string& message)>;
@@ -50,7 +51,7 @@ class TRaceSounds {
   void Silence();
 
  private:
-  void Engine(TSoundVoice& voice, const TCarHearing& car, double level);
+  void Engine(TSoundVoice& voice, const TCarHearing& car, double level, double pan);
   void Opponents(const std::vector<TCarHearing>& cars, TPointD listener);
   void Tyres(const TCarHearing& car);
   void Knocks(const TRaceHearing& hearing);

@@ -4,9 +4,7 @@
 
 namespace {
 
-constexpr int kPatience = 300;     // hundredths without headway before the car backs off
-constexpr int kBackOffTime = 100;  // hundredths of backing off
-constexpr double kHeadway = 1;     // pixels closer that count as headway
+constexpr double kHeadway = 1;  // pixels closer that count as headway
 
 int Hundredths(const TRaceTime& time) {
   return (time.Minutes * 60 + time.Seconds) * 100 + time.Hundredths;

@@ -5,11 +5,14 @@
 #include "race/RaceTime.h"
 
 // Notices a computer-driven car that makes no headway: when its target way point has come no
-// nearer for three seconds of race time (pinned against a wall, caught behind a tree, circling
-// a way point it cannot reach), the car backs off for a second and drives on to the way point
-// nearest ahead of it. A car that drives as it should never notices it.
+// nearer for a second and a half of race time (pinned against a wall, caught behind a tree,
+// circling a way point it cannot reach), the car backs off for a second and drives on to the way
+// point nearest ahead of it. A car that drives as it should never notices it.
 class TStuckWatch {
  public:
+  static constexpr int kPatience = 150;     // hundredths without headway before the car backs off
+  static constexpr int kBackOffTime = 100;  // hundredths of backing off
+
   struct TVerdict {
     bool BackOff = false;  // reverse this frame instead of driving
     int NewTarget = 0;     // above 0 on the frame the backing off begins: the way point to aim at now

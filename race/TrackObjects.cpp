@@ -213,9 +213,19 @@ void TRoadRock::TouchPlayer() {
   if (touching) Respond(*player, true);
 }
 
+TPointD TRoadRock::PushCentre(TPointD car) const {
+  const TPointD centre = CentreOf(*this);
+  if (!IsWall()) return centre;
+  // A wall is rounded at its ends: it pushes from the nearest point of the line down its middle,
+  // which ends half its thickness short of each end, so a car at an end slides round it.
+  const double along = std::abs(Width() - Height()) / 2.0;
+  if (Width() >= Height()) return {std::clamp(car.X, centre.X - along, centre.X + along), centre.Y};
+  return {centre.X, std::clamp(car.Y, centre.Y - along, centre.Y + along)};
+}
+
 void TRoadRock::Respond(TCar& car, bool isPlayer) {
   const TObstacleResponse response =
-      ObstacleResponse(car.Speed, car.Direction, car.Centre(), CentreOf(*this));
+      ObstacleResponse(car.Speed, car.Direction, car.Centre(), PushCentre(car.Centre()));
   if (isPlayer) {
     ScrollWorld(Context, response.Push.X, response.Push.Y);
   } else {

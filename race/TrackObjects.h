@@ -69,6 +69,8 @@ class TRoadRock : public TTrackSprite {
 
  private:
   bool IsWall() const { return RockKind == 10 || RockKind == 11; }
+  // The point a car at `car` is pushed away from.
+  TPointD PushCentre(TPointD car) const;
   bool TopLeftOnScreen() const;
   void TouchOpponents();
   void TouchPlayer();

@@ -18,11 +18,11 @@ constexpr int kBlock = 1024;  // what the sound card asks for at a time
 constexpr double kAmplitude = 12000;
 constexpr double kTone = 450;  // a whole number of cycles in the wave: it loops without a seam
 
-// The largest step between neighbouring samples of the left channel: a click shows as a step far
-// beyond what the tone itself makes.
-int LargestStep(const std::vector<int16_t>& samples) {
+// The largest step between neighbouring samples of a channel (0 left, 1 right): a click shows as
+// a step far beyond what the tone itself makes.
+int LargestStep(const std::vector<int16_t>& samples, int channel = 0) {
   int largest = 0;
-  for (size_t i = 2; i < samples.size(); i += 2)
+  for (size_t i = size_t(2 + channel); i < samples.size(); i += 2)
     largest = std::max(largest, std::abs(samples[i] - samples[i - 2]));
   return largest;
 }
@@ -30,6 +30,13 @@ int LargestStep(const std::vector<int16_t>& samples) {
 // The largest step a sine of this amplitude makes at this pitch.
 double ToneStep(double rate) {
   return kAmplitude * 2 * std::numbers::pi * kTone * rate / kRate;
+}
+
+// Mean square of one channel (0 left, 1 right) of interleaved stereo.
+double ChannelEnergy(const std::vector<int16_t>& samples, int channel) {
+  double sum = 0;
+  for (size_t i = size_t(channel); i < samples.size(); i += 2) sum += double(samples[i]) * samples[i];
+  return sum / double(samples.size() / 2);
 }
 
 class SoundVoiceTest : public testing::Test {
@@ -96,6 +103,36 @@ TEST_F(SoundVoiceTest, PlayOnceEndsWithItsSoundAndLoopingAnotherSoundReplacesIt)
   voice.Loop(Tone, 0.5, 1.5);  // the same sound: steered, not started again
   EXPECT_EQ(voice.Looping(), &Tone);
   EXPECT_GT(Energy(Mix(8), 0, 8 * kBlock), 1e6);
+}
+
+// A pan moves the sound between the speakers: the near one keeps the level of the middle, the far
+// one fades; the middle is balanced; moving the pan glides without a click.
+TEST_F(SoundVoiceTest, APanPutsTheSoundOnItsSideAndTheMiddleIsBalanced) {
+  struct TCase {
+    double Pan;
+    double RightOverLeft;  // energy of the right channel over the left's
+  };
+  const TCase cases[] = {{0, 1}, {0.6, 1 / (0.4 * 0.4)}, {-0.6, 0.4 * 0.4}, {0.25, 1 / (0.75 * 0.75)}};
+  double middle = 0;
+  for (const TCase& pan : cases) {
+    TSoundVoice voice(Sound3D);
+    voice.Loop(Tone, 0.5, 1.0, pan.Pan);
+    Mix(2);  // past the fade-in
+    const std::vector<int16_t> heard = Mix(4);
+    const double left = ChannelEnergy(heard, 0), right = ChannelEnergy(heard, 1);
+    ASSERT_GT(left + right, 1e5) << "pan " << pan.Pan;
+    EXPECT_NEAR(right / left, pan.RightOverLeft, pan.RightOverLeft * 0.02) << "pan " << pan.Pan;
+    if (pan.Pan == 0) middle = right;
+    EXPECT_NEAR(std::max(left, right), middle, middle * 0.02) << "pan " << pan.Pan << ": the near side";
+    voice.Silence();
+    Mix(1);
+  }
+  TSoundVoice voice(Sound3D);
+  voice.Loop(Tone, 1.0, 1.0, -1);
+  std::vector<int16_t> heard = Mix(3);
+  EXPECT_EQ(ChannelEnergy(heard, 1), 0) << "hard left";
+  voice.Loop(Tone, 1.0, 1.0, 1);
+  EXPECT_LE(LargestStep(Mix(1), 1), ToneStep(1.0) * 1.1) << "the right channel clicked on";
 }
 
 // A sound unloaded while a voice plays it stops there: the voice never reads a freed wave.

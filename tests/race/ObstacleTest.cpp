@@ -84,6 +84,37 @@ TEST_F(ObstacleTest, WallsCollideOffTheScreenTreesDoNot) {
   EXPECT_EQ(car.Heading, 90);
 }
 
+// A wall is rounded at its ends: beside it a car is pushed straight off its side, however near
+// the end; past the end, away from the end's middle, so that it slides round it instead of being
+// held against it.
+TEST_F(ObstacleTest, AWallPushesOffItsSideAndRoundItsEnds) {
+  struct TCase {
+    TPointD Car;   // the car's centre; the wall is 200 x 20 round (400, 120)
+    TPointD Push;  // of a car at rest: one pixel away from the wall
+  };
+  // The wall's middle line runs from (310, 120) to (490, 120), half its thickness short of its ends.
+  const TPointD pastRight = UnitVector({490, 120}, {500, 100}), pastLeft = UnitVector({310, 120}, {300, 140});
+  const TCase cases[] = {{{400, 100}, {0, -1}},
+                         {{470, 100}, {0, -1}},
+                         {{330, 140}, {0, 1}},
+                         {{500, 100}, pastRight},
+                         {{300, 140}, pastLeft}};
+  MakePlayer();
+  for (const TCase& c : cases) {
+    TEnemyCar& car = MakeOpponent(1, 90, c.Car.X, c.Car.Y);
+    car.Racing = true;
+    const TPointD before = car.Centre();
+    TRoadRock& wall = Rock(10, 400, 120);
+    wall.DoMove(0);
+    ASSERT_TRUE(wall.Touching[0]) << c.Car.X << " " << c.Car.Y;
+    EXPECT_NEAR(car.Centre().X - before.X, c.Push.X, 1e-4) << c.Car.X << " " << c.Car.Y;
+    EXPECT_NEAR(car.Centre().Y - before.Y, c.Push.Y, 1e-4) << c.Car.X << " " << c.Car.Y;
+    wall.Kill();
+    car.Kill();
+    Race.OpponentCount = 0;
+  }
+}
+
 TEST_F(ObstacleTest, OpponentsOffTheScreenAndNotRacingAreNotPushed) {
   MakePlayer();
   TEnemyCar& car = MakeOpponent(1, 90, -100, 300);

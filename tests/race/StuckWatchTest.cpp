@@ -19,26 +19,30 @@ TRaceState StraightTrack() {
   return race;
 }
 
-TEST(StuckWatchTest, ACarThatComesNoNearerBacksOffForASecondAfterThreeSeconds) {
+TEST(StuckWatchTest, ACarThatComesNoNearerBacksOffForASecondAfterASecondAndAHalf) {
+  constexpr int patience = TStuckWatch::kPatience, backOff = TStuckWatch::kBackOffTime;
+  static_assert(patience <= 150, "a car without headway backs off within a second and a half");
   const TRaceState race = StraightTrack();
   TStuckWatch watch;
   const TPointD pinned{500, 300};
-  for (int t = 1000; t < 1300; ++t) {
+  for (int t = 1000; t < 1000 + patience; ++t) {
     const TStuckWatch::TVerdict verdict = watch.Watch(race, pinned, 3, At(t));
     ASSERT_FALSE(verdict.BackOff) << t;
   }
   // Past way point 1 and short of 2: way point 2 is the one ahead.
-  const TStuckWatch::TVerdict start = watch.Watch(race, pinned, 3, At(1300));
+  const TStuckWatch::TVerdict start = watch.Watch(race, pinned, 3, At(1000 + patience));
   EXPECT_TRUE(start.BackOff);
   EXPECT_EQ(start.NewTarget, 2);
-  for (int t = 1301; t < 1400; ++t) {
+  const int driving = 1000 + patience + backOff;
+  for (int t = 1001 + patience; t < driving; ++t) {
     const TStuckWatch::TVerdict verdict = watch.Watch(race, pinned, 2, At(t));
     ASSERT_TRUE(verdict.BackOff) << t;
     ASSERT_EQ(verdict.NewTarget, 0) << t;
   }
-  // Then it drives again, with three more seconds of patience.
-  for (int t = 1400; t < 1700; ++t) ASSERT_FALSE(watch.Watch(race, pinned, 2, At(t)).BackOff) << t;
-  EXPECT_TRUE(watch.Watch(race, pinned, 2, At(1700)).BackOff);
+  // Then it drives again, with the same patience once more.
+  for (int t = driving; t < driving + patience; ++t)
+    ASSERT_FALSE(watch.Watch(race, pinned, 2, At(t)).BackOff) << t;
+  EXPECT_TRUE(watch.Watch(race, pinned, 2, At(driving + patience)).BackOff);
 }
 
 TEST(StuckWatchTest, HeadwayOrANewTargetKeepsTheCarDriving) {
@@ -49,8 +53,9 @@ TEST(StuckWatchTest, HeadwayOrANewTargetKeepsTheCarDriving) {
     ASSERT_FALSE(watch.Watch(race, {900.0 + t / 50, 300}, 3, At(t)).BackOff) << t;
   // Standing still, but given a new target before the patience runs out.
   TStuckWatch other;
-  for (int t = 0; t < 549; ++t)
-    ASSERT_FALSE(other.Watch(race, {500, 300}, t < 250 ? 2 : 3, At(t)).BackOff) << t;
+  const int newTarget = TStuckWatch::kPatience - 10;
+  for (int t = 0; t < newTarget + TStuckWatch::kPatience; ++t)
+    ASSERT_FALSE(other.Watch(race, {500, 300}, t < newTarget ? 2 : 3, At(t)).BackOff) << t;
 }
 
 TEST(StuckWatchTest, TheWayPointAheadOfTheCar) {

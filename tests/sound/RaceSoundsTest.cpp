@@ -117,6 +117,45 @@ TEST_F(RaceSoundsTest, OpponentsAreQuieterFartherAwayAndOnlyTheNearestFewAreHear
   EXPECT_NEAR(many, few, few * 0.05);
 }
 
+// The player's car sounds in the middle; an opponent's engine and its knocks come from its side of
+// the screen.
+TEST_F(RaceSoundsTest, AnOpponentIsHeardOnItsSideAndThePlayerInTheMiddle) {
+  auto rightOverLeft = [](const std::vector<int16_t>& heard) {
+    const TLevels left = MeasureLevels(heard, 0, heard.size(), 2);
+    const TLevels right = MeasureLevels(heard, 1, heard.size(), 2);
+    return right.Rms / left.Rms;
+  };
+  auto withOpponentAt = [](double dx) {
+    TRaceHearing hearing = Driving(0, false);
+    hearing.Opponents.push_back({3, 1.0, true, false, 0, {kPlayerAt.X + dx, kPlayerAt.Y - 40}});
+    return hearing;
+  };
+  struct TCase {
+    const char* Where;
+    TRaceHearing Hearing;
+    double Least, Most;  // bounds of the right channel's level over the left's
+  };
+  const TCase cases[] = {
+      {"alone", Driving(0.6, true), 0.99, 1.01},
+      {"right", withOpponentAt(200), 1.1, 10},
+      {"left", withOpponentAt(-200), 0.1, 1 / 1.1},
+      {"ahead", withOpponentAt(0), 0.99, 1.01},
+  };
+  for (const TCase& heard : cases) {
+    const double ratio = rightOverLeft(Listen(heard.Hearing, 100, 90));
+    EXPECT_GE(ratio, heard.Least) << heard.Where;
+    EXPECT_LE(ratio, heard.Most) << heard.Where;
+    Sounds.Silence();
+  }
+  Listen(Driving(0, false), 30, 0);
+  TRaceHearing knocked = Driving(0, false);
+  knocked.Opponents.push_back({3, 0, false, false, 3.0, {kPlayerAt.X + 250, kPlayerAt.Y}});
+  Sounds.Hear(knocked);
+  std::vector<int16_t> thump(size_t(kFrame) * 2 * 10);
+  Sound3D.Mix(thump.data(), kFrame * 10);
+  EXPECT_GT(rightOverLeft(thump), 1.3) << "an opponent's knock on the right";
+}
+
 TEST_F(RaceSoundsTest, SilenceFadesEverythingOutAtOnce) {
   TRaceHearing busy = Driving(1.0, true);
   busy.Player.Slid = true;

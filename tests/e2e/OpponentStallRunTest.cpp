@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "e2e/GameRun.h"
+
+namespace {
+
+constexpr double kFrameSeconds = 1.0 / 90;  // a frame of the virtual clock
+// A car caught somewhere backs off after a second and a half without headway, reverses for a
+// second and then has to win back the ground it gave: it is gaining again within four seconds.
+constexpr double kLongestStall = 4.0;
+
+// Per frame after the green light: every opponent's lap and race progress.
+struct TOpponentFrame {
+  int Lap = 0;
+  double Progress = 0;
+};
+
+std::vector<std::vector<TOpponentFrame>> ReadOpponents(const std::filesystem::path& trace) {
+  std::ifstream in(trace);
+  std::string line;
+  std::getline(in, line);  // the header
+  std::vector<std::vector<TOpponentFrame>> frames;
+  while (std::getline(in, line)) {
+    std::vector<std::string> fields;
+    std::stringstream split(line);
+    for (std::string field; std::getline(split, field, ',');) fields.push_back(field);
+    if (fields.size() < 9 || fields[8] == "0:00:00") continue;  // the grid
+    std::vector<TOpponentFrame>& frame = frames.emplace_back();
+    for (size_t i = 9; i + 1 < fields.size(); i += 2)
+      frame.push_back({std::stoi(fields[i]), std::stod(fields[i + 1])});
+  }
+  return frames;
+}
+
+// Seconds of the longest stretch in which the opponent gained no ground, from the green light to
+// its last crossing of the line. Ground adds up the steps of progress (tens of pixels); a step
+// longer than any car drives in a frame is the car measured against another stretch of the track
+// (a lap counted before the lap counter does, the other leg of a hairpin), not ground.
+double LongestStall(const std::vector<std::vector<TOpponentFrame>>& frames, size_t car) {
+  int finishedLap = 0;
+  for (const auto& frame : frames) finishedLap = std::max(finishedLap, frame[car].Lap);
+  double ground = 0, best = 0, last = frames.front()[car].Progress;
+  size_t since = 0, longest = 0;
+  for (size_t f = 0; f < frames.size() && frames[f][car].Lap < finishedLap; ++f) {
+    const double step = frames[f][car].Progress - last;
+    last = frames[f][car].Progress;
+    if (std::abs(step) <= 3) ground += step;
+    if (ground > best + 1) {
+      best = ground;
+      since = f;
+    }
+    longest = std::max(longest, f - since);
+  }
+  return double(longest) * kFrameSeconds;
+}
+
+// Track 2 with this seed held an opponent against the end of a barrier for four seconds and more
+// before it backed off: now it backs off soon enough, and every car finishes.
+TEST(OpponentStallRun, NoOpponentStandsStillForLong) {
+  TGameRun game;
+  const auto trace = game.Folder() / "trace.csv";
+  ASSERT_EQ(game.Run({"--headless", "--render", "null", "--virtual-clock", "--seed", "48611", "--race", "1:4",
+                      "--autopilot", "--frames", "40000", "--trace", trace.string()}),
+            0)
+      << game.Stderr();
+  const auto frames = ReadOpponents(trace);
+  ASSERT_GT(frames.size(), 1000u);
+  ASSERT_EQ(frames.front().size(), 4u) << "Track 2 races four opponents";
+  for (size_t car = 0; car < frames.front().size(); ++car)
+    EXPECT_LE(LongestStall(frames, car), kLongestStall) << "opponent " << car;
+}
+
+}  // namespace
