@@ -82,10 +82,10 @@ void PaintStartArrow(cairo_t* cr, const std::vector<TTrackRecord>& records, doub
   });
 }
 
-void PaintFrame(cairo_t* cr, TArtColor inside, const TArtTextures* textures) {
+void PaintFrame(cairo_t* cr, TArtColor inside, cairo_surface_t* ground) {
   const TPath frame = RoundedRect(3, 3, PreviewSize - 6, PreviewSize - 6, 14);
-  if (textures != nullptr) {
-    FillTextured(cr, frame, textures->Grass.get());
+  if (ground != nullptr) {
+    FillTextured(cr, frame, ground);
   } else {
     FillPath(cr, frame, inside);
   }
@@ -93,8 +93,24 @@ void PaintFrame(cairo_t* cr, TArtColor inside, const TArtTextures* textures) {
   StrokePath(cr, frame, Palette::Ink, 3);
 }
 
-void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const TArtTextures& textures) {
-  PaintFrame(cr, Palette::Grass, &textures);
+// The colour of a theme's scenery in the previews: the crowns of its trees.
+TArtColor SceneryDot(TTrackTheme theme) {
+  switch (theme) {
+    case TTrackTheme::Autumn:
+      return Hex(0xD9602B);
+    case TTrackTheme::Desert:
+      return Hex(0x4E8A2E);
+    case TTrackTheme::Alpine:
+      return Hex(0x24584A);
+    case TTrackTheme::Meadow:
+      break;
+  }
+  return Palette::FoliageDark;
+}
+
+void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const TArtTextures& textures,
+                   TTrackTheme theme) {
+  PaintFrame(cr, Palette::Grass, textures.Ground(theme));
   double left = std::numeric_limits<double>::max();
   double top = left;
   double right = std::numeric_limits<double>::lowest();
@@ -135,7 +151,7 @@ void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const 
                           record.Y + (Cell / 2 - half)}),
                  Palette::KerbRed, 2.2 / scale);
     } else {
-      FillPath(cr, Circle(record.X, record.Y, 1.6 / scale + 14), Palette::FoliageDark);
+      FillPath(cr, Circle(record.X, record.Y, 1.6 / scale + 14), SceneryDot(theme));
     }
   }
   PaintStartArrow(cr, records, scale);
@@ -187,13 +203,14 @@ void PaintLocked(cairo_t* cr) {
 void DrawTrackPreviews(TArtPackage& menus, const TArtTextures& textures,
                        const std::filesystem::path& trackFolder) {
   for (int preview = 0; preview < 12; ++preview) {
-    const std::filesystem::path file =
-        trackFolder / ("data" + std::to_string(PreviewTrackFile[preview]) + ".prd");
+    const std::string name = "data" + std::to_string(PreviewTrackFile[preview]) + ".prd";
+    const std::filesystem::path file = trackFolder / name;
+    const TTrackTheme theme = ThemeOfTrack("Data\\" + name);
     const std::vector<TTrackRecord> records = LoadRecords(file);
     if (records.empty())
       std::fprintf(stderr, "morvel-art: no road in %s; its preview stays empty\n", file.c_str());
     menus.Add("tr_track" + std::to_string(preview + 1), PreviewSize, PreviewSize,
-              [&](cairo_t* cr) { PaintTrackMap(cr, records, textures); });
+              [&](cairo_t* cr) { PaintTrackMap(cr, records, textures, theme); });
   }
   menus.Add("tr_notav", PreviewSize, PreviewSize, PaintLocked);
 }
