@@ -44,7 +44,7 @@ TTrackTheme ThemeOfTrack(std::string_view dataFile) {
   return entry != nullptr ? entry->Theme : TTrackTheme::Meadow;
 }
 
-std::string_view TrackTitle(std::string_view dataFile) {
+std::string_view TrackPlaceName(std::string_view dataFile) {
   const TTrackThemeEntry* entry = EntryOf(dataFile);
   return entry != nullptr ? entry->Title : std::string_view();
 }

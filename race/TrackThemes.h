@@ -14,7 +14,7 @@ inline constexpr int kThemeCount = 4;
 
 // The name a track is known by ("Maple Hollow"), shown beside its number; empty for a file the
 // table does not know.
-std::string_view TrackTitle(std::string_view dataFile);
+std::string_view TrackPlaceName(std::string_view dataFile);
 
 // The theme of a track file as the game names it ("Data\data4.prd"); a file the table does not
 // know (the demonstration race's among them) keeps the meadow.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "CarFixture.h"
 #include "race/GameConstants.h"
@@ -21,6 +22,18 @@ TEST(TrackThemes, EveryThemeDressesThreeTracksOfTheCatalogueAndTheDemonstrationK
   // Neighbours in the catalogue never share a look.
   for (size_t i = 1; i < kTrackCatalogue.size(); ++i)
     EXPECT_NE(ThemeOfTrack(kTrackCatalogue[i - 1].DataFile), ThemeOfTrack(kTrackCatalogue[i].DataFile)) << i;
+}
+
+TEST(TrackThemes, EveryTrackOfTheCatalogueHasANameOfItsOwn) {
+  std::set<std::string_view> names;
+  for (const TTrack& track : kTrackCatalogue) {
+    const std::string_view name = TrackPlaceName(track.DataFile);
+    EXPECT_FALSE(name.empty()) << track.DataFile;
+    EXPECT_LE(name.size(), 16u) << name;  // fits the band under the preview's map
+    names.insert(name);
+  }
+  EXPECT_EQ(names.size(), kTrackCatalogue.size());
+  EXPECT_TRUE(TrackPlaceName(kDemoTrackFile).empty());
 }
 
 class ThemedSpritesTest : public CarFixture {
