@@ -8,6 +8,7 @@
 #include "race/Player.h"
 #include "race/TrackObjects.h"
 #include "race/TrackTables.h"
+#include "race/TrackThemes.h"
 #include "race/WorldScroll.h"
 
 namespace {
@@ -102,6 +103,7 @@ void PrepareRace(TRaceContext& context, const TTrack& track, int carIndex, int c
   sprites.Create<TPanel>(context, 2, -3, 560);
   const int rivals = std::clamp(track.Rivals, 0, kMaxOpponents);
   race.RaceLaps = track.Laps;
+  race.Theme = ThemeOfTrack(track.DataFile);
   ClearCars(race);
   LoadRaceTrack(context, records);
 

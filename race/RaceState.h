@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "race/RaceTime.h"
+#include "race/TrackThemes.h"
 
 class TOmegaSprite;
 class TOmegaImageList;
@@ -63,6 +64,7 @@ struct TRaceState {
   bool RaceFinished = false;
   bool RaceScreen = false;  // the race screen runs (not the demonstration race behind the menus)
   bool DebugView = false;   // draw the track's debug markers; nothing in the game sets it
+  TTrackTheme Theme = TTrackTheme::Meadow;  // the look of the track's ground and scenery
 };
 
 // What every race object uses besides its own fields: the race, the sprite engine it lives in,

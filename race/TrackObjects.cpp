@@ -8,6 +8,7 @@
 #include "race/EnemyCar.h"
 #include "race/Indicators.h"
 #include "race/Player.h"
+#include "race/TrackThemes.h"
 #include "race/WorldScroll.h"
 
 namespace {
@@ -90,7 +91,8 @@ TRoadPart::TRoadPart(TOmegaSprite& engine, TRaceContext& context, int kind, doub
     : TTrackSprite(engine, context) {
   const TPictureChoice choice = RoadPicture(kind);
   if (choice.Picture) {
-    TakePicture(*this, context.GameImages, choice.Picture);
+    TakePicture(*this, context.GameImages,
+                ThemedPicture(context.GameImages, choice.Picture, context.Race.Theme));
     SetName(choice.Picture);
   }
   SetPatternIndex(choice.Pattern);
@@ -110,7 +112,8 @@ TRoadPaint::TRoadPaint(TOmegaSprite& engine, TRaceContext& context, int kind, do
     : TTrackSprite(engine, context) {
   assert(kind >= 0 && kind < int(std::size(kPaints)));
   const TPaintChoice& paint = kPaints[kind];
-  TakePicture(*this, context.GameImages, paint.Picture);
+  TakePicture(*this, context.GameImages,
+              ThemedPicture(context.GameImages, paint.Picture, context.Race.Theme));
   SetName(paint.Name);
   SetPatternIndex(ChoosePattern(context, paint.PatternCount));
   SetZ(29);
@@ -156,7 +159,8 @@ TRoadRock::TRoadRock(TOmegaSprite& engine, TRaceContext& context, int rockKind, 
   SetName(IsWall() ? "wall" : "roadrock");
   if (rockKind >= 1 && rockKind <= int(std::size(kRocks))) {
     const TRockChoice& rock = kRocks[rockKind - 1];
-    TakePicture(*this, context.GameImages, rock.Picture);
+    TakePicture(*this, context.GameImages,
+                ThemedPicture(context.GameImages, rock.Picture, context.Race.Theme));
     SetPatternIndex(ChoosePattern(context, rock.PatternCount));
     if (rock.RandomAngle) Angle = float(RandomAngle(context));
   }
@@ -298,7 +302,9 @@ void TBackgroundAbstract::DoDraw() {
 }
 
 TBackground::TBackground(TOmegaSprite& engine, TRaceContext& context)
-    : TBackgroundAbstract(engine, context, context.GameImages, "grass", 0, false, 255, 0, 0) {}
+    : TBackgroundAbstract(engine, context, context.GameImages,
+                          ThemedPicture(context.GameImages, "grass", context.Race.Theme), 0, false, 255, 0,
+                          0) {}
 
 void TBackground::DoMove(float /*moveCount*/) {
   MoveWithWorld(*this, Context.Race);

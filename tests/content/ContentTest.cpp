@@ -272,8 +272,8 @@ TEST_F(PackagesTest, TextTheGameWritesStaysReadable) {
 TEST_F(PackagesTest, ObstaclesFillTheRectangleThatCollides) {
   for (const TPictureEntry& entry : PictureInventory()) {
     const std::string& name = entry.Name;
-    const bool obstacle = name.starts_with("tree") || name.starts_with("elka") || name == "house" ||
-                          name == "rock1" || name == "ark";
+    const bool obstacle = name.starts_with("tree") || name.starts_with("elka") || name.starts_with("house") ||
+                          name.starts_with("rock1") || name == "ark";
     if (entry.Package != std::string("data2") || !obstacle) continue;
     const TImageListItem& item = Item("data2", name);
     for (int pattern = 0; pattern < entry.Columns; ++pattern) {

@@ -8,6 +8,25 @@ void AddNumbered(std::vector<TPictureEntry>& specs, const char* package, const s
     specs.push_back({package, stem + std::to_string(i), w, h, columns, 1, rotates});
 }
 
+// Every theme but the meadow has its own ground, run-off corners, decorations and scenery, each the size
+// and grid of the picture it stands in for.
+void AddThemeVariants(std::vector<TPictureEntry>& specs) {
+  const std::string themed[] = {"grass", "roadroters", "threeflowers", "monoflower", "tree1", "tree2",
+                                "tree3", "tree4",      "elka1",        "elka2",      "house", "rock1"};
+  std::vector<TPictureEntry> variants;
+  for (const char* suffix : {"_autumn", "_sand", "_snow"}) {
+    for (const std::string& name : themed) {
+      for (const TPictureEntry& entry : specs) {
+        if (entry.Package != std::string("data2") || entry.Name != name) continue;
+        TPictureEntry variant = entry;
+        variant.Name = name + suffix;
+        variants.push_back(variant);
+      }
+    }
+  }
+  specs.insert(specs.end(), variants.begin(), variants.end());
+}
+
 }  // namespace
 
 std::vector<TPictureEntry> PictureInventory() {
@@ -138,5 +157,6 @@ std::vector<TPictureEntry> PictureInventory() {
     specs.push_back({package, "dim", 32, 32, 5, 1, true});
     specs.push_back({package, "arrows", 70, 10, 1, 3});
   }
+  AddThemeVariants(specs);
   return specs;
 }

@@ -27,6 +27,8 @@ void DrawTrackMapParts(TArtPackage& race);
 void DrawDebugMarkers(TArtPackage& race);
 void DrawRoad(TArtPackage& race, const TArtTextures& textures);
 void DrawScenery(TArtPackage& race);
+// The scenery of the tracks' other looks (autumn, sand, snow) under the meadow's names plus a suffix.
+void DrawThemeScenery(TArtPackage& race);
 void DrawDashboard(TArtPackage& race);
 void DrawStartLights(TArtPackage& race);
 void DrawRaceDialogs(TArtPackage& race);

@@ -70,7 +70,7 @@ void PaintTree(cairo_t* cr, double cx, double cy, double size, std::uint64_t see
   }
 }
 
-void PaintFir(cairo_t* cr, double cx, double cy, double size) {
+void PaintFir(cairo_t* cr, double cx, double cy, double size, const TNeedles& needles) {
   auto star = [=](double outer, double inner, double turn) -> TPath {
     return [=](cairo_t* c) {
       cairo_new_sub_path(c);
@@ -86,9 +86,9 @@ void PaintFir(cairo_t* cr, double cx, double cy, double size) {
   const TPath outer = star(r, r * 0.86, -Pi / 4);
   ContactShadow(cr, outer, 2);
   StrokePath(cr, outer, Palette::Ink, 3);
-  FillPath(cr, outer, Shade(Palette::Fir, -0.15));
-  const TArtColor layers[] = {Palette::Fir, Mix(Palette::Fir, Palette::FirLight, 0.6),
-                              Shade(Palette::FirLight, 0.12)};
+  FillPath(cr, outer, Shade(needles.Base, -0.15));
+  const TArtColor layers[] = {needles.Base, Mix(needles.Base, needles.Light, 0.6),
+                              Shade(needles.Light, 0.12)};
   for (int layer = 0; layer < 3; ++layer) {
     const double scale = 1.0 - layer * 0.3;
     const TPath shape = star(r * scale * 0.96, r * scale * 0.74, -Pi / 4 + Pi / 9 * layer * 0.5);
@@ -102,7 +102,8 @@ void PaintFir(cairo_t* cr, double cx, double cy, double size) {
   StrokePath(cr, Circle(cx, cy, size * 0.06), Palette::Ink, 1);
 }
 
-void PaintRock(cairo_t* cr, double cx, double cy, double size, std::uint64_t seed, bool moss) {
+void PaintRock(cairo_t* cr, double cx, double cy, double size, std::uint64_t seed, bool moss,
+               const TStone& stone) {
   TArtRandom random(seed);
   const int sides = 7 + random.Below(3);
   const double turn = random.Uniform(0, 2 * Pi);
@@ -120,7 +121,7 @@ void PaintRock(cairo_t* cr, double cx, double cy, double size, std::uint64_t see
     cairo_close_path(c);
   };
   ContactShadow(cr, outline, 2);
-  FillPath(cr, outline, Palette::Rock);
+  FillPath(cr, outline, stone.Base);
   // Facets from a ridge point up-left of the centre: faces turned to the top-left light are lighter.
   const double px = cx - size * 0.08;
   const double py = cy - size * 0.1;
@@ -129,10 +130,10 @@ void PaintRock(cairo_t* cr, double cx, double cy, double size, std::uint64_t see
     const double nx = (ys[j] - ys[i]);
     const double ny = -(xs[j] - xs[i]);
     const double facing = -(nx + ny) / (std::hypot(nx, ny) * std::sqrt(2.0));
-    const TArtColor face = facing > 0 ? Mix(Palette::Rock, Palette::RockLight, facing)
-                                      : Mix(Palette::Rock, Palette::RockDark, -facing);
+    const TArtColor face =
+        facing > 0 ? Mix(stone.Base, stone.Light, facing) : Mix(stone.Base, stone.Dark, -facing);
     FillPath(cr, Polygon({px, py, xs[i], ys[i], xs[j], ys[j]}), face);
-    StrokePath(cr, Polygon({px, py, xs[i], ys[i]}), WithAlpha(Palette::RockDark, 0.5), 1);
+    StrokePath(cr, Polygon({px, py, xs[i], ys[i]}), WithAlpha(stone.Dark, 0.5), 1);
   }
   FillPath(cr, Circle(px, py, size * 0.05), WithAlpha(Palette::White, 0.5));
   if (moss) {
@@ -156,20 +157,20 @@ void PaintBlossom(cairo_t* cr, double cx, double cy, double radius, TArtColor pe
   StrokePath(cr, Circle(cx, cy, radius * 0.32), WithAlpha(Shade(heart, -0.4), 0.8), 0.8);
 }
 
-void PaintHouse(cairo_t* cr, double x, double y, double width, double height) {
+void PaintHouse(cairo_t* cr, double x, double y, double width, double height, const TRoofColours& colours) {
   const double inset = height * 0.42;
   const double ridgeLeft = x + inset;
   const double ridgeRight = x + width - inset;
   const double midY = y + height / 2;
   const TPath roof = RoundedRect(x, y, width, height, 3);
   ContactShadow(cr, roof, 2.5);
-  FillPath(cr, roof, Palette::Roof);
+  FillPath(cr, roof, colours.Roof);
   // Four faces: top and left lit, bottom and right in shade.
-  FillPath(cr, Polygon({x, y, x + width, y, ridgeRight, midY, ridgeLeft, midY}), Shade(Palette::Ridge, 0.05));
-  FillPath(cr, Polygon({x, y, ridgeLeft, midY, x, y + height}), Palette::Ridge);
-  FillPath(cr, Polygon({x + width, y, x + width, y + height, ridgeRight, midY}), Shade(Palette::Roof, -0.18));
+  FillPath(cr, Polygon({x, y, x + width, y, ridgeRight, midY, ridgeLeft, midY}), Shade(colours.Ridge, 0.05));
+  FillPath(cr, Polygon({x, y, ridgeLeft, midY, x, y + height}), colours.Ridge);
+  FillPath(cr, Polygon({x + width, y, x + width, y + height, ridgeRight, midY}), Shade(colours.Roof, -0.18));
   FillPath(cr, Polygon({x, y + height, ridgeLeft, midY, ridgeRight, midY, x + width, y + height}),
-           Shade(Palette::Roof, -0.1));
+           Shade(colours.Roof, -0.1));
   // Tile rows on the long faces.
   cairo_set_line_width(cr, 1);
   for (int row = 1; row < 4; ++row) {
@@ -190,7 +191,7 @@ void PaintHouse(cairo_t* cr, double x, double y, double width, double height) {
         cairo_move_to(c, ridgeLeft, midY);
         cairo_line_to(c, ridgeRight, midY);
       },
-      Shade(Palette::Ridge, 0.3), 2.5);
+      Shade(colours.Ridge, 0.3), 2.5);
   // Chimney with its own small shadow.
   const double cw = width * 0.11;
   const double chimneyX = x + width * 0.66;

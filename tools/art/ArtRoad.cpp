@@ -1,4 +1,5 @@
 #include <cmath>
+#include <string>
 
 #include "ArtFamilies.h"
 #include "ArtPaint.h"
@@ -182,6 +183,55 @@ void AddGridPaint(TArtPackage& race) {
   });
 }
 
+// The run-off on the outside of a bend, where the corner piece leaves the ground showing (it counts as
+// road): gravel in the forest, sand in the dry country, ploughed snow in the valley.
+struct TRunOff {
+  TArtColor Base, Grain;
+};
+
+TRunOff RunOffOf(TTrackTheme theme) {
+  switch (theme) {
+    case TTrackTheme::Autumn:
+      return {Hex(0xA89476), Hex(0x7D6A52)};
+    case TTrackTheme::Desert:
+      return {Hex(0xF0D9A0), Hex(0xC7A76A)};
+    default:
+      return {Hex(0xF7FAFD), Hex(0xB9CBE0)};
+  }
+}
+
+void PaintRunOff(cairo_t* cr, const TCornerLayout& c, TTrackTheme theme, int pattern) {
+  const TRunOff runOff = RunOffOf(theme);
+  SetColor(cr, runOff.Base);
+  cairo_paint(cr);
+  TArtRandom random(0x2F0 + pattern);
+  for (int grain = 0; grain < 420; ++grain) {
+    const double x = random.Uniform(0, Cell);
+    const double y = random.Uniform(0, Cell);
+    FillPath(cr, Circle(x, y, random.Uniform(0.5, 1.4)), WithAlpha(runOff.Grain, random.Uniform(0.3, 0.8)));
+  }
+  // Raked arcs following the bend, and a darker lip where the run-off meets the ground.
+  for (double radius = Cell + 10; radius < Cell * 1.42; radius += 12) {
+    StrokePath(cr, Sector(c.CentreX, c.CentreY, radius, radius + 1.2, c.StartAngle, c.StartAngle + 90),
+               WithAlpha(runOff.Grain, 0.35), 1);
+  }
+}
+
+void DrawThemedGround(TArtPackage& race, const TArtTextures& textures) {
+  for (int index = 1; index < kThemeCount; ++index) {
+    const auto theme = TTrackTheme(index);
+    const std::string suffix = ThemeSuffix(theme);
+    race.Add("grass" + suffix, 256, 256, [&](cairo_t* cr) {
+      cairo_set_source_surface(cr, textures.Ground(theme), 0, 0);
+      cairo_paint(cr);
+    });
+    race.AddSheet("roadroters" + suffix, Cell, Cell, 2, 2, [&](cairo_t* cr, int pattern) {
+      PaintRunOff(cr, Corners[pattern], theme, pattern);
+      PaintCorner(cr, textures, Corners[pattern]);
+    });
+  }
+}
+
 }  // namespace
 
 void DrawRoad(TArtPackage& race, const TArtTextures& textures) {
@@ -195,4 +245,5 @@ void DrawRoad(TArtPackage& race, const TArtTextures& textures) {
                 [&](cairo_t* cr, int pattern) { PaintCorner(cr, textures, Corners[pattern]); });
   AddGridPaint(race);
   AddLaneMarks(race);
+  DrawThemedGround(race, textures);
 }

@@ -1,6 +1,7 @@
 #include "ArtTextures.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "ArtRandom.h"
 
@@ -22,12 +23,53 @@ void Wrapped(cairo_t* cr, int period, const std::function<void()>& paint) {
   }
 }
 
-TSurfacePtr MakeGrass() {
+// How one theme's ground is drawn: its colours, mowing stripes or none, and the small things strewn
+// over it (leaves, pebbles, sparkles of ice) in their colours.
+struct TGroundLook {
+  TArtColor Base, Dark, Light;
+  bool Stripes;
+  int Blades;  // grass blades, light and dark
+  std::vector<TArtColor> Strewn;
+  int StrewnCount;
+  std::uint64_t Seed;
+};
+
+TGroundLook GroundLook(TTrackTheme theme) {
+  switch (theme) {
+    case TTrackTheme::Autumn:
+      return {Hex(0x7C9A3C), Hex(0x5E7A2C), Hex(0x9DB553),
+              true,          420,           {Hex(0xE8792A), Hex(0xC8452C), Hex(0xF2B53A), Hex(0x9A5A2A)},
+              150,           0xA07};
+    case TTrackTheme::Desert:
+      return {Hex(0xE2C287),
+              Hex(0xC9A266),
+              Hex(0xF2DDA9),
+              false,
+              60,
+              {Hex(0xB08850), Hex(0xF7E6BF), Hex(0x9C7A4A)},
+              260,
+              0x5A4D};
+    case TTrackTheme::Alpine:
+      return {Hex(0xE9F0F7),
+              Hex(0xC3D2E3),
+              Hex(0xFFFFFF),
+              false,
+              0,
+              {Hex(0xFFFFFF), Hex(0xB4C8DE), Hex(0xD8E6F4)},
+              260,
+              0x5E0};
+    case TTrackTheme::Meadow:
+      break;
+  }
+  return {Palette::Grass, Palette::GrassDark, Palette::GrassLight, true, 600, {}, 0, 0x6A55};
+}
+
+TSurfacePtr MakeGround(const TGroundLook& look) {
   TSurfacePtr surface = NewSurface(GrassSize, GrassSize);
   cairo_t* cr = cairo_create(surface.get());
-  SetColor(cr, Palette::Grass);
+  SetColor(cr, look.Base);
   cairo_paint(cr);
-  TArtRandom random(0x6A55);
+  TArtRandom random(look.Seed);
   for (int layer = 0; layer < 3; ++layer) {
     const int count = 70 - layer * 15;
     for (int blob = 0; blob < count; ++blob) {
@@ -36,31 +78,39 @@ TSurfacePtr MakeGrass() {
       const double rx = random.Uniform(3, 12);
       const double ry = random.Uniform(3, 12);
       const double light = random.Uniform(-0.08, 0.08);
-      const TArtColor color = WithAlpha(Shade(Palette::Grass, light), 0.55);
+      const TArtColor color = WithAlpha(Shade(look.Base, light), 0.55);
       Wrapped(cr, GrassSize, [&] { FillPath(cr, Ellipse(x, y, rx, ry), color); });
     }
   }
   // Mowing stripes: a period of 64 divides the tile.
-  for (int stripe = 0; stripe < GrassSize / 32; ++stripe) {
+  for (int stripe = 0; look.Stripes && stripe < GrassSize / 32; ++stripe) {
     cairo_rectangle(cr, 0, stripe * 32, GrassSize, 32);
     SetColor(cr, stripe % 2 == 0 ? WithAlpha(Palette::White, 0.045) : WithAlpha(Palette::Black, 0.035));
     cairo_fill(cr);
   }
   cairo_set_line_width(cr, 1);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (int blade = 0; blade < 600; ++blade) {
+  for (int blade = 0; blade < look.Blades; ++blade) {
     const double x = random.Uniform(0, GrassSize);
     const double y = random.Uniform(0, GrassSize);
     const double length = random.Uniform(3, 6);
     const double lean = random.Uniform(-1.5, 1.5);
-    const TArtColor color =
-        random.Below(2) == 0 ? WithAlpha(Palette::GrassLight, 0.8) : WithAlpha(Palette::GrassDark, 0.8);
+    const TArtColor color = random.Below(2) == 0 ? WithAlpha(look.Light, 0.8) : WithAlpha(look.Dark, 0.8);
     Wrapped(cr, GrassSize, [&] {
       cairo_move_to(cr, x, y);
       cairo_line_to(cr, x + lean, y - length);
       SetColor(cr, color);
       cairo_stroke(cr);
     });
+  }
+  for (int thing = 0; thing < look.StrewnCount; ++thing) {
+    const double x = random.Uniform(0, GrassSize);
+    const double y = random.Uniform(0, GrassSize);
+    const double r = random.Uniform(1.0, 2.6);
+    const double turn = random.Uniform(0, 180);
+    const TArtColor color = WithAlpha(look.Strewn[random.Below(int(look.Strewn.size()))], 0.85);
+    Wrapped(cr, GrassSize,
+            [&] { Transformed(cr, x, y, turn, 1, [&] { FillPath(cr, Ellipse(0, 0, r * 1.5, r), color); }); });
   }
   cairo_destroy(cr);
   cairo_surface_flush(surface.get());
@@ -110,7 +160,10 @@ TSurfacePtr MakeAsphalt() {
 }  // namespace
 
 TArtTextures MakeTextures() {
-  return {MakeGrass(), MakeAsphalt()};
+  TArtTextures textures{MakeGround(GroundLook(TTrackTheme::Meadow)), MakeAsphalt(), {}};
+  for (int theme = 1; theme < kThemeCount; ++theme)
+    textures.Grounds[size_t(theme)] = MakeGround(GroundLook(TTrackTheme(theme)));
+  return textures;
 }
 
 void FillTextured(cairo_t* cr, const TPath& path, cairo_surface_t* texture, double originX, double originY) {

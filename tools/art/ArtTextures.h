@@ -2,13 +2,22 @@
 
 #include <cairo.h>
 
+#include <array>
+
 #include "ArtPackage.h"
 #include "ArtPaint.h"
+#include "race/TrackThemes.h"
 
 // The seamless ground textures every scene shares, made once per run.
 struct TArtTextures {
   TSurfacePtr Grass;    // 256 x 256, tiles seamlessly
   TSurfacePtr Asphalt;  // 160 x 160, tiles seamlessly; under every road piece so their edges match
+  // The ground of every other theme, drawn as the grass (the meadow's entry stays empty).
+  std::array<TSurfacePtr, kThemeCount> Grounds;
+
+  cairo_surface_t* Ground(TTrackTheme theme) const {
+    return theme == TTrackTheme::Meadow ? Grass.get() : Grounds[size_t(theme)].get();
+  }
 };
 
 TArtTextures MakeTextures();

@@ -17,6 +17,7 @@ namespace {
 constexpr int PreviewSize = 214;
 constexpr double Cell = 160;                           // a road piece
 constexpr double Inset = 18;                           // room inside the frame
+constexpr double NameBand = 30;                        // the track's name under the map
 constexpr int HorizontalWall = 10, VerticalWall = 11;  // obstacle kinds
 
 // Catalogue order of the selection screen: tr_track1 shows "Data\data3.prd", tr_track2 "Data\data2.prd",
@@ -82,10 +83,10 @@ void PaintStartArrow(cairo_t* cr, const std::vector<TTrackRecord>& records, doub
   });
 }
 
-void PaintFrame(cairo_t* cr, TArtColor inside, const TArtTextures* textures) {
+void PaintFrame(cairo_t* cr, TArtColor inside, cairo_surface_t* ground) {
   const TPath frame = RoundedRect(3, 3, PreviewSize - 6, PreviewSize - 6, 14);
-  if (textures != nullptr) {
-    FillTextured(cr, frame, textures->Grass.get());
+  if (ground != nullptr) {
+    FillTextured(cr, frame, ground);
   } else {
     FillPath(cr, frame, inside);
   }
@@ -93,8 +94,24 @@ void PaintFrame(cairo_t* cr, TArtColor inside, const TArtTextures* textures) {
   StrokePath(cr, frame, Palette::Ink, 3);
 }
 
-void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const TArtTextures& textures) {
-  PaintFrame(cr, Palette::Grass, &textures);
+// The colour of a theme's scenery in the previews: the crowns of its trees.
+TArtColor SceneryDot(TTrackTheme theme) {
+  switch (theme) {
+    case TTrackTheme::Autumn:
+      return Hex(0xD9602B);
+    case TTrackTheme::Desert:
+      return Hex(0x4E8A2E);
+    case TTrackTheme::Alpine:
+      return Hex(0x24584A);
+    case TTrackTheme::Meadow:
+      break;
+  }
+  return Palette::FoliageDark;
+}
+
+void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const TArtTextures& textures,
+                   TTrackTheme theme) {
+  PaintFrame(cr, Palette::Grass, textures.Ground(theme));
   double left = std::numeric_limits<double>::max();
   double top = left;
   double right = std::numeric_limits<double>::lowest();
@@ -107,13 +124,13 @@ void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const 
     bottom = std::max(bottom, record.Y + Cell);
   }
   if (left > right) return;
-  const double span = std::max(right - left, bottom - top);
-  const double scale = (PreviewSize - 2 * Inset) / span;
+  const double room = PreviewSize - 2 * Inset;
+  const double scale = std::min(room / (right - left), (room - NameBand + 8) / (bottom - top));
   cairo_save(cr);
   // Scenery beyond the road's square stays inside the frame.
   RoundedRect(8, 8, PreviewSize - 16, PreviewSize - 16, 11)(cr);
   cairo_clip(cr);
-  cairo_translate(cr, PreviewSize / 2.0, PreviewSize / 2.0);
+  cairo_translate(cr, PreviewSize / 2.0, (PreviewSize - NameBand + 8) / 2.0);
   cairo_scale(cr, scale, scale);
   cairo_translate(cr, -(left + right) / 2, -(top + bottom) / 2);
   const TPath road = [&records](cairo_t* k) {
@@ -135,7 +152,7 @@ void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const 
                           record.Y + (Cell / 2 - half)}),
                  Palette::KerbRed, 2.2 / scale);
     } else {
-      FillPath(cr, Circle(record.X, record.Y, 1.6 / scale + 14), Palette::FoliageDark);
+      FillPath(cr, Circle(record.X, record.Y, 1.6 / scale + 14), SceneryDot(theme));
     }
   }
   PaintStartArrow(cr, records, scale);
@@ -148,6 +165,25 @@ void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const 
     });
   }
   cairo_restore(cr);
+}
+
+// The track's name on a navy band along the bottom of the frame.
+void PaintName(cairo_t* cr, const std::string& name) {
+  const double top = PreviewSize - 9 - NameBand + 6;
+  const TPath band = [=](cairo_t* k) {
+    cairo_new_sub_path(k);
+    cairo_move_to(k, 9, top);
+    cairo_line_to(k, PreviewSize - 9, top);
+    cairo_line_to(k, PreviewSize - 9, PreviewSize - 20);
+    cairo_arc(k, PreviewSize - 20, PreviewSize - 20, 11, 0, Pi / 2);
+    cairo_line_to(k, 20, PreviewSize - 9);
+    cairo_arc(k, 20, PreviewSize - 20, 11, Pi / 2, Pi);
+    cairo_close_path(k);
+  };
+  FillPath(cr, band, WithAlpha(Palette::Navy, 0.92));
+  StrokePath(cr, Polygon({9, top, PreviewSize - 9.0, top}), Palette::SunYellow, 2);
+  DrawText(cr, name, {15, TFace::Heavy, TAlign::Centre, PreviewSize - 30.0}, PreviewSize / 2.0,
+           (top + PreviewSize - 9) / 2.0, Palette::White, 2);
 }
 
 void PaintLocked(cairo_t* cr) {
@@ -187,13 +223,16 @@ void PaintLocked(cairo_t* cr) {
 void DrawTrackPreviews(TArtPackage& menus, const TArtTextures& textures,
                        const std::filesystem::path& trackFolder) {
   for (int preview = 0; preview < 12; ++preview) {
-    const std::filesystem::path file =
-        trackFolder / ("data" + std::to_string(PreviewTrackFile[preview]) + ".prd");
+    const std::string name = "data" + std::to_string(PreviewTrackFile[preview]) + ".prd";
+    const std::filesystem::path file = trackFolder / name;
+    const TTrackTheme theme = ThemeOfTrack("Data\\" + name);
     const std::vector<TTrackRecord> records = LoadRecords(file);
     if (records.empty())
       std::fprintf(stderr, "morvel-art: no road in %s; its preview stays empty\n", file.c_str());
-    menus.Add("tr_track" + std::to_string(preview + 1), PreviewSize, PreviewSize,
-              [&](cairo_t* cr) { PaintTrackMap(cr, records, textures); });
+    menus.Add("tr_track" + std::to_string(preview + 1), PreviewSize, PreviewSize, [&](cairo_t* cr) {
+      PaintTrackMap(cr, records, textures, theme);
+      PaintName(cr, std::string(TrackPlaceName("Data\\" + name)));
+    });
   }
   menus.Add("tr_notav", PreviewSize, PreviewSize, PaintLocked);
 }

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     TArtPackage race;
     DrawRoad(race, textures);
     DrawScenery(race);
+    DrawThemeScenery(race);
     DrawRaceCars(race, false);
     DrawMarkers(race);
     DrawPlayerMark(race);
