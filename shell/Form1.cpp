@@ -7,6 +7,7 @@
 #include "race/GameProcedures.h"
 #include "race/GhostRace.h"
 #include "race/RaceClock.h"
+#include "shell/HallOfFameScreen.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
 #include "shell/Screenshots.h"
@@ -39,6 +40,8 @@ TForm1::TForm1(const TFormServices& services)
                  .KeyReleased = &State.KeyReleased,
                  .StepTicks = &State.StepTicks,
                  .Random = &State.Random}),
+      HallOfFame(
+          std::make_unique<THallOfFameScreen>(static_cast<TScreenKit&>(*this), ScoreServerFromEnvironment())),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -264,6 +267,9 @@ void TForm1::EnterScreen(TGameScreen screen) {
     case gsRaceOver:
       EnterRaceOver();
       break;
+    case gsHallOfFame:
+      HallOfFame->Enter();
+      break;
     default:
       break;
   }
@@ -310,6 +316,9 @@ void TForm1::ScreenFrame(TGameScreen screen) {
     case gsShare:
       ShareFrame();
       break;
+    case gsHallOfFame:
+      HallOfFame->Frame();
+      break;
     default:
       break;
   }
@@ -353,6 +362,9 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       break;
     case gsRaceOver:
       LeaveRaceOver();
+      break;
+    case gsHallOfFame:
+      HallOfFame->Leave();
       break;
     default:
       break;

@@ -30,6 +30,7 @@
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
+#include "shell/ScreenKit.h"
 #include "shell/SettingsLock.h"
 #include "web/GoToLink.h"
 #include "web/ScoreSubmitter.h"
@@ -45,6 +46,7 @@ class TTrackMap;
 class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
+class THallOfFameScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -57,8 +59,9 @@ struct TFormServices {
 };
 
 // The main form: owns every component of the game and the game-wide state, and runs the
-// screen machine. Each family of screens lives in a file of its own (RaceControl.cpp, ...).
-class TForm1 {
+// screen machine. Each family of screens lives in a file of its own (RaceControl.cpp, ...); screen
+// objects (HallOfFameScreen.h) reach the form only as their kit.
+class TForm1 : private TScreenKit {
  public:
   explicit TForm1(const TFormServices& services);
   ~TForm1();
@@ -88,7 +91,7 @@ class TForm1 {
 
   // Sound effects (only while sound is on) and the music modules. A missing or broken file is
   // reported once and the game goes on without it.
-  void PlaySound(const std::string& name);
+  void PlaySound(const std::string& name) override;
   void PlayMusic(const std::string& name);
   void StopMusic(const std::string& name);
 
@@ -161,8 +164,19 @@ class TForm1 {
   TMenuScreen* PreviewSprite = nullptr;
   std::array<TMenuScreen*, 4> StatBars{};
 
+  // The screens that are objects of their own.
+  std::unique_ptr<THallOfFameScreen> HallOfFame;
+
  private:
   void ShowMessage(const std::string& text);
+
+  // The kit the screen objects get: the form's own components.
+  TOmegaScreen& Display() override { return OmegaScreen1; }
+  TFontLibrary& FontLibrary() override { return Fonts; }
+  TOmegaSprite& Sprites() override { return OmegaSprite1; }
+  TOmegaImageList& MenuImages() override { return OmegaImageList1; }
+  TOmegaGUI& Gui() override { return OmegaGUI1; }
+  TGameState& GameState() override { return State; }
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
@@ -174,15 +188,15 @@ class TForm1 {
 
   // Pages of buttons (Pages.cpp): a new page for the screen, a button of a picture at (x, y)
   // whose click calls onClick, and freeing the page with the screen.
-  void BuildPage();
+  void BuildPage() override;
   TOmegaButton& AddPageButton(TOmegaImageList& images, const std::string& picture, int x, int y,
-                              std::function<void()> onClick);
-  void FreePage();
+                              std::function<void()> onClick) override;
+  void FreePage() override;
 
   // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the ticker and
   // its visible text.
-  void DrawMenuLights();
-  void DrawTicker();
+  void DrawMenuLights() override;
+  void DrawTicker() override;
   TTickerFacts TickerFacts() const;
   void RebuildTicker();
 
@@ -221,12 +235,12 @@ class TForm1 {
   void ExitGameFrame();
   void ExitGameYes();
   void LeaveExitGame();
-  void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to);
-  void BeginMenuFrame();
-  void EndMenuFrame();
-  void DrawMenuPicture(const std::string& name, int x, int y);
+  void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) override;
+  void BeginMenuFrame() override;
+  void EndMenuFrame() override;
+  void DrawMenuPicture(const std::string& name, int x, int y) override;
   void DrawMenuPictureCentred(const std::string& name, int centreX, int centreY);
-  void DrawMenuTitle(const std::string& title);
+  void DrawMenuTitle(const std::string& title) override;
   void DrawTitleOverlay();
   void DrawCornerEmblem();
   TMenuScreen& CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x, int y);

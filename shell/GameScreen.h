@@ -17,4 +17,5 @@ enum TGameScreen : uint8_t {
   gsRaceOver = 16,
   gsPause = 20,
   gsShare = 21,
+  gsHallOfFame = 22,  // the score server's best scores
 };

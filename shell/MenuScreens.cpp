@@ -6,6 +6,7 @@
 #include "race/GameProcedures.h"
 #include "race/IndicatorsMenu.h"
 #include "shell/Form1.h"
+#include "shell/HallOfFameScreen.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
@@ -13,8 +14,8 @@
 
 namespace {
 
-// The main menu's five buttons rise from below the screen onto the plate, 20 pixels a frame.
-constexpr int kMenuButtonsTop = 250, kMenuButtonPitch = 50, kMenuRise = 20;
+// The main menu's six buttons rise from below the screen onto the plate, 20 pixels a frame.
+constexpr int kMenuButtons = 6, kMenuButtonsTop = 250, kMenuButtonPitch = 50, kMenuRise = 20;
 // The help page's three buttons rise to this line.
 constexpr int kHelpButtonsTop = 520;
 // The quit dialog slides in from the left in 20 steps of 40 pixels.
@@ -22,6 +23,12 @@ constexpr int kDialogSlideFrames = 20, kDialogSlideStep = 40, kDialogButtonsTop 
 
 // A disabled button: its picture at half brightness, half seen through.
 constexpr uint32_t kDisabledButtonColor = 0x90808080;
+
+// A button that cannot be used: dimmed, and it takes no clicks.
+void Disable(TOmegaButton& button) {
+  button.Enabled = false;
+  button.States[GUIState::Normal].Color = kDisabledButtonColor;
+}
 
 constexpr int kHelpPages = 3;
 constexpr std::array<const char*, kHelpPages> kHelpPictures = {"scr_help", "scr_help2", "scr_help3"};
@@ -40,7 +47,10 @@ void TForm1::EnterMainMenu() {
   AddPageButton(OmegaImageList1, "b_opt", 320, 670, [this] { SwitchScreen(gsMainMenu, "check", gsOptions); });
   AddPageButton(OmegaImageList1, "b_help", 320, 750, [this] { SwitchScreen(gsMainMenu, "check", gsHelp); });
   AddLinkButton("b_visit", 320, 850, "moregames.url");
-  AddPageButton(OmegaImageList1, "b_exit", 320, 970,
+  TOmegaButton& hallOfFame = AddPageButton(OmegaImageList1, "b_halloffame", 320, 970,
+                                           [this] { SwitchScreen(gsMainMenu, "check", gsHallOfFame); });
+  if (!HallOfFame->HasServer()) Disable(hallOfFame);  // a game without a score server has nothing to show
+  AddPageButton(OmegaImageList1, "b_exit", 320, 1110,
                 [this] { SwitchScreen(gsMainMenu, "check", gsExitGame); });
   // The corner emblem is only a link: a build without the website's address leaves the corner empty.
   if (LinkTarget("website.url")) AddLinkButton("b_logo", 0, 494, "website.url");
@@ -67,7 +77,7 @@ void TForm1::MainMenuFrame() {
     released[VK_Z] = false;
     State.TotalScore = AddSaturated(State.TotalScore, 10);
   }
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < kMenuButtons; ++i) {
     TOmegaButton& button = *PageButtons[size_t(i)];
     button.Top = SlideStep(button.Top, kMenuButtonsTop + kMenuButtonPitch * i, kMenuRise);
   }
@@ -87,9 +97,7 @@ void TForm1::MainMenuFrame() {
 // shows the button dimmed, and it takes no clicks.
 void TForm1::AddLinkButton(const std::string& picture, int x, int y, const std::string& file) {
   TOmegaButton& button = AddPageButton(OmegaImageList1, picture, x, y, [this, file] { OpenMenuLink(file); });
-  if (LinkTarget(file)) return;
-  button.Enabled = false;
-  button.States[GUIState::Normal].Color = kDisabledButtonColor;
+  if (!LinkTarget(file)) Disable(button);
 }
 
 // The menu stays; the shortcut file opens beside it.

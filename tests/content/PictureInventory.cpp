@@ -43,11 +43,12 @@ std::vector<TPictureEntry> PictureInventory() {
       // Main menu.
       {"data1", "mainback", 800, 600},
       {"data1", "scr_title", 800, 600},
-      {"data1", "dobav", 216, 344},
+      {"data1", "dobav", 216, 394},
       {"data1", "b_stgame", 160, 44},
       {"data1", "b_opt", 160, 44},
       {"data1", "b_help", 160, 44},
       {"data1", "b_visit", 160, 44},
+      {"data1", "b_halloffame", 160, 44},
       {"data1", "b_exit", 160, 44},
       {"data1", "b_logo", 150, 106},
       {"data1", "logo_vekm", 120, 60},
@@ -62,6 +63,7 @@ std::vector<TPictureEntry> PictureInventory() {
       {"data1", "b_no", 120, 44},
       // Help and options.
       {"data1", "spec_fon", 800, 600},
+      {"data1", "scr_halloffame", 644, 360},
       {"data1", "scr_help", 644, 360},
       {"data1", "scr_help2", 644, 360},
       {"data1", "scr_help3", 644, 360},

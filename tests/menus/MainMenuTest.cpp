@@ -5,8 +5,8 @@
 #include "race/IndicatorsMenu.h"
 #include "shell/KeyCodes.h"
 
-// The five buttons rise 20 pixels a frame: "b_stgame" is in place after 18 frames, "b_exit"
-// after 26, and they stay there.
+// The six buttons rise 20 pixels a frame: "b_stgame" is in place after 18 frames, "b_exit"
+// after 31, and they stay there.
 TEST_F(MenuForm, TheMainMenuButtonsArriveOneAfterAnother) {
   Start();
   ReachMainMenu();
@@ -14,11 +14,8 @@ TEST_F(MenuForm, TheMainMenuButtonsArriveOneAfterAnother) {
     const char* Picture;
     int Frames, Top;
   };
-  const TArrival arrivals[] = {{"b_stgame", 18, 250},
-                               {"b_opt", 19, 300},
-                               {"b_help", 20, 350},
-                               {"b_visit", 23, 400},
-                               {"b_exit", 26, 450}};
+  const TArrival arrivals[] = {{"b_stgame", 18, 250}, {"b_opt", 19, 300},        {"b_help", 20, 350},
+                               {"b_visit", 23, 400},  {"b_halloffame", 26, 450}, {"b_exit", 31, 500}};
   std::vector<int> arrivedAfter(std::size(arrivals), -1);
   for (int frame = 1; frame <= 40; ++frame) {
     RunFrames(1);

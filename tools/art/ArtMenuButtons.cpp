@@ -22,6 +22,7 @@ constexpr TButtonInfo MenuButtons[] = {
     {"b_opt", 160, 44, "OPTIONS", TButtonTone::Secondary},
     {"b_help", 160, 44, "HELP", TButtonTone::Secondary},
     {"b_visit", 160, 44, "MORE GAMES", TButtonTone::Secondary},
+    {"b_halloffame", 160, 44, "HALL OF FAME", TButtonTone::Secondary},
     {"b_exit", 160, 44, "EXIT", TButtonTone::Exit},
     {"b_back", 130, 44, "BACK", TButtonTone::Secondary},
     {"b_next", 135, 44, "NEXT", TButtonTone::Primary},

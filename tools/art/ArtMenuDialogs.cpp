@@ -115,6 +115,20 @@ void PaintTips(cairo_t* cr) {
                  78);
 }
 
+// The hall of fame's table: the column heads and faint stripes under the ten rows the game writes
+// (rows 26 px apart from y 88; rank right-aligned at x 64, name from 94, score right-aligned at 464,
+// date from 494).
+void PaintHallOfFame(cairo_t* cr) {
+  PaintPageFrame(cr, "TOP 10");
+  for (int row = 0; row < 10; row += 2)
+    FillPath(cr, RoundedRect(24, 88 + 26 * row, HelpPageWidth - 54, 26, 6), WithAlpha(Palette::Navy, 0.08));
+  const TTextStyle head{15, TFace::Heavy, TAlign::Left};
+  DrawText(cr, "#", {15, TFace::Heavy, TAlign::Right}, 64, 74, Palette::TitleRed);
+  DrawText(cr, "NAME", head, 94, 74, Palette::TitleRed);
+  DrawText(cr, "SCORE", {15, TFace::Heavy, TAlign::Right}, 464, 74, Palette::TitleRed);
+  DrawText(cr, "DATE", head, 494, 74, Palette::TitleRed);
+}
+
 // Options: labels right-aligned before x 540 on screen with dotted leaders to the switches and the field.
 void PaintOptions(cairo_t* cr) {
   constexpr double Width = 736;
@@ -184,6 +198,7 @@ void DrawMenuDialogs(TArtPackage& menus) {
   menus.Add("scr_help3", HelpPageWidth, HelpPageHeight, PaintTips);
   // The game names a fourth page it never reaches; it gets the third page's picture.
   menus.Add("scr_help4", HelpPageWidth, HelpPageHeight, PaintTips);
+  menus.Add("scr_halloffame", HelpPageWidth, HelpPageHeight, PaintHallOfFame);
   menus.Add("scr_opt", 736, 270, PaintOptions);
   menus.Add("scr_opt2", 736, 68, PaintRaceOptions);
   menus.Add("scr_ExitTheGame", DialogWidth, DialogHeight, PaintQuitDialog);

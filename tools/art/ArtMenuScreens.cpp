@@ -112,9 +112,9 @@ void PaintCornerPlate(cairo_t* cr) {
 }
 
 void PaintButtonPlate(cairo_t* cr) {
-  PaintNavyCard(cr, 2, 2, 208, 336, 18);
+  PaintNavyCard(cr, 2, 2, 208, 386, 18);
   PaintCrossedFlags(cr, 108, 32, 62);
-  Chequer(cr, 26, 318, 20, 1, 8, Palette::White, Hex(0x15151C));
+  Chequer(cr, 26, 368, 20, 1, 8, Palette::White, Hex(0x15151C));
 }
 
 void PaintSideFlags(cairo_t* cr, double left, double right, double cy, double size) {
@@ -186,7 +186,7 @@ void DrawMenuScreens(TArtPackage& menus, const TArtTextures& textures) {
     PaintGameTitle(cr, 400, 78, 60, 600);
     PaintCornerPlate(cr);
   });
-  menus.Add("dobav", 216, 344, PaintButtonPlate);
+  menus.Add("dobav", 216, 394, PaintButtonPlate);
   menus.Add("logo_vekm", 120, 60, [](cairo_t* cr) {
     PaintPublisherRoundel(cr, 30, 30, 26);
     SpeedLines(cr, 114, 30, 50, 10, 4, Palette::SunYellow);

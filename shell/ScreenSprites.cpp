@@ -1,0 +1,7 @@
+#include "shell/ScreenSprites.h"
+
+void TScreenSprites::KillAll() {
+  for (TSprite* sprite : Made) sprite->Kill();
+  Made.clear();
+  Engine.RemoveDead();
+}
