@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "assets/OmegaImageList.h"
+#include "engine/OmegaImageList.h"
 
 namespace {
 
