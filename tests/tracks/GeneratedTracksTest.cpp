@@ -262,33 +262,78 @@ TEST_P(TGeneratedTrackTest, TheLinesCrossAWalledStraight) {
 }
 
 // A car that comes too fast into a bend runs on beyond it, towards the road that follows: the two
-// cells straight on, and the cells beside them along the new direction, hold nothing solid but
-// the walls down the middle of a hairpin.
-TEST_P(TGeneratedTrackTest, NothingSolidStandsBeyondABend) {
-  TRaceState race;
-  FillTrackTables(Records, race, false);
-  OrderWayPoints(race);
+// cells straight on, and as many cells beside them along the new direction as `sides`. One
+// rectangle per cell, with the bend it lies beyond.
+struct TRunOff {
+  TRect Cell;
+  const TWayPoint* Bend;
+};
+std::vector<TRunOff> RunOffBeyondBends(const TRaceState& race, int sides) {
   const int count = race.WayPointCount;
   auto step = [&](int from, int to) {
     const TWayPoint &a = race.WayPoints[from], &b = race.WayPoints[to];
     return std::pair<double, double>{(b.X - a.X) / 160, (b.Y - a.Y) / 160};
   };
+  std::vector<TRunOff> cells;
   for (int i = 1; i <= count; ++i) {
     const auto in = step(i == 1 ? count : i - 1, i), out = step(i, i == count ? 1 : i + 1);
     if (in == out) continue;
     const TWayPoint& bend = race.WayPoints[i];
     for (int ahead = 1; ahead <= 2; ++ahead)
-      for (int side = 0; side <= 2; ++side) {
+      for (int side = 0; side <= sides; ++side) {
         const double x = bend.X + 160 * (in.first * ahead + out.first * side);
         const double y = bend.Y + 160 * (in.second * ahead + out.second * side);
-        const TRect cell{x - 80, y - 80, x + 80, y + 80};
-        for (const TTrackRecord& record : Records) {
-          if (record.Kind != TRecordKind::Obstacle || IsWall(record)) continue;
-          EXPECT_FALSE(cell.ReachedBy(record.X, record.Y, 60))
-              << "obstacle " << record.Index << " at " << record.X << ", " << record.Y
-              << " beyond the bend at " << bend.X << ", " << bend.Y;
-        }
+        cells.push_back({{x - 80, y - 80, x + 80, y + 80}, &bend});
       }
+  }
+  return cells;
+}
+
+// Nothing solid stands in the run-off but the walls down the middle of a hairpin.
+TEST_P(TGeneratedTrackTest, NothingSolidStandsBeyondABend) {
+  TRaceState race;
+  FillTrackTables(Records, race, false);
+  OrderWayPoints(race);
+  for (const TRunOff& runOff : RunOffBeyondBends(race, 2))
+    for (const TTrackRecord& record : Records) {
+      if (record.Kind != TRecordKind::Obstacle || IsWall(record)) continue;
+      EXPECT_FALSE(runOff.Cell.ReachedBy(record.X, record.Y, 60))
+          << "obstacle " << record.Index << " at " << record.X << ", " << record.Y << " beyond the bend at "
+          << runOff.Bend->X << ", " << runOff.Bend->Y;
+    }
+}
+
+// A car that runs wide out of a bend leaves the road straight on: there it meets a wall side on,
+// never its end. Just beyond either end of every run of walls lies neither of the two cells
+// straight on.
+TEST_P(TGeneratedTrackTest, NoWallEndsWhereCarsRunWide) {
+  TRaceState race;
+  FillTrackTables(Records, race, false);
+  OrderWayPoints(race);
+  const std::vector<TRunOff> runOff = RunOffBeyondBends(race, 0);
+  std::vector<TRect> walls;
+  for (const TTrackRecord& wall : Records) {
+    if (!IsWall(wall)) continue;
+    const TImageListItem& picture = Picture(wall.Index == 10 ? "horwall" : "vertwall");
+    const double w = picture.TileWidth, h = picture.TileHeight;
+    walls.push_back({wall.X - w / 2, wall.Y - h / 2, wall.X + w / 2, wall.Y + h / 2});
+  }
+  auto inWall = [&](double x, double y) {
+    return std::any_of(walls.begin(), walls.end(), [&](const TRect& wall) { return wall.Contains(x, y); });
+  };
+  for (const TRect& wall : walls) {
+    const bool horizontal = wall.Right - wall.Left > wall.Bottom - wall.Top;
+    const double middleX = (wall.Left + wall.Right) / 2, middleY = (wall.Top + wall.Bottom) / 2;
+    const std::pair<double, double> ends[] = {
+        horizontal ? std::pair{wall.Left - 20, middleY} : std::pair{middleX, wall.Top - 20},
+        horizontal ? std::pair{wall.Right + 20, middleY} : std::pair{middleX, wall.Bottom + 20}};
+    for (const auto& [x, y] : ends) {
+      if (inWall(x, y)) continue;  // the run of walls goes on
+      for (const TRunOff& cell : runOff)
+        EXPECT_FALSE(cell.Cell.Contains(x, y))
+            << "the wall at " << middleX << ", " << middleY << " ends beyond the bend at " << cell.Bend->X
+            << ", " << cell.Bend->Y;
+    }
   }
 }
 

@@ -133,16 +133,34 @@ std::set<TGridCell> AddWalls(const TLoopResult& loop, const TGates& gates, const
     return found != order.end() && !loop.IsCorner(found->second) &&
            Horizontal(loop.Moves[size_t(found->second)]) == horizontal;
   };
+  auto wallIsland = [&](TGridCell island, bool horizontal) {
+    const TPixel centre = place.Centre(island);
+    records.push_back(
+        {centre.Y, centre.X, TRecordKind::Obstacle, 0, horizontal ? kHorizontalWall : kVerticalWall});
+    walled.insert(island);
+  };
+  auto bare = [&](TGridCell cell) {
+    return !order.contains(cell) && !inside.contains(cell) && !walled.contains(cell);
+  };
+  std::vector<std::pair<TGridCell, bool>> islands;
   for (const auto& [cell, i] : order) {
     for (const bool horizontal : {true, false}) {
       const TStep across = horizontal ? TStep{0, 1} : TStep{1, 0};
       const TGridCell island = Offset(cell, across), beyond = Offset(cell, across, 2);
-      if (!straightLeg(cell, horizontal) || !straightLeg(beyond, horizontal)) continue;
-      if (order.contains(island) || inside.contains(island) || walled.contains(island)) continue;
-      const TPixel centre = place.Centre(island);
-      records.push_back(
-          {centre.Y, centre.X, TRecordKind::Obstacle, 0, horizontal ? kHorizontalWall : kVerticalWall});
-      walled.insert(island);
+      if (!straightLeg(cell, horizontal) || !straightLeg(beyond, horizontal) || !bare(island)) continue;
+      wallIsland(island, horizontal);
+      islands.push_back({island, horizontal});
+    }
+  }
+  // Where the legs turn away from each other, the wall runs on through the grass between their
+  // bends, the hairpin's mouth: its end stands beyond the road rather than where cars run wide out
+  // of the bends, and no car cuts across the mouth.
+  for (const auto& [island, horizontal] : islands) {
+    const TStep across = horizontal ? TStep{0, 1} : TStep{1, 0}, along{across.DY, across.DX};
+    for (const int way : {-1, 1}) {
+      const TGridCell mouth = Offset(island, along, way);
+      if (bare(mouth) && order.contains(Offset(mouth, across)) && order.contains(Offset(mouth, across, -1)))
+        wallIsland(mouth, horizontal);
     }
   }
   return walled;

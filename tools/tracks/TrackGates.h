@@ -29,7 +29,7 @@ TGates ChooseGates(const TLoopResult& loop, const std::set<TGridCell>& runOff);
 
 // Walls along both sides of the road round every gate, so that no car passes beside a line, and
 // down the middle of the grass between two straight legs of a hairpin (never on the inside of a
-// bend), so that no car cuts across it.
+// bend) and on through its mouth between the legs' bends, so that no car cuts across it.
 // Returns the cells the walls stand in.
 std::set<TGridCell> AddWalls(const TLoopResult& loop, const TGates& gates, const std::set<TGridCell>& runOff,
                              const TGridPlacement& place, std::vector<TTrackRecord>& records);
