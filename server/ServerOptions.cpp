@@ -1,6 +1,8 @@
 #include "server/ServerOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <thread>
 
 namespace {
 
@@ -46,7 +48,9 @@ bool ReadValue(const std::string& option, const std::string& value, TServerOptio
 
 TServerOptionsResult ParseServerOptions(const std::vector<std::string>& arguments) {
   TServerOptions options;
-  options.Http.Threads = 32;
+  // Twice the processors: enough workers to keep them busy while others wait for the database, few
+  // enough that requests do not queue behind each other (the tail latency in bench/RESULTS.md).
+  options.Http.Threads = int(std::max(1u, std::thread::hardware_concurrency()) * 2);
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& option = arguments[i];
     if (option == "--help") {

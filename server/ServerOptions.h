@@ -22,7 +22,7 @@ inline constexpr const char* kServerUsage =
     "\n"
     "  --listen ADDR:PORT     where to listen (default 127.0.0.1:8080; [::1]:8080 for IPv6)\n"
     "  --db FILE|URL          an SQLite file (default scores.sqlite) or postgresql://...\n"
-    "  --threads N            worker threads, and PostgreSQL connections (default 32)\n"
+    "  --threads N            worker threads, and PostgreSQL connections (default: twice the processors)\n"
     "  --rate-limit N         score-script requests per address and minute (default 120, 0: none)\n"
     "  --request-timeout S    seconds a client has to send a request (default 10)\n"
     "  --count                print how many scores the database holds, and end\n"
