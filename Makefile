@@ -52,6 +52,7 @@ bench: build
 	tools/bootstrap --bench
 	$(BUILD_DIR)/bench/screen_bench
 	bench/loop_cpu.sh $(BUILD_DIR)/game/morvel-racing
+	$(BUILD_DIR)/bench/start_signals $(BUILD_DIR)/game/morvel-racing $(BUILD_DIR)/game
 	bench/track_sweep.sh $(BUILD_DIR)
 	bench/race_cpu.sh $(BUILD_DIR)
 	bench/race_frame.sh $(BUILD_DIR)

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <ctime>
 
 namespace {
@@ -34,26 +35,14 @@ extern "C" void RaiseQuitFlag(int signal) {
   raise(signal);
 }
 
-sigset_t QuitSignalSet() {
-  sigset_t set;
-  sigemptyset(&set);
-  for (int signal : TQuitSignals::kSignals) sigaddset(&set, signal);
-  return set;
-}
-
 }  // namespace
-
-void TQuitSignals::HoldUntilTakenOver() {
-  const sigset_t held = QuitSignalSet();
-  sigprocmask(SIG_BLOCK, &held, nullptr);
-}
 
 TQuitSignals::TQuitSignals() {
   Raised = 0;
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   struct sigaction action {};
   action.sa_handler = RaiseQuitFlag;
-  action.sa_mask = QuitSignalSet();
+  action.sa_mask = SignalSet();
   action.sa_flags = SA_RESTART;  // interrupted system calls go on
   for (size_t i = 0; i < kSignals.size(); ++i) {
     sigaction(kSignals[i], nullptr, &Previous[i]);
@@ -61,7 +50,7 @@ TQuitSignals::TQuitSignals() {
     if (Installed[i]) sigaction(kSignals[i], &action, nullptr);
   }
   // A signal held back since the start arrives now, at the handler.
-  const sigset_t held = QuitSignalSet();
+  const sigset_t held = SignalSet();
   sigprocmask(SIG_UNBLOCK, &held, nullptr);
 }
 

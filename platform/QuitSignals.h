@@ -1,7 +1,7 @@
 #pragma once
 
+#include <signal.h>
 #include <array>
-#include <csignal>
 
 // Ctrl+C (SIGINT), kill (SIGTERM) and the end of the session (SIGHUP) while the object lives.
 // The handler only raises a flag that the main loop (and a message box waiting for the player)
@@ -21,8 +21,19 @@ class TQuitSignals {
   bool Received() const;
 
   // Holds the signals back (blocked) until an object takes them over: one that comes before is
-  // taken then. For the very start of the program, before the handlers can be installed.
-  static void HoldUntilTakenOver();
+  // taken then. For the very start of the program, before the handlers can be installed; a held
+  // signal stays held through exec, so a program that starts the game may hold them for it.
+  static void HoldUntilTakenOver() {
+    const sigset_t held = SignalSet();
+    sigprocmask(SIG_BLOCK, &held, nullptr);
+  }
+
+  static sigset_t SignalSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : kSignals) sigaddset(&set, signal);
+    return set;
+  }
 
   static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
   static constexpr int kGraceSeconds = 5;

@@ -12,7 +12,10 @@ bool HoldsGameData(const fs::path& folder) {
 }  // namespace
 
 fs::path FindGameFolder(const fs::path& programFolder) {
-  if (HoldsGameData(programFolder)) return programFolder;
-  const fs::path installed = (programFolder / ".." / "share" / "morvel-racing").lexically_normal();
-  return HoldsGameData(installed) ? installed : programFolder;
+  for (const fs::path& candidate :
+       {programFolder / ".." / "game", programFolder / ".." / "share" / "morvel-racing"}) {
+    const fs::path folder = candidate.lexically_normal();
+    if (HoldsGameData(folder)) return folder;
+  }
+  return programFolder;
 }

@@ -1,5 +1,6 @@
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@ namespace {
 // The libraries' own start-up, before main, takes tens of milliseconds: a signal that comes
 // meanwhile waits for main to take the signals over, and then saves and ends the game as any
 // other does. Run from the program's pre-initialisation array, before any library's start-up.
+// The program the player starts (Launcher.cpp) has held them back since before the libraries
+// were loaded; this holds them for a game proper started directly, once they are.
 void HoldQuitSignalsAtStart(int, char**, char**) {
   TQuitSignals::HoldUntilTakenOver();
 }
@@ -30,7 +33,7 @@ int main(int argc, char** argv) {
   mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   TCommandLine options;
   std::string error;
-  if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+  if (!ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc), options, error)) {
     std::fprintf(stderr, "morvel-racing: %s\n\n%s", error.c_str(), kUsage);
     return 2;
   }

@@ -121,6 +121,61 @@ TEST(SignalRun, ASignalOnTheOptionsScreenSavesTheAppliedOptions) {
   EXPECT_TRUE(saved.TrackMapShown);
 }
 
+// A signal at any moment of the start (the program just begun, the libraries loading, the game
+// taking the signals over, reading its files, the first frames) ends the game with exit code 0:
+// the progress it had is saved whole, and a new game loses nothing either. Each delay is tried a
+// few times, with every signal, to meet the moments between the planned ones. No program can
+// keep a signal that comes before its first instruction from ending it the system's way: with
+// the signal sent as soon as the start returns, the process may not have run yet on a busy
+// machine. Such an end is told from one in the middle of loading libraries by the processor time
+// the process had had in all: a program that had begun loading the game's libraries has had
+// milliseconds of it (unloading them alone takes that much), one that had not begun a fraction of
+// one. It must have left the files as they were.
+TEST(SignalRun, ASignalAtAnyMomentOfTheStartSavesAndEndsTheGame) {
+  constexpr int kDelaysMs[] = {0, 1, 2, 5, 10, 20, 50, 100, 200};
+  constexpr int kRunsEach = 6;
+  constexpr auto kBeforeItsFirstInstruction = std::chrono::milliseconds(2);
+  int ended = 0;
+  int runs = 0;
+  for (int delay : kDelaysMs) {
+    for (int run = 0; run < kRunsEach; ++run, ++runs) {
+      const int signal = kSignals[run % std::size(kSignals)];
+      const bool played = run % 2 == 0;
+      SCOPED_TRACE(std::to_string(delay) + " ms, " + strsignal(signal) +
+                   (played ? ", played before" : ", new"));
+      TGameRun game;
+      TGameState before;
+      before.PlayerName = "Ann";
+      before.TotalScore = 30;
+      if (played) {
+        ASSERT_TRUE(SaveSettings(before, game.Folder() / kSettingsFileName));
+        ASSERT_TRUE(SaveProgress(before, game.Folder() / kProgressFileName));
+      }
+      const pid_t pid = game.Start({"--headless", "--render", "null", "--virtual-clock"});
+      ASSERT_GT(pid, 0);
+      if (delay > 0) std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+      ASSERT_EQ(::kill(pid, signal), 0);
+      const TGameRun::TEnd end = game.WaitForEnd(pid, std::chrono::seconds(20));
+      if (end.Signal == signal && end.ProcessorTime < kBeforeItsFirstInstruction) {
+        EXPECT_EQ(fs::exists(game.Folder() / kProgressFileName), played);
+        if (!played) continue;
+      } else {
+        ASSERT_EQ(end.ExitCode, 0) << "signal " << end.Signal << " after " << end.ProcessorTime.count()
+                                   << " us of processor time; " << game.Stderr();
+        ++ended;
+      }
+      TGameState saved;
+      ASSERT_TRUE(LoadSettings(saved, game.Folder() / kSettingsFileName));
+      ASSERT_TRUE(LoadProgress(saved, game.Folder() / kProgressFileName));
+      EXPECT_EQ(saved.PlayerName, played ? "Ann" : "");
+      EXPECT_EQ(saved.TotalScore, played ? 30 : 0);
+      EXPECT_TRUE(OnlyWholeFiles(game.Folder()));
+    }
+  }
+  // The moments before a program's first instruction are few: most runs met the game.
+  EXPECT_GT(ended, runs / 2);
+}
+
 // Started under nohup, the game keeps the end of the session ignored; Ctrl+C and kill still end it.
 TEST(SignalRun, AnIgnoredHangUpStaysIgnored) {
   TGameRun game;

@@ -22,6 +22,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 
 expected=(
   bin/morvel-racing
+  libexec/morvel-racing
   share/morvel-racing/Data/data1.oil
   share/morvel-racing/Data/data2.oil
   share/morvel-racing/Data/data13.prd

@@ -17,13 +17,14 @@ struct TLayoutCase {
   const char* Expected;
 };
 
-TEST(FindGameFolder, PrefersTheProgramsFolderThenTheInstalledSharedFolder) {
+// The game proper runs from libexec/: the build's beside its game folder, an installed game's
+// beside share/.
+TEST(FindGameFolder, PrefersTheBuildsGameFolderThenTheInstalledSharedFolder) {
   const TLayoutCase cases[] = {
-      {"as built", {"build/game"}, "build/game", "build/game"},
-      {"installed in bin", {"usr/share/morvel-racing"}, "usr/bin", "usr/share/morvel-racing"},
-      {"installed in games", {"usr/share/morvel-racing"}, "usr/games", "usr/share/morvel-racing"},
-      {"built beside an install", {"usr/bin", "usr/share/morvel-racing"}, "usr/bin", "usr/bin"},
-      {"nothing anywhere", {}, "usr/bin", "usr/bin"},
+      {"as built", {"build/game"}, "build/libexec", "build/game"},
+      {"installed", {"usr/share/morvel-racing"}, "usr/libexec", "usr/share/morvel-racing"},
+      {"built beside an install", {"usr/game", "usr/share/morvel-racing"}, "usr/libexec", "usr/game"},
+      {"nothing anywhere", {}, "usr/libexec", "usr/libexec"},
   };
   for (const TLayoutCase& c : cases) {
     SCOPED_TRACE(c.Name);
