@@ -24,8 +24,8 @@ class TGameRun {
   // test can send it signals) until Wait collects its exit code: -1 when a signal ended it, or
   // when it had not ended within the limit (it is then killed). The prefix is a command that
   // replaces itself with the rest ("nohup", "env DISPLAY=:5"). Without one the game is started
-  // directly, and the process runs the game from the moment Start returns (it does not return
-  // before), so that a test's signal never meets anything but the game.
+  // directly: Start returns once the process is the game's program (no shell or env before it),
+  // so a test's signal meets nothing but the game.
   pid_t Start(const std::vector<std::string>& args, const std::string& prefix = "");
   int Wait(pid_t game, std::chrono::seconds limit = std::chrono::seconds(60));
 
