@@ -92,3 +92,11 @@ if grep -E "no picture named|Cannot be loaded|Error loading|cannot" "$work/stder
 fi
 [[ -z "$(ls -A "$work/elsewhere")" ]] || fail "the game wrote into the folder it was started from"
 echo "installed game ran from $work/elsewhere"
+
+# Without the game proper beside it, the program the player starts names what it could not start.
+mv "$prefix/libexec/morvel-racing" "$work/game-proper"
+status=0
+"$prefix/bin/morvel-racing" --version >"$work/stdout" 2>"$work/stderr" || status=$?
+((status == 1)) || fail "without the game proper the program exited with $status"
+grep -q "cannot start the game .*libexec/morvel-racing: No such file or directory" "$work/stderr" ||
+  fail "without the game proper the program said: $(cat "$work/stderr")"
