@@ -7,6 +7,7 @@
 #include "race/GameProcedures.h"
 #include "race/GhostRace.h"
 #include "race/RaceClock.h"
+#include "shell/ClosingScreen.h"
 #include "shell/HallOfFameScreen.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
@@ -42,6 +43,8 @@ TForm1::TForm1(const TFormServices& services)
                  .Random = &State.Random}),
       HallOfFame(
           std::make_unique<THallOfFameScreen>(static_cast<TScreenKit&>(*this), ScoreServerFromEnvironment())),
+      ClosingScreen(std::make_unique<TClosingScreen>(static_cast<TScreenKit&>(*this), ShareList, OmegaFont4,
+                                                     LinkLauncher)),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -114,13 +117,7 @@ void TForm1::FormCreate() {
   Sound3D.CreateAudioPaths();
   Sound3D.OpenDevice(Services.Headless);
   ShareList.SetOmegaScreen(&OmegaScreen1);
-  ShareScreen = std::make_unique<TShareScreen>(
-      ShareList, OmegaFont4,
-      [this] {
-        if (FormCloseQuery()) Close();
-      },
-      [this](const std::vector<std::string>& arguments) { LinkLauncher(arguments); });
-  ShareScreen->LoadConfig();
+  ClosingScreen->Load();
 }
 
 void TForm1::FormShow() {
@@ -175,13 +172,11 @@ void TForm1::FormMouseMove(int x, int y) {
 
 // Only the closing screen takes the mouse itself; everything else goes through the GUI.
 void TForm1::FormMouseDown(TMouseButton button, int x, int y) {
-  if (State.CurrentScreen != gsShare || button != TMouseButton::Left) return;
-  ShareScreen->UpdateHover(x, y);
-  ShareScreen->ClickHovered();
+  if (State.CurrentScreen == gsShare && button == TMouseButton::Left) ClosingScreen->Click(x, y);
 }
 
 bool TForm1::FormCloseQuery() {
-  return State.CurrentScreen == gsShare && ShareScreen->CanClose();
+  return ClosingScreen->CanClose();
 }
 
 void TForm1::RaceTimerTimer() {
@@ -247,7 +242,7 @@ void TForm1::EnterScreen(TGameScreen screen) {
       EnterExitGame();
       break;
     case gsShare:
-      EnterShare();
+      ClosingScreen->Enter();
       break;
     case gsRace:
       EnterRace();
@@ -314,7 +309,7 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       RaceOverFrame();
       break;
     case gsShare:
-      ShareFrame();
+      ClosingScreen->Frame();
       break;
     case gsHallOfFame:
       HallOfFame->Frame();

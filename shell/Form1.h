@@ -34,7 +34,6 @@
 #include "shell/SettingsLock.h"
 #include "web/GoToLink.h"
 #include "web/ScoreSubmitter.h"
-#include "web/Share.h"
 
 class TCursor;
 class TMenuScreen;
@@ -47,6 +46,7 @@ class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
 class THallOfFameScreen;
+class TClosingScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -139,7 +139,6 @@ class TForm1 : private TScreenKit {
   TScoreSubmitter ScoreSubmitter;  // the web requests, with their cookies for the program's life
   // Starts the desktop's opener for a link ("xdg-open ADDRESS"); tests put a recorder here.
   TLauncher LinkLauncher = LaunchDetached;
-  std::unique_ptr<TShareScreen> ShareScreen;  // the closing screen
 
   TGameState State;
   TOmegaSprite OmegaSprite1;
@@ -166,6 +165,7 @@ class TForm1 : private TScreenKit {
 
   // The screens that are objects of their own.
   std::unique_ptr<THallOfFameScreen> HallOfFame;
+  std::unique_ptr<TClosingScreen> ClosingScreen;
 
  private:
   void ShowMessage(const std::string& text);
@@ -177,6 +177,8 @@ class TForm1 : private TScreenKit {
   TOmegaImageList& MenuImages() override { return OmegaImageList1; }
   TOmegaGUI& Gui() override { return OmegaGUI1; }
   TGameState& GameState() override { return State; }
+  TCursor& Cursor() override { return *GameCursor; }
+  void CloseGame() override { Close(); }
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
@@ -301,10 +303,6 @@ class TForm1 : private TScreenKit {
   void SelectionFrame();
   void DrawTrackInfo();
   void LeaveSelection();
-
-  // The closing screen (ClosingScreen.cpp).
-  void EnterShare();
-  void ShareFrame();
 
   // Results (ResultsScreen.cpp).
   void EnterRaceOver();

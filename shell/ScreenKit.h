@@ -5,6 +5,7 @@
 
 #include "shell/GameScreen.h"
 
+class TCursor;
 class TFontLibrary;
 class TOmegaButton;
 class TOmegaGUI;
@@ -45,6 +46,11 @@ class TScreenKit {
   virtual void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) = 0;
   // A sound effect, only while sound is on.
   virtual void PlaySound(const std::string& name) = 0;
+
+  // The closing screen: the mouse pointer, drawn by the screen itself, and the end of the program
+  // after this frame.
+  virtual TCursor& Cursor() = 0;
+  virtual void CloseGame() = 0;
 
  protected:
   TScreenKit() = default;
