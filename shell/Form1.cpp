@@ -8,8 +8,11 @@
 #include "race/GhostRace.h"
 #include "race/RaceClock.h"
 #include "shell/ClosingScreen.h"
+#include "shell/ExitGameScreen.h"
 #include "shell/HallOfFameScreen.h"
+#include "shell/HelpScreen.h"
 #include "shell/KeyCodes.h"
+#include "shell/MainMenuScreen.h"
 #include "shell/MenuSprites.h"
 #include "shell/Screenshots.h"
 #include "shell/SettingsFiles.h"
@@ -43,6 +46,10 @@ TForm1::TForm1(const TFormServices& services)
                  .Random = &State.Random}),
       HallOfFame(
           std::make_unique<THallOfFameScreen>(static_cast<TScreenKit&>(*this), ScoreServerFromEnvironment())),
+      MainMenu(std::make_unique<TMainMenuScreen>(static_cast<TScreenKit&>(*this), LinkLauncher,
+                                                 HallOfFame->HasServer())),
+      Help(std::make_unique<THelpScreen>(static_cast<TScreenKit&>(*this))),
+      ExitGame(std::make_unique<TExitGameScreen>(static_cast<TScreenKit&>(*this))),
       ClosingScreen(std::make_unique<TClosingScreen>(static_cast<TScreenKit&>(*this), ShareList, OmegaFont4,
                                                      LinkLauncher)),
       Services(services),
@@ -214,6 +221,11 @@ void TForm1::StopMusic(const std::string& name) {
   if (TModListItem* module = Sound3D.ModList.Find(name)) module->Stop();
 }
 
+TOmegaFont& TForm1::SharedFont(int number) {
+  const std::array<TOmegaFont*, 4> fonts = {&OmegaFont1, &OmegaFont2, &OmegaFont3, &OmegaFont4};
+  return *fonts.at(size_t(number - 1));
+}
+
 void TForm1::ShowMessage(const std::string& text) {
   Services.Messages.Show("Morvel Racing", text);
 }
@@ -230,16 +242,16 @@ void TForm1::EnterScreen(TGameScreen screen) {
       EnterNameEntry();
       break;
     case gsMainMenu:
-      EnterMainMenu();
+      MainMenu->Enter();
       break;
     case gsHelp:
-      EnterHelp();
+      Help->Enter();
       break;
     case gsOptions:
       EnterOptions();
       break;
     case gsExitGame:
-      EnterExitGame();
+      ExitGame->Enter();
       break;
     case gsShare:
       ClosingScreen->Enter();
@@ -281,16 +293,16 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       NameEntryFrame();
       break;
     case gsMainMenu:
-      MainMenuFrame();
+      MainMenu->Frame();
       break;
     case gsHelp:
-      HelpFrame();
+      Help->Frame();
       break;
     case gsOptions:
       OptionsFrame();
       break;
     case gsExitGame:
-      ExitGameFrame();
+      ExitGame->Frame();
       break;
     case gsRace:
       RaceFrame();
@@ -331,16 +343,16 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       LeaveNameEntry();
       break;
     case gsMainMenu:
-      LeaveMainMenu();
+      MainMenu->Leave();
       break;
     case gsHelp:
-      LeaveHelp();
+      Help->Leave();
       break;
     case gsOptions:
       LeaveOptions();
       break;
     case gsExitGame:
-      LeaveExitGame();
+      ExitGame->Leave();
       break;
     case gsRace:
       LeaveRace();

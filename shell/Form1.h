@@ -42,11 +42,13 @@ class TLight;
 class TGhostRace;
 struct TGhostLap;
 class TTrackMap;
-class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
 class THallOfFameScreen;
 class TClosingScreen;
+class TMainMenuScreen;
+class THelpScreen;
+class TExitGameScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -113,11 +115,9 @@ class TForm1 : private TScreenKit {
   void CreateMenuBackground();
   void StartRace();
 
-  // The menus' sprites and help buttons, which the screens keep hold of.
+  // The menus' sprites, which the screens keep hold of.
   TMenuScreen* ScreenSprite = nullptr;
   TMenuScreen* ScreenSprite2 = nullptr;
-  std::array<THelpButton*, 8> HelpButtons{};
-  int HelpPage = 1;
 
   // Components, in the order they are made; they are freed the other way round, so the sprites
   // go before the pictures they show and the display goes last.
@@ -165,6 +165,9 @@ class TForm1 : private TScreenKit {
 
   // The screens that are objects of their own.
   std::unique_ptr<THallOfFameScreen> HallOfFame;
+  std::unique_ptr<TMainMenuScreen> MainMenu;
+  std::unique_ptr<THelpScreen> Help;
+  std::unique_ptr<TExitGameScreen> ExitGame;
   std::unique_ptr<TClosingScreen> ClosingScreen;
 
  private:
@@ -179,11 +182,13 @@ class TForm1 : private TScreenKit {
   TGameState& GameState() override { return State; }
   TCursor& Cursor() override { return *GameCursor; }
   void CloseGame() override { Close(); }
+  TOmegaFont& SharedFont(int number) override;
+  TRaceContext& SpriteContext() override { return RaceContext; }
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
   void TakeSaveLock();
-  void SaveGame(bool withProgress);
+  void SaveGame(bool withProgress) override;
   void SaveBestLap(const TGhostLap& lap);
   bool Saved(bool saved, const std::string& failure);
   void WarnAboutSaving(const char* text);
@@ -202,7 +207,7 @@ class TForm1 : private TScreenKit {
   TTickerFacts TickerFacts() const;
   void RebuildTicker();
 
-  // Menus (IntroScreens.cpp, MenuScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
+  // Menus (IntroScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
   void EnterIntro();
   void AddIntroSkip();
   bool IntroSkipped() const;
@@ -214,15 +219,6 @@ class TForm1 : private TScreenKit {
   void NameEntryFrame();
   void NameEntryOk();
   void LeaveNameEntry();
-  void EnterMainMenu();
-  void MainMenuFrame();
-  void LeaveMainMenu();
-  void AddLinkButton(const std::string& picture, int x, int y, const std::string& file);
-  void OpenMenuLink(const std::string& file);
-  void EnterHelp();
-  void HelpFrame();
-  void ShowHelpPage(int page);
-  void LeaveHelp();
   void EnterOptions();
   void OptionsFrame();
   void AddOptionSwitch(int x, int y, bool& setting);
@@ -233,18 +229,11 @@ class TForm1 : private TScreenKit {
   void RestoreOptions();
   void TakeBackOptions();
   void LeaveOptions();
-  void EnterExitGame();
-  void ExitGameFrame();
-  void ExitGameYes();
-  void LeaveExitGame();
   void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) override;
   void BeginMenuFrame() override;
   void EndMenuFrame() override;
   void DrawMenuPicture(const std::string& name, int x, int y) override;
-  void DrawMenuPictureCentred(const std::string& name, int centreX, int centreY);
   void DrawMenuTitle(const std::string& title) override;
-  void DrawTitleOverlay();
-  void DrawCornerEmblem();
   TMenuScreen& CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x, int y);
   TOmegaEdit& AddPageEdit(const std::string& picture, int x, int y, int fontSize, uint32_t color,
                           const std::string& text);

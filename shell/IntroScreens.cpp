@@ -7,6 +7,7 @@
 #include "race/IndicatorsMenu.h"
 #include "shell/Form1.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuPictures.h"
 #include "shell/MenuSprites.h"
 
 namespace {
@@ -151,8 +152,12 @@ void TForm1::NameEntryFrame() {
   DrawMenuPicture("mainback", 0, 0);
   OmegaSprite1.Move(0);
   OmegaSprite1.Draw();
-  DrawTitleOverlay();
-  ScreenSprite->DoDraw();
+  DrawTitleOverlay(*this);
+  // Once the screen has been left the main menu's title plate lies where the dialog was drawn.
+  if (ScreenSprite)
+    ScreenSprite->DoDraw();
+  else
+    DrawMenuPicture("scr_title", 0, 0);
   OmegaGUI1.Draw();
   DrawMenuLights();
   EndMenuFrame();

@@ -8,11 +8,13 @@
 class TCursor;
 class TFontLibrary;
 class TOmegaButton;
+class TOmegaFont;
 class TOmegaGUI;
 class TOmegaImageList;
 class TOmegaScreen;
 class TOmegaSprite;
 struct TGameState;
+struct TRaceContext;
 
 // What a screen object may touch of the game: the display and its fonts, the sprite engine, the menu
 // pictures, the page of buttons, the game state, and the few things it asks of the form (a sound, the
@@ -42,7 +44,7 @@ class TScreenKit {
   virtual void DrawTicker() = 0;
   virtual void DrawMenuTitle(const std::string& title) = 0;
 
-  // Leave this screen, play the sound and enter the next one.
+  // Leave this screen, play the sound (none when empty) and enter the next one.
   virtual void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) = 0;
   // A sound effect, only while sound is on.
   virtual void PlaySound(const std::string& name) = 0;
@@ -51,6 +53,13 @@ class TScreenKit {
   // after this frame.
   virtual TCursor& Cursor() = 0;
   virtual void CloseGame() = 0;
+
+  // The main menu, the help and the quit dialog: the four fonts the screens share (1 .. 4), which a
+  // screen sets up for those after it; what the menus' sprites are made with; saving the settings,
+  // and the progress with them.
+  virtual TOmegaFont& SharedFont(int number) = 0;
+  virtual TRaceContext& SpriteContext() = 0;
+  virtual void SaveGame(bool withProgress) = 0;
 
  protected:
   TScreenKit() = default;
