@@ -11,9 +11,11 @@
 #include "shell/ExitGameScreen.h"
 #include "shell/HallOfFameScreen.h"
 #include "shell/HelpScreen.h"
+#include "shell/IntroScreen.h"
 #include "shell/KeyCodes.h"
 #include "shell/MainMenuScreen.h"
 #include "shell/MenuSprites.h"
+#include "shell/NameEntryScreen.h"
 #include "shell/Screenshots.h"
 #include "shell/SettingsFiles.h"
 #include "shell/SoundSetup.h"
@@ -44,6 +46,8 @@ TForm1::TForm1(const TFormServices& services)
                  .KeyReleased = &State.KeyReleased,
                  .StepTicks = &State.StepTicks,
                  .Random = &State.Random}),
+      Intro(std::make_unique<TIntroScreen>(static_cast<TScreenKit&>(*this))),
+      NameEntry(std::make_unique<TNameEntryScreen>(static_cast<TScreenKit&>(*this))),
       HallOfFame(
           std::make_unique<THallOfFameScreen>(static_cast<TScreenKit&>(*this), ScoreServerFromEnvironment())),
       MainMenu(std::make_unique<TMainMenuScreen>(static_cast<TScreenKit&>(*this), LinkLauncher,
@@ -236,10 +240,10 @@ void TForm1::EnterScreen(TGameScreen screen) {
   OmegaImageList1.Doze();
   switch (screen) {
     case gsIntro:
-      EnterIntro();
+      Intro->Enter();
       break;
     case gsEnterName:
-      EnterNameEntry();
+      NameEntry->Enter();
       break;
     case gsMainMenu:
       MainMenu->Enter();
@@ -287,10 +291,10 @@ void TForm1::ScreenFrame(TGameScreen screen) {
   Race.RaceScreen = screen == gsRace;
   switch (screen) {
     case gsIntro:
-      IntroFrame();
+      Intro->Frame();
       break;
     case gsEnterName:
-      NameEntryFrame();
+      NameEntry->Frame();
       break;
     case gsMainMenu:
       MainMenu->Frame();
@@ -337,10 +341,10 @@ void TForm1::ScreenFrame(TGameScreen screen) {
 void TForm1::LeaveScreen(TGameScreen screen) {
   switch (screen) {
     case gsIntro:
-      LeaveIntro();
+      Intro->Leave();
       break;
     case gsEnterName:
-      LeaveNameEntry();
+      NameEntry->Leave();
       break;
     case gsMainMenu:
       MainMenu->Leave();

@@ -29,6 +29,7 @@
 #include "race/RaceWorld.h"
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
+#include "shell/MenuEdit.h"
 #include "shell/RaceRun.h"
 #include "shell/ScreenKit.h"
 #include "shell/SettingsLock.h"
@@ -49,6 +50,8 @@ class TClosingScreen;
 class TMainMenuScreen;
 class THelpScreen;
 class TExitGameScreen;
+class TIntroScreen;
+class TNameEntryScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -112,7 +115,7 @@ class TForm1 : private TScreenKit {
 
   // Set-ups that tests drive directly: the menus' background race, and a race from the
   // chosen track and car.
-  void CreateMenuBackground();
+  void CreateMenuBackground() override;
   void StartRace();
 
   // The menus' sprites, which the screens keep hold of.
@@ -147,11 +150,12 @@ class TForm1 : private TScreenKit {
   TRaceState& Race = RaceWorld.Race;
   TRaceContext& RaceContext = RaceWorld.Context;
 
-  // The current screen's page of buttons (OmegaGUI1 owns it), its buttons in the order they were
-  // made, and its edit box where the screen has one.
+  // The current screen's page of buttons (OmegaGUI1 owns it) and its buttons in the order they were
+  // made.
   TOmegaGUIList* MenuPage = nullptr;
   std::vector<TOmegaButton*> PageButtons;
-  TOmegaEdit* PageEdit = nullptr;
+  // The options' text box.
+  TMenuEdit OptionsEdit{*this};
 
   // Sprites the screens keep hold of; the sprite engine owns them.
   TCursor* GameCursor = nullptr;
@@ -164,6 +168,8 @@ class TForm1 : private TScreenKit {
   std::array<TMenuScreen*, 4> StatBars{};
 
   // The screens that are objects of their own.
+  std::unique_ptr<TIntroScreen> Intro;
+  std::unique_ptr<TNameEntryScreen> NameEntry;
   std::unique_ptr<THallOfFameScreen> HallOfFame;
   std::unique_ptr<TMainMenuScreen> MainMenu;
   std::unique_ptr<THelpScreen> Help;
@@ -184,6 +190,8 @@ class TForm1 : private TScreenKit {
   void CloseGame() override { Close(); }
   TOmegaFont& SharedFont(int number) override;
   TRaceContext& SpriteContext() override { return RaceContext; }
+  TOmegaGUIList& Page() override { return *MenuPage; }
+  TOmegaBitmapFont& GuiFont() override { return OmegaBitmapFont1; }
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
@@ -205,20 +213,9 @@ class TForm1 : private TScreenKit {
   void DrawMenuLights() override;
   void DrawTicker() override;
   TTickerFacts TickerFacts() const;
-  void RebuildTicker();
+  void RebuildTicker() override;
 
-  // Menus (IntroScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
-  void EnterIntro();
-  void AddIntroSkip();
-  bool IntroSkipped() const;
-  void IntroFrame();
-  void IntroFades(int t);
-  void EndIntro();
-  void LeaveIntro();
-  void EnterNameEntry();
-  void NameEntryFrame();
-  void NameEntryOk();
-  void LeaveNameEntry();
+  // Menus (OptionsScreen.cpp, MenuFrame.cpp).
   void EnterOptions();
   void OptionsFrame();
   void AddOptionSwitch(int x, int y, bool& setting);
@@ -235,10 +232,6 @@ class TForm1 : private TScreenKit {
   void DrawMenuPicture(const std::string& name, int x, int y) override;
   void DrawMenuTitle(const std::string& title) override;
   TMenuScreen& CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x, int y);
-  TOmegaEdit& AddPageEdit(const std::string& picture, int x, int y, int fontSize, uint32_t color,
-                          const std::string& text);
-  void BlinkCaret();
-  void EditKeys();
 
   // The options as they were when the options screen was entered.
   bool SoundBackup = true, MusicBackup = true, FullScreenBackup = false;

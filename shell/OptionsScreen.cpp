@@ -45,7 +45,7 @@ void TForm1::EnterOptions() {
   AddOptionSwitch(940, kSoundSwitchY, State.SoundOn);
   AddOptionSwitch(820, kRaceSwitchY, State.Options.GhostShown);
   AddOptionSwitch(880, kRaceSwitchY, State.Options.TrackMapShown);
-  AddPageEdit("Edit", 553, 388, 18, 0xFFDCDCDC, State.AddText).Name = "AddEdit";
+  OptionsEdit.Add("Edit", 553, 388, 18, 0xFFDCDCDC, State.AddText).Name = "AddEdit";
   ScreenSprite = &CreateMenuSprite("scrOptions", "scr_opt", 500, 50, 211);
   ScreenSprite2 = &CreateMenuSprite("scrOptions2", "scr_opt2", 500, kStripX, kStripY);
   State.ScreenTicks = 0;
@@ -78,8 +78,8 @@ void TForm1::SetMenuMusic(bool on) {
 }
 
 void TForm1::OptionsFrame() {
-  if (State.EditChanged) BlinkCaret();
-  EditKeys();
+  if (State.EditChanged) OptionsEdit.BlinkCaret();
+  OptionsEdit.TakeBackspace();
   bool& escape = State.KeyReleased[VK_ESCAPE];
   if (escape) {
     escape = false;
@@ -153,8 +153,7 @@ void TForm1::TakeBackOptions() {
 
 // The file is written by whoever leaves: after keeping or after restoring.
 void TForm1::LeaveOptions() {
-  State.AddText = PageEdit->Text;
-  PageEdit->Unfocus();
+  State.AddText = OptionsEdit.Close();
   FreePage();
   for (TMenuScreen** sprite : {&ScreenSprite, &ScreenSprite2}) {
     (*sprite)->Kill();

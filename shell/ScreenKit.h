@@ -7,9 +7,11 @@
 
 class TCursor;
 class TFontLibrary;
+class TOmegaBitmapFont;
 class TOmegaButton;
 class TOmegaFont;
 class TOmegaGUI;
+class TOmegaGUIList;
 class TOmegaImageList;
 class TOmegaScreen;
 class TOmegaSprite;
@@ -60,6 +62,14 @@ class TScreenKit {
   virtual TOmegaFont& SharedFont(int number) = 0;
   virtual TRaceContext& SpriteContext() = 0;
   virtual void SaveGame(bool withProgress) = 0;
+
+  // The intro and the name entry: the page itself (for what is not a picture button), the GUI's
+  // font (the edit boxes'), the menus' background race started, and the ticker's greeting made anew
+  // for the player's name.
+  virtual TOmegaGUIList& Page() = 0;
+  virtual TOmegaBitmapFont& GuiFont() = 0;
+  virtual void CreateMenuBackground() = 0;
+  virtual void RebuildTicker() = 0;
 
  protected:
   TScreenKit() = default;

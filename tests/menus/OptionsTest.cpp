@@ -46,7 +46,7 @@ TEST_P(OptionsGivenUp, RestoresTheSettingsInMemoryAndInTheFile) {
   Click(*Switch(2));
   EXPECT_TRUE(Form->State.FullScreen);
   EXPECT_FALSE(Form->State.SoundOn);
-  Form->PageEdit->Text = "Team";
+  Edit()->Text = "Team";
   EXPECT_EQ(Switch(0)->States[GUIState::Normal].Image->Name, "b_on");
   EXPECT_EQ(Switch(1)->States[GUIState::Normal].Image->Name, "b_off");
 
@@ -117,7 +117,7 @@ TEST_F(MenuForm, TheOptionsTextIsKeptOnApply) {
   RunFrames(30);
   Click("b_opt");
   RunFrames(30);
-  TOmegaEdit* edit = Form->PageEdit;
+  TOmegaEdit* edit = Edit();
   ASSERT_NE(edit, nullptr);
   const std::string caretBefore = edit->CaretText;
   RunFrames(70);
@@ -135,5 +135,5 @@ TEST_F(MenuForm, TheOptionsTextIsKeptOnApply) {
   EXPECT_EQ(SavedSettings().AddText, "Blue Tea");
   RunFrames(30);
   Click("b_opt");
-  EXPECT_EQ(Form->PageEdit->Text, "Blue Tea");
+  EXPECT_EQ(Edit()->Text, "Blue Tea");
 }
