@@ -16,6 +16,7 @@
 #include "shell/MainMenuScreen.h"
 #include "shell/MenuSprites.h"
 #include "shell/NameEntryScreen.h"
+#include "shell/OptionsScreen.h"
 #include "shell/Screenshots.h"
 #include "shell/SettingsFiles.h"
 #include "shell/SoundSetup.h"
@@ -53,6 +54,7 @@ TForm1::TForm1(const TFormServices& services)
       MainMenu(std::make_unique<TMainMenuScreen>(static_cast<TScreenKit&>(*this), LinkLauncher,
                                                  HallOfFame->HasServer())),
       Help(std::make_unique<THelpScreen>(static_cast<TScreenKit&>(*this))),
+      Options(std::make_unique<TOptionsScreen>(static_cast<TScreenKit&>(*this))),
       ExitGame(std::make_unique<TExitGameScreen>(static_cast<TScreenKit&>(*this))),
       ClosingScreen(std::make_unique<TClosingScreen>(static_cast<TScreenKit&>(*this), ShareList, OmegaFont4,
                                                      LinkLauncher)),
@@ -252,7 +254,7 @@ void TForm1::EnterScreen(TGameScreen screen) {
       Help->Enter();
       break;
     case gsOptions:
-      EnterOptions();
+      Options->Enter();
       break;
     case gsExitGame:
       ExitGame->Enter();
@@ -303,7 +305,7 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       Help->Frame();
       break;
     case gsOptions:
-      OptionsFrame();
+      Options->Frame();
       break;
     case gsExitGame:
       ExitGame->Frame();
@@ -353,7 +355,7 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       Help->Leave();
       break;
     case gsOptions:
-      LeaveOptions();
+      Options->Leave();
       break;
     case gsExitGame:
       ExitGame->Leave();

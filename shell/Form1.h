@@ -29,7 +29,6 @@
 #include "race/RaceWorld.h"
 #include "race/TrackFile.h"
 #include "shell/GameState.h"
-#include "shell/MenuEdit.h"
 #include "shell/RaceRun.h"
 #include "shell/ScreenKit.h"
 #include "shell/SettingsLock.h"
@@ -44,7 +43,6 @@ class TGhostRace;
 struct TGhostLap;
 class TTrackMap;
 class TOmegaButton;
-class TOmegaEdit;
 class THallOfFameScreen;
 class TClosingScreen;
 class TMainMenuScreen;
@@ -52,6 +50,7 @@ class THelpScreen;
 class TExitGameScreen;
 class TIntroScreen;
 class TNameEntryScreen;
+class TOptionsScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -97,8 +96,8 @@ class TForm1 : private TScreenKit {
   // Sound effects (only while sound is on) and the music modules. A missing or broken file is
   // reported once and the game goes on without it.
   void PlaySound(const std::string& name) override;
-  void PlayMusic(const std::string& name);
-  void StopMusic(const std::string& name);
+  void PlayMusic(const std::string& name) override;
+  void StopMusic(const std::string& name) override;
 
   // The program is to end: the main loop stops after this frame. An unattended run that could
   // not do what it was asked ends with exit code 1.
@@ -154,8 +153,6 @@ class TForm1 : private TScreenKit {
   // made.
   TOmegaGUIList* MenuPage = nullptr;
   std::vector<TOmegaButton*> PageButtons;
-  // The options' text box.
-  TMenuEdit OptionsEdit{*this};
 
   // Sprites the screens keep hold of; the sprite engine owns them.
   TCursor* GameCursor = nullptr;
@@ -173,6 +170,7 @@ class TForm1 : private TScreenKit {
   std::unique_ptr<THallOfFameScreen> HallOfFame;
   std::unique_ptr<TMainMenuScreen> MainMenu;
   std::unique_ptr<THelpScreen> Help;
+  std::unique_ptr<TOptionsScreen> Options;
   std::unique_ptr<TExitGameScreen> ExitGame;
   std::unique_ptr<TClosingScreen> ClosingScreen;
 
@@ -215,28 +213,12 @@ class TForm1 : private TScreenKit {
   TTickerFacts TickerFacts() const;
   void RebuildTicker() override;
 
-  // Menus (OptionsScreen.cpp, MenuFrame.cpp).
-  void EnterOptions();
-  void OptionsFrame();
-  void AddOptionSwitch(int x, int y, bool& setting);
-  void OptionKeys();
-  void SetMenuMusic(bool on);
-  void ApplyOptions();
-  void CancelOptions();
-  void RestoreOptions();
-  void TakeBackOptions();
-  void LeaveOptions();
+  // What every menu screen does alike (MenuFrame.cpp).
   void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) override;
   void BeginMenuFrame() override;
   void EndMenuFrame() override;
   void DrawMenuPicture(const std::string& name, int x, int y) override;
   void DrawMenuTitle(const std::string& title) override;
-  TMenuScreen& CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x, int y);
-
-  // The options as they were when the options screen was entered.
-  bool SoundBackup = true, MusicBackup = true, FullScreenBackup = false;
-  TGameOptions OptionsBackup;
-  std::string AddTextBackup;
 
   // Race control (RaceControl.cpp).
   void DrawHud();

@@ -31,8 +31,3 @@ void TForm1::DrawMenuPicture(const std::string& name, int x, int y) {
 void TForm1::DrawMenuTitle(const std::string& title) {
   OmegaFont3.TextOut(418 - OmegaFont3.TextWidth(title) / 2, 60, title);
 }
-
-TMenuScreen& TForm1::CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x,
-                                      int y) {
-  return OmegaSprite1.Create<TMenuScreen>(OmegaImageList1, true, 255, name, picture, z, float(y), float(x));
-}

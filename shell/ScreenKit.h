@@ -71,6 +71,10 @@ class TScreenKit {
   virtual void CreateMenuBackground() = 0;
   virtual void RebuildTicker() = 0;
 
+  // The options: the music modules, started and stopped.
+  virtual void PlayMusic(const std::string& name) = 0;
+  virtual void StopMusic(const std::string& name) = 0;
+
  protected:
   TScreenKit() = default;
   ~TScreenKit() = default;

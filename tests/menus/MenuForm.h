@@ -12,6 +12,7 @@
 #include "platform/RecordingRenderDevice.h"
 #include "shell/Form1.h"
 #include "shell/NameEntryScreen.h"
+#include "shell/OptionsScreen.h"
 #include "shell/SettingsFiles.h"
 #include "state/TempFolder.h"
 
@@ -122,7 +123,14 @@ class MenuForm : public testing::Test {
 
   // The edit box of the screen shown: the name entry's or the options'.
   TOmegaEdit* Edit() const {
-    return Form->State.CurrentScreen == gsEnterName ? Form->NameEntry->Edit() : Form->OptionsEdit.Box();
+    switch (Form->State.CurrentScreen) {
+      case gsEnterName:
+        return Form->NameEntry->Edit();
+      case gsOptions:
+        return Form->Options->Edit();
+      default:
+        return nullptr;
+    }
   }
 
   // From the intro straight to the name entry, with the menus' background behind it.
