@@ -19,6 +19,8 @@ namespace {
 
 // The six buttons rise from below the screen onto the plate, 20 pixels a frame.
 constexpr int kButtonsLeft = 320, kButtonsTop = 250, kButtonPitch = 50, kRise = 20;
+// HALL OF FAME's place among them.
+constexpr size_t kHallOfFameEntry = 4;
 
 // A disabled button: its picture at half brightness, half seen through.
 constexpr uint32_t kDisabledButtonColor = 0x90808080;
@@ -57,7 +59,8 @@ void TMainMenuScreen::AddButtons() {
            &AddLinkButton("b_visit", kButtonsLeft, 850, "moregames.url"),
            &add("b_halloffame", 970, gsHallOfFame),
            &add("b_exit", 1110, gsExitGame)};
-  if (!HallOfFameShown) Disable(*Plate[4]);  // a game without a score server has nothing to show
+  // A game without a score server has nothing to show in its hall of fame.
+  if (!HallOfFameShown) Disable(*Plate[kHallOfFameEntry]);
   // The corner emblem is only a link: a build without the website's address leaves the corner empty.
   if (LinkTarget("website.url")) AddLinkButton("b_logo", 0, 494, "website.url");
 }
