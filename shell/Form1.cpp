@@ -7,9 +7,16 @@
 #include "race/GameProcedures.h"
 #include "race/GhostRace.h"
 #include "race/RaceClock.h"
+#include "shell/ClosingScreen.h"
+#include "shell/ExitGameScreen.h"
 #include "shell/HallOfFameScreen.h"
+#include "shell/HelpScreen.h"
+#include "shell/IntroScreen.h"
 #include "shell/KeyCodes.h"
+#include "shell/MainMenuScreen.h"
 #include "shell/MenuSprites.h"
+#include "shell/NameEntryScreen.h"
+#include "shell/OptionsScreen.h"
 #include "shell/Screenshots.h"
 #include "shell/SettingsFiles.h"
 #include "shell/SoundSetup.h"
@@ -40,8 +47,17 @@ TForm1::TForm1(const TFormServices& services)
                  .KeyReleased = &State.KeyReleased,
                  .StepTicks = &State.StepTicks,
                  .Random = &State.Random}),
+      Intro(std::make_unique<TIntroScreen>(static_cast<TScreenKit&>(*this))),
+      NameEntry(std::make_unique<TNameEntryScreen>(static_cast<TScreenKit&>(*this))),
       HallOfFame(
           std::make_unique<THallOfFameScreen>(static_cast<TScreenKit&>(*this), ScoreServerFromEnvironment())),
+      MainMenu(std::make_unique<TMainMenuScreen>(static_cast<TScreenKit&>(*this), LinkLauncher,
+                                                 HallOfFame->HasServer())),
+      Help(std::make_unique<THelpScreen>(static_cast<TScreenKit&>(*this))),
+      Options(std::make_unique<TOptionsScreen>(static_cast<TScreenKit&>(*this))),
+      ExitGame(std::make_unique<TExitGameScreen>(static_cast<TScreenKit&>(*this))),
+      ClosingScreen(std::make_unique<TClosingScreen>(static_cast<TScreenKit&>(*this), ShareList, OmegaFont4,
+                                                     LinkLauncher)),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -114,13 +130,7 @@ void TForm1::FormCreate() {
   Sound3D.CreateAudioPaths();
   Sound3D.OpenDevice(Services.Headless);
   ShareList.SetOmegaScreen(&OmegaScreen1);
-  ShareScreen = std::make_unique<TShareScreen>(
-      ShareList, OmegaFont4,
-      [this] {
-        if (FormCloseQuery()) Close();
-      },
-      [this](const std::vector<std::string>& arguments) { LinkLauncher(arguments); });
-  ShareScreen->LoadConfig();
+  ClosingScreen->Load();
 }
 
 void TForm1::FormShow() {
@@ -175,13 +185,11 @@ void TForm1::FormMouseMove(int x, int y) {
 
 // Only the closing screen takes the mouse itself; everything else goes through the GUI.
 void TForm1::FormMouseDown(TMouseButton button, int x, int y) {
-  if (State.CurrentScreen != gsShare || button != TMouseButton::Left) return;
-  ShareScreen->UpdateHover(x, y);
-  ShareScreen->ClickHovered();
+  if (State.CurrentScreen == gsShare && button == TMouseButton::Left) ClosingScreen->Click(x, y);
 }
 
 bool TForm1::FormCloseQuery() {
-  return State.CurrentScreen == gsShare && ShareScreen->CanClose();
+  return ClosingScreen->CanClose();
 }
 
 void TForm1::RaceTimerTimer() {
@@ -219,6 +227,11 @@ void TForm1::StopMusic(const std::string& name) {
   if (TModListItem* module = Sound3D.ModList.Find(name)) module->Stop();
 }
 
+TOmegaFont& TForm1::SharedFont(int number) {
+  const std::array<TOmegaFont*, 4> fonts = {&OmegaFont1, &OmegaFont2, &OmegaFont3, &OmegaFont4};
+  return *fonts.at(size_t(number - 1));
+}
+
 void TForm1::ShowMessage(const std::string& text) {
   Services.Messages.Show("Morvel Racing", text);
 }
@@ -229,25 +242,25 @@ void TForm1::EnterScreen(TGameScreen screen) {
   OmegaImageList1.Doze();
   switch (screen) {
     case gsIntro:
-      EnterIntro();
+      Intro->Enter();
       break;
     case gsEnterName:
-      EnterNameEntry();
+      NameEntry->Enter();
       break;
     case gsMainMenu:
-      EnterMainMenu();
+      MainMenu->Enter();
       break;
     case gsHelp:
-      EnterHelp();
+      Help->Enter();
       break;
     case gsOptions:
-      EnterOptions();
+      Options->Enter();
       break;
     case gsExitGame:
-      EnterExitGame();
+      ExitGame->Enter();
       break;
     case gsShare:
-      EnterShare();
+      ClosingScreen->Enter();
       break;
     case gsRace:
       EnterRace();
@@ -280,22 +293,22 @@ void TForm1::ScreenFrame(TGameScreen screen) {
   Race.RaceScreen = screen == gsRace;
   switch (screen) {
     case gsIntro:
-      IntroFrame();
+      Intro->Frame();
       break;
     case gsEnterName:
-      NameEntryFrame();
+      NameEntry->Frame();
       break;
     case gsMainMenu:
-      MainMenuFrame();
+      MainMenu->Frame();
       break;
     case gsHelp:
-      HelpFrame();
+      Help->Frame();
       break;
     case gsOptions:
-      OptionsFrame();
+      Options->Frame();
       break;
     case gsExitGame:
-      ExitGameFrame();
+      ExitGame->Frame();
       break;
     case gsRace:
       RaceFrame();
@@ -314,7 +327,7 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       RaceOverFrame();
       break;
     case gsShare:
-      ShareFrame();
+      ClosingScreen->Frame();
       break;
     case gsHallOfFame:
       HallOfFame->Frame();
@@ -330,22 +343,22 @@ void TForm1::ScreenFrame(TGameScreen screen) {
 void TForm1::LeaveScreen(TGameScreen screen) {
   switch (screen) {
     case gsIntro:
-      LeaveIntro();
+      Intro->Leave();
       break;
     case gsEnterName:
-      LeaveNameEntry();
+      NameEntry->Leave();
       break;
     case gsMainMenu:
-      LeaveMainMenu();
+      MainMenu->Leave();
       break;
     case gsHelp:
-      LeaveHelp();
+      Help->Leave();
       break;
     case gsOptions:
-      LeaveOptions();
+      Options->Leave();
       break;
     case gsExitGame:
-      LeaveExitGame();
+      ExitGame->Leave();
       break;
     case gsRace:
       LeaveRace();

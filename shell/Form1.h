@@ -34,7 +34,6 @@
 #include "shell/SettingsLock.h"
 #include "web/GoToLink.h"
 #include "web/ScoreSubmitter.h"
-#include "web/Share.h"
 
 class TCursor;
 class TMenuScreen;
@@ -43,10 +42,15 @@ class TLight;
 class TGhostRace;
 struct TGhostLap;
 class TTrackMap;
-class THelpButton;
 class TOmegaButton;
-class TOmegaEdit;
 class THallOfFameScreen;
+class TClosingScreen;
+class TMainMenuScreen;
+class THelpScreen;
+class TExitGameScreen;
+class TIntroScreen;
+class TNameEntryScreen;
+class TOptionsScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -92,8 +96,8 @@ class TForm1 : private TScreenKit {
   // Sound effects (only while sound is on) and the music modules. A missing or broken file is
   // reported once and the game goes on without it.
   void PlaySound(const std::string& name) override;
-  void PlayMusic(const std::string& name);
-  void StopMusic(const std::string& name);
+  void PlayMusic(const std::string& name) override;
+  void StopMusic(const std::string& name) override;
 
   // The program is to end: the main loop stops after this frame. An unattended run that could
   // not do what it was asked ends with exit code 1.
@@ -110,14 +114,12 @@ class TForm1 : private TScreenKit {
 
   // Set-ups that tests drive directly: the menus' background race, and a race from the
   // chosen track and car.
-  void CreateMenuBackground();
+  void CreateMenuBackground() override;
   void StartRace();
 
-  // The menus' sprites and help buttons, which the screens keep hold of.
+  // The menus' sprites, which the screens keep hold of.
   TMenuScreen* ScreenSprite = nullptr;
   TMenuScreen* ScreenSprite2 = nullptr;
-  std::array<THelpButton*, 8> HelpButtons{};
-  int HelpPage = 1;
 
   // Components, in the order they are made; they are freed the other way round, so the sprites
   // go before the pictures they show and the display goes last.
@@ -139,7 +141,6 @@ class TForm1 : private TScreenKit {
   TScoreSubmitter ScoreSubmitter;  // the web requests, with their cookies for the program's life
   // Starts the desktop's opener for a link ("xdg-open ADDRESS"); tests put a recorder here.
   TLauncher LinkLauncher = LaunchDetached;
-  std::unique_ptr<TShareScreen> ShareScreen;  // the closing screen
 
   TGameState State;
   TOmegaSprite OmegaSprite1;
@@ -148,11 +149,10 @@ class TForm1 : private TScreenKit {
   TRaceState& Race = RaceWorld.Race;
   TRaceContext& RaceContext = RaceWorld.Context;
 
-  // The current screen's page of buttons (OmegaGUI1 owns it), its buttons in the order they were
-  // made, and its edit box where the screen has one.
+  // The current screen's page of buttons (OmegaGUI1 owns it) and its buttons in the order they were
+  // made.
   TOmegaGUIList* MenuPage = nullptr;
   std::vector<TOmegaButton*> PageButtons;
-  TOmegaEdit* PageEdit = nullptr;
 
   // Sprites the screens keep hold of; the sprite engine owns them.
   TCursor* GameCursor = nullptr;
@@ -165,7 +165,14 @@ class TForm1 : private TScreenKit {
   std::array<TMenuScreen*, 4> StatBars{};
 
   // The screens that are objects of their own.
+  std::unique_ptr<TIntroScreen> Intro;
+  std::unique_ptr<TNameEntryScreen> NameEntry;
   std::unique_ptr<THallOfFameScreen> HallOfFame;
+  std::unique_ptr<TMainMenuScreen> MainMenu;
+  std::unique_ptr<THelpScreen> Help;
+  std::unique_ptr<TOptionsScreen> Options;
+  std::unique_ptr<TExitGameScreen> ExitGame;
+  std::unique_ptr<TClosingScreen> ClosingScreen;
 
  private:
   void ShowMessage(const std::string& text);
@@ -177,11 +184,17 @@ class TForm1 : private TScreenKit {
   TOmegaImageList& MenuImages() override { return OmegaImageList1; }
   TOmegaGUI& Gui() override { return OmegaGUI1; }
   TGameState& GameState() override { return State; }
+  TCursor& Cursor() override { return *GameCursor; }
+  void CloseGame() override { Close(); }
+  TOmegaFont& SharedFont(int number) override;
+  TRaceContext& SpriteContext() override { return RaceContext; }
+  TOmegaGUIList& Page() override { return *MenuPage; }
+  TOmegaBitmapFont& GuiFont() override { return OmegaBitmapFont1; }
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
   void TakeSaveLock();
-  void SaveGame(bool withProgress);
+  void SaveGame(bool withProgress) override;
   void SaveBestLap(const TGhostLap& lap);
   bool Saved(bool saved, const std::string& failure);
   void WarnAboutSaving(const char* text);
@@ -198,61 +211,14 @@ class TForm1 : private TScreenKit {
   void DrawMenuLights() override;
   void DrawTicker() override;
   TTickerFacts TickerFacts() const;
-  void RebuildTicker();
+  void RebuildTicker() override;
 
-  // Menus (IntroScreens.cpp, MenuScreens.cpp, OptionsScreen.cpp, MenuFrame.cpp, MenuEdit.cpp).
-  void EnterIntro();
-  void AddIntroSkip();
-  bool IntroSkipped() const;
-  void IntroFrame();
-  void IntroFades(int t);
-  void EndIntro();
-  void LeaveIntro();
-  void EnterNameEntry();
-  void NameEntryFrame();
-  void NameEntryOk();
-  void LeaveNameEntry();
-  void EnterMainMenu();
-  void MainMenuFrame();
-  void LeaveMainMenu();
-  void AddLinkButton(const std::string& picture, int x, int y, const std::string& file);
-  void OpenMenuLink(const std::string& file);
-  void EnterHelp();
-  void HelpFrame();
-  void ShowHelpPage(int page);
-  void LeaveHelp();
-  void EnterOptions();
-  void OptionsFrame();
-  void AddOptionSwitch(int x, int y, bool& setting);
-  void OptionKeys();
-  void SetMenuMusic(bool on);
-  void ApplyOptions();
-  void CancelOptions();
-  void RestoreOptions();
-  void TakeBackOptions();
-  void LeaveOptions();
-  void EnterExitGame();
-  void ExitGameFrame();
-  void ExitGameYes();
-  void LeaveExitGame();
+  // What every menu screen does alike (MenuFrame.cpp).
   void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) override;
   void BeginMenuFrame() override;
   void EndMenuFrame() override;
   void DrawMenuPicture(const std::string& name, int x, int y) override;
-  void DrawMenuPictureCentred(const std::string& name, int centreX, int centreY);
   void DrawMenuTitle(const std::string& title) override;
-  void DrawTitleOverlay();
-  void DrawCornerEmblem();
-  TMenuScreen& CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x, int y);
-  TOmegaEdit& AddPageEdit(const std::string& picture, int x, int y, int fontSize, uint32_t color,
-                          const std::string& text);
-  void BlinkCaret();
-  void EditKeys();
-
-  // The options as they were when the options screen was entered.
-  bool SoundBackup = true, MusicBackup = true, FullScreenBackup = false;
-  TGameOptions OptionsBackup;
-  std::string AddTextBackup;
 
   // Race control (RaceControl.cpp).
   void DrawHud();
@@ -301,10 +267,6 @@ class TForm1 : private TScreenKit {
   void SelectionFrame();
   void DrawTrackInfo();
   void LeaveSelection();
-
-  // The closing screen (ClosingScreen.cpp).
-  void EnterShare();
-  void ShareFrame();
 
   // Results (ResultsScreen.cpp).
   void EnterRaceOver();

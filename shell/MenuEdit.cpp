@@ -1,8 +1,12 @@
-// The edit box of the name entry and the options: its font, its caret and Backspace.
+#include "shell/MenuEdit.h"
+
 #include "engine/OmegaBitmapFont.h"
 #include "engine/OmegaEdit.h"
-#include "shell/Form1.h"
+#include "engine/OmegaGUI.h"
+#include "engine/OmegaImageList.h"
+#include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/ScreenKit.h"
 #include "web/ScoreRecord.h"
 
 namespace {
@@ -16,15 +20,16 @@ std::string WithoutFilling(const std::string& text) {
 
 // The box takes its font and colour from the GUI's bitmap font as it stands when the box is
 // made; the font holds the Latin letters as well, so a Latin name can be typed.
-TOmegaEdit& TForm1::AddPageEdit(const std::string& picture, int x, int y, int fontSize, uint32_t color,
-                                const std::string& text) {
-  OmegaBitmapFont1.CreateFromSystemFont("Arial Black", kExtendedFontCharacters, 0, fontSize);
-  OmegaBitmapFont1.SetRed(int((color >> 16) & 0xFF));
-  OmegaBitmapFont1.SetGreen(int((color >> 8) & 0xFF));
-  OmegaBitmapFont1.SetBlue(int(color & 0xFF));
-  OmegaBitmapFont1.SetAlpha(255);
-  TOmegaEdit& edit = MenuPage->Add<TOmegaEdit>();
-  TImageListItem* image = OmegaImageList1.Find(picture);
+TOmegaEdit& TMenuEdit::Add(const std::string& picture, int x, int y, int fontSize, uint32_t color,
+                           const std::string& text) {
+  TOmegaBitmapFont& font = Kit.GuiFont();
+  font.CreateFromSystemFont("Arial Black", kExtendedFontCharacters, 0, fontSize);
+  font.SetRed(int((color >> 16) & 0xFF));
+  font.SetGreen(int((color >> 8) & 0xFF));
+  font.SetBlue(int(color & 0xFF));
+  font.SetAlpha(255);
+  TOmegaEdit& edit = Kit.Page().Add<TOmegaEdit>();
+  TImageListItem* image = Kit.MenuImages().Find(picture);
   edit.SetStateImage(GUIState::Normal, image);
   edit.Name = picture;
   edit.Left = x;
@@ -42,21 +47,21 @@ TOmegaEdit& TForm1::AddPageEdit(const std::string& picture, int x, int y, int fo
   edit.Text = WithoutFilling(text);
   edit.CursorPos = edit.TextLength();
   edit.OnKey = [this](TOmegaGUIComponent&, int, bool isChar) {
-    if (isChar) State.EditChanged = true;
+    if (isChar) Kit.GameState().EditChanged = true;
   };
-  PageEdit = &edit;
+  Edit = &edit;
   return edit;
 }
 
 // The caret stands after the text; "_" shows for 31 frames and hides for 32.
-void TForm1::BlinkCaret() {
-  if (!PageEdit) return;
-  PageEdit->CursorPos = PageEdit->TextLength() + 1;
-  int& ticks = State.CaretTicks;
+void TMenuEdit::BlinkCaret() {
+  if (!Edit) return;
+  Edit->CursorPos = Edit->TextLength() + 1;
+  int& ticks = Kit.GameState().CaretTicks;
   if (ticks % 31 == 0) {
-    PageEdit->CaretText.clear();
+    Edit->CaretText.clear();
   } else if (ticks % 63 == 0) {
-    PageEdit->CaretText = "_";
+    Edit->CaretText = "_";
     ticks = 0;
   }
   ++ticks;
@@ -64,10 +69,18 @@ void TForm1::BlinkCaret() {
 
 // Backspace takes the last character off. A box with the keyboard focus has already done so
 // when the key went down; taking a second one would eat two characters a press.
-void TForm1::EditKeys() {
-  bool& backspace = State.KeyReleased[VK_BACK];
+void TMenuEdit::TakeBackspace() {
+  bool& backspace = Kit.GameState().KeyReleased[VK_BACK];
   if (!backspace) return;
   backspace = false;
-  if (!PageEdit || OmegaGUI1.Pointer().FocusID == PageEdit->ID() || PageEdit->Text.empty()) return;
-  PageEdit->Text.pop_back();
+  if (!Edit || Kit.Gui().Pointer().FocusID == Edit->ID() || Edit->Text.empty()) return;
+  Edit->Text.pop_back();
+}
+
+std::string TMenuEdit::Close() {
+  if (!Edit) return {};
+  std::string text = Edit->Text;
+  Edit->Unfocus();
+  Edit = nullptr;
+  return text;
 }

@@ -6,7 +6,7 @@
 
 void TForm1::SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) {
   LeaveScreen(from);
-  PlaySound(sound);
+  if (!sound.empty()) PlaySound(sound);
   EnterScreen(to);
 }
 
@@ -27,28 +27,7 @@ void TForm1::DrawMenuPicture(const std::string& name, int x, int y) {
   if (TImageListItem* picture = OmegaImageList1.Find(name)) picture->Draw(x, y, 0);
 }
 
-void TForm1::DrawMenuPictureCentred(const std::string& name, int centreX, int centreY) {
-  if (TImageListItem* picture = OmegaImageList1.Find(name))
-    picture->Draw(centreX - picture->TileWidth / 2, centreY - picture->TileHeight / 2, 0);
-}
-
-// The title picture as the name entry and the quit dialog show it: its corner plate carries the
-// small emblem there too, as on the main menu.
-void TForm1::DrawTitleOverlay() {
-  DrawMenuPicture("scr_title", 0, 0);
-  DrawCornerEmblem();
-}
-
-void TForm1::DrawCornerEmblem() {
-  DrawMenuPictureCentred("logo_vekm", 730, 530);
-}
-
 // The help and options titles sit on the title plate, centred on x 418.
 void TForm1::DrawMenuTitle(const std::string& title) {
   OmegaFont3.TextOut(418 - OmegaFont3.TextWidth(title) / 2, 60, title);
-}
-
-TMenuScreen& TForm1::CreateMenuSprite(const std::string& name, const std::string& picture, int z, int x,
-                                      int y) {
-  return OmegaSprite1.Create<TMenuScreen>(OmegaImageList1, true, 255, name, picture, z, float(y), float(x));
 }

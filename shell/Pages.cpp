@@ -6,7 +6,6 @@
 void TForm1::BuildPage() {
   MenuPage = &OmegaGUI1.AddPage("GUI");
   PageButtons.clear();
-  PageEdit = nullptr;
 }
 
 // Buttons are one picture each, drawn 1:1 whatever the mouse does; the whole picture is the
@@ -33,5 +32,4 @@ void TForm1::FreePage() {
   if (MenuPage) OmegaGUI1.FreePage(*MenuPage);
   MenuPage = nullptr;
   PageButtons.clear();
-  PageEdit = nullptr;
 }

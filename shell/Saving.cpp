@@ -4,6 +4,7 @@
 #include "shell/Form1.h"
 #include "shell/GameOptions.h"
 #include "shell/GhostStore.h"
+#include "shell/OptionsScreen.h"
 #include "shell/SettingsFiles.h"
 
 namespace {
@@ -60,7 +61,7 @@ void TForm1::WarnAboutSaving(const char* text) {
 
 void TForm1::QuitAtOnce() {
   // What the player has not applied on the options screen is not his choice yet.
-  if (State.CurrentScreen == gsOptions) TakeBackOptions();
+  if (State.CurrentScreen == gsOptions) Options->TakeBack();
   SaveGame(true);
   EndedBySystem = true;
   Close();

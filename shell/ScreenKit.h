@@ -5,13 +5,18 @@
 
 #include "shell/GameScreen.h"
 
+class TCursor;
 class TFontLibrary;
+class TOmegaBitmapFont;
 class TOmegaButton;
+class TOmegaFont;
 class TOmegaGUI;
+class TOmegaGUIList;
 class TOmegaImageList;
 class TOmegaScreen;
 class TOmegaSprite;
 struct TGameState;
+struct TRaceContext;
 
 // What a screen object may touch of the game: the display and its fonts, the sprite engine, the menu
 // pictures, the page of buttons, the game state, and the few things it asks of the form (a sound, the
@@ -41,10 +46,34 @@ class TScreenKit {
   virtual void DrawTicker() = 0;
   virtual void DrawMenuTitle(const std::string& title) = 0;
 
-  // Leave this screen, play the sound and enter the next one.
+  // Leave this screen, play the sound (none when empty) and enter the next one.
   virtual void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) = 0;
   // A sound effect, only while sound is on.
   virtual void PlaySound(const std::string& name) = 0;
+
+  // The closing screen: the mouse pointer, drawn by the screen itself, and the end of the program
+  // after this frame.
+  virtual TCursor& Cursor() = 0;
+  virtual void CloseGame() = 0;
+
+  // The main menu, the help and the quit dialog: the four fonts the screens share (1 .. 4), which a
+  // screen sets up for those after it; what the menus' sprites are made with; saving the settings,
+  // and the progress with them.
+  virtual TOmegaFont& SharedFont(int number) = 0;
+  virtual TRaceContext& SpriteContext() = 0;
+  virtual void SaveGame(bool withProgress) = 0;
+
+  // The intro and the name entry: the page itself (for what is not a picture button), the GUI's
+  // font (the edit boxes'), the menus' background race started, and the ticker's greeting made anew
+  // for the player's name.
+  virtual TOmegaGUIList& Page() = 0;
+  virtual TOmegaBitmapFont& GuiFont() = 0;
+  virtual void CreateMenuBackground() = 0;
+  virtual void RebuildTicker() = 0;
+
+  // The options: the music modules, started and stopped.
+  virtual void PlayMusic(const std::string& name) = 0;
+  virtual void StopMusic(const std::string& name) = 0;
 
  protected:
   TScreenKit() = default;

@@ -17,6 +17,8 @@ class TScreenSprites {
     return sprite;
   }
 
+  // Kills one sprite made here before the screen is left; the engine frees it with the other dead.
+  void Kill(TSprite& sprite);
   // Kills every sprite made here and frees the dead ones.
   void KillAll();
 

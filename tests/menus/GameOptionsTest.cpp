@@ -15,9 +15,6 @@ std::string FileText(const std::filesystem::path& file) {
   return text.str();
 }
 
-// The ghost's and the map's switches, after the three of the settings file.
-constexpr size_t kGhostSwitch = 5, kMapSwitch = 6;
-
 class GameOptionsScreen : public MenuForm {
  protected:
   void OpenOptions() {
@@ -27,7 +24,7 @@ class GameOptionsScreen : public MenuForm {
     ASSERT_EQ(Form->State.CurrentScreen, gsOptions);
     RunFrames(45);
   }
-  TOmegaButton& Switch(size_t index) const { return *Form->PageButtons[index]; }
+  TOmegaButton& Switch(TOptionsScreen::TSwitch which) const { return Form->Options->Switch(which); }
 };
 
 }  // namespace
@@ -69,16 +66,16 @@ TEST_F(GameOptionsScreen, SurviveARestart) {
   EXPECT_TRUE(Form->State.Options.GhostShown);
   EXPECT_TRUE(Form->State.Options.TrackMapShown);
   OpenOptions();
-  EXPECT_EQ(Switch(kGhostSwitch).Left, 300);
-  EXPECT_EQ(Switch(kMapSwitch).Left, 620);
+  EXPECT_EQ(Switch(TOptionsScreen::GhostSwitch).Left, 300);
+  EXPECT_EQ(Switch(TOptionsScreen::MapSwitch).Left, 620);
   ASSERT_NE(SpriteNamed("scrOptions2"), nullptr);
-  EXPECT_EQ(Switch(kMapSwitch).States[GUIState::Normal].Image->Name, "b_on");
-  Click(Switch(kGhostSwitch));
+  EXPECT_EQ(Switch(TOptionsScreen::MapSwitch).States[GUIState::Normal].Image->Name, "b_on");
+  Click(Switch(TOptionsScreen::GhostSwitch));
   Press(VK_F3);
   RunFrames(1);
   EXPECT_FALSE(Form->State.Options.GhostShown);
   EXPECT_FALSE(Form->State.Options.TrackMapShown);
-  EXPECT_EQ(Switch(kMapSwitch).States[GUIState::Normal].Image->Name, "b_off");
+  EXPECT_EQ(Switch(TOptionsScreen::MapSwitch).States[GUIState::Normal].Image->Name, "b_off");
   Click("b_apply");
   ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
 

@@ -84,7 +84,7 @@ TEST_F(MenuForm, AMenuKeyAControllerButtonOrAClickSkipsTheIntro) {
     EXPECT_EQ(SpriteNamed("square"), nullptr);
     EXPECT_EQ(SpriteNamed("logo_vek"), nullptr);
     EXPECT_NE(SpriteNamed("enemy"), nullptr);
-    EXPECT_EQ(Form->PageEdit->Text, "Max");
+    EXPECT_EQ(Edit()->Text, "Max");
     RunFrames(3);
     EXPECT_EQ(Form->State.CurrentScreen, gsEnterName);
   }

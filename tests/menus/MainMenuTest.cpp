@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "race/IndicatorsMenu.h"
+#include "shell/HelpScreen.h"
 #include "shell/KeyCodes.h"
 
 // The six buttons rise 20 pixels a frame: "b_stgame" is in place after 18 frames, "b_exit"
@@ -176,7 +177,7 @@ TEST_F(MenuForm, TheHelpPagesTurnWithinOneToThree) {
   ASSERT_NE(page, nullptr);
   auto keysShown = [this] {
     int shown = 0;
-    for (THelpButton* key : Form->HelpButtons) shown += key->Visible;
+    for (THelpButton* key : Form->Help->KeyPictures()) shown += key->Visible;
     return shown;
   };
   struct TTurn {
@@ -192,7 +193,7 @@ TEST_F(MenuForm, TheHelpPagesTurnWithinOneToThree) {
   for (const TTurn& turn : turns) {
     Hush();
     Click(turn.Button);
-    EXPECT_EQ(Form->HelpPage, turn.Page) << turn.Button;
+    EXPECT_EQ(Form->Help->Page(), turn.Page) << turn.Button;
     EXPECT_EQ(page->Image()->Name, turn.Picture) << turn.Button;
     EXPECT_EQ(keysShown(), turn.KeysShown) << turn.Button;
     EXPECT_EQ(LastSound(), "check") << turn.Button;

@@ -11,6 +11,8 @@
 #include "engine/OmegaEdit.h"
 #include "platform/RecordingRenderDevice.h"
 #include "shell/Form1.h"
+#include "shell/NameEntryScreen.h"
+#include "shell/OptionsScreen.h"
 #include "shell/SettingsFiles.h"
 #include "state/TempFolder.h"
 
@@ -114,9 +116,21 @@ class MenuForm : public testing::Test {
   // The button of that picture, or the edit box of that name.
   void Click(const std::string& name) {
     TOmegaGUIComponent* widget = Button(name);
-    if (!widget && Form->PageEdit && Form->PageEdit->Name == name) widget = Form->PageEdit;
+    if (!widget && Edit() && Edit()->Name == name) widget = Edit();
     ASSERT_NE(widget, nullptr) << name;
     Click(*widget);
+  }
+
+  // The edit box of the screen shown: the name entry's or the options'.
+  TOmegaEdit* Edit() const {
+    switch (Form->State.CurrentScreen) {
+      case gsEnterName:
+        return Form->NameEntry->Edit();
+      case gsOptions:
+        return Form->Options->Edit();
+      default:
+        return nullptr;
+    }
   }
 
   // From the intro straight to the name entry, with the menus' background behind it.
@@ -127,7 +141,7 @@ class MenuForm : public testing::Test {
 
   void ReachMainMenu(const std::string& name = "Ann") {
     SkipIntro();
-    Form->PageEdit->Text = name;
+    Edit()->Text = name;
     Press(13);
     RunFrames(1);
     ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);

@@ -6,7 +6,7 @@ TEST_F(MenuForm, TheNameEntryRefusesAnEmptyNameAndSavesTheTypedOne) {
   Start();
   SkipIntro();
   RunFrames(71);  // the dialog is in place
-  TOmegaEdit* edit = Form->PageEdit;
+  TOmegaEdit* edit = Edit();
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->Text, "");
   Press(VK_RETURN);
@@ -33,7 +33,7 @@ TEST_F(MenuForm, TheNameEntryOffersTheStoredNameAndTakesTwelveCharacters) {
   Start();
   SkipIntro();
   RunFrames(71);
-  TOmegaEdit* edit = Form->PageEdit;
+  TOmegaEdit* edit = Edit();
   EXPECT_EQ(edit->Text, "Max");
   Type("abcdefghijklmn");
   EXPECT_EQ(edit->Text, "Maxabcdefghi");
@@ -49,11 +49,11 @@ TEST_F(MenuForm, BackspaceTakesOneCharacterAPress) {
   Type("Anna");
   Press(VK_BACK);
   RunFrames(1);
-  EXPECT_EQ(Form->PageEdit->Text, "Ann");
+  EXPECT_EQ(Edit()->Text, "Ann");
   Press(VK_BACK);
   Press(VK_BACK);
   RunFrames(1);
-  EXPECT_EQ(Form->PageEdit->Text, "A");
+  EXPECT_EQ(Edit()->Text, "A");
 }
 
 TEST_F(MenuForm, TheDialogSlidesInFromTheLeftAfterFiftyFrames) {
@@ -68,7 +68,7 @@ TEST_F(MenuForm, TheDialogSlidesInFromTheLeftAfterFiftyFrames) {
   RunFrames(19);
   EXPECT_EQ(dialog->X(), 107.0f);
   EXPECT_EQ(Button("b_ok")->Left, 510);
-  EXPECT_EQ(Form->PageEdit->Left, 253);
+  EXPECT_EQ(Edit()->Left, 253);
   RunFrames(30);
   EXPECT_EQ(dialog->X(), 107.0f);
 }
@@ -77,7 +77,7 @@ TEST_F(MenuForm, TheDialogSlidesInFromTheLeftAfterFiftyFrames) {
 TEST_F(MenuForm, TheCaretBlinksThirtyOneFramesOnAndThirtyTwoOff) {
   Start();
   SkipIntro();
-  const std::string& caret = Form->PageEdit->CaretText;
+  const std::string& caret = Edit()->CaretText;
   std::string seen;  // "_" or " " per frame
   for (int frame = 0; frame < 200; ++frame) {
     RunFrames(1);
@@ -87,7 +87,7 @@ TEST_F(MenuForm, TheCaretBlinksThirtyOneFramesOnAndThirtyTwoOff) {
   ASSERT_LT(first, 64u) << seen;
   const std::string cycle = std::string(31, '_') + std::string(32, ' ');
   EXPECT_EQ(seen.substr(first, 2 * cycle.size()), cycle + cycle);
-  EXPECT_EQ(Form->PageEdit->CursorPos, Form->PageEdit->TextLength() + 1);
+  EXPECT_EQ(Edit()->CursorPos, Edit()->TextLength() + 1);
 }
 
 // The name and the options text go into the score record, whose fields a "|" would split: neither
@@ -96,7 +96,7 @@ TEST_F(MenuForm, NeitherEditBoxTakesABar) {
   Start();
   SkipIntro();
   Type("x|score=9999");
-  EXPECT_EQ(Form->PageEdit->Text, "xscore=9999");
+  EXPECT_EQ(Edit()->Text, "xscore=9999");
   Press(VK_RETURN);
   RunFrames(30);
   ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
@@ -106,7 +106,7 @@ TEST_F(MenuForm, NeitherEditBoxTakesABar) {
   RunFrames(30);
   Click("AddEdit");
   Type("|add=|");
-  EXPECT_EQ(Form->PageEdit->Text, "add=");
+  EXPECT_EQ(Edit()->Text, "add=");
 }
 
 // A folder where the settings cannot be written (here a folder stands where the file belongs):
@@ -117,8 +117,9 @@ TEST_F(MenuForm, AGameThatCannotSaveSaysSoOnce) {
   ReachMainMenu();
   auto toldOnce = [this] {
     const auto& shown = Messages.Shown();
-    return std::count_if(shown.begin(), shown.end(),
-                         [](const std::string& text) { return text.find("cannot be saved") != std::string::npos; });
+    return std::count_if(shown.begin(), shown.end(), [](const std::string& text) {
+      return text.find("cannot be saved") != std::string::npos;
+    });
   };
   EXPECT_EQ(toldOnce(), 1);
   RunFrames(30);

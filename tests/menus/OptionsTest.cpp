@@ -28,8 +28,7 @@ class OptionsGivenUp : public MenuForm, public testing::WithParamInterface<TGive
     }
     ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
   }
-  // The three switches in the order they are made: full screen, music, sound.
-  TOmegaButton* Switch(int index) const { return Form->PageButtons[size_t(2 + index)]; }
+  TOmegaButton* Switch(TOptionsScreen::TSwitch which) const { return &Form->Options->Switch(which); }
 };
 
 // The music stops at the click and comes back when the options are given up; the settings file
@@ -38,17 +37,17 @@ TEST_P(OptionsGivenUp, RestoresTheSettingsInMemoryAndInTheFile) {
   OpenOptions();
   ASSERT_TRUE(MenuMusicPlaying());
   Hush();
-  Click(*Switch(1));
+  Click(*Switch(TOptionsScreen::MusicSwitch));
   EXPECT_FALSE(Form->State.MusicOn);
   EXPECT_FALSE(MenuMusicPlaying());
   EXPECT_EQ(LastSound(), "check");
-  Click(*Switch(0));
-  Click(*Switch(2));
+  Click(*Switch(TOptionsScreen::FullScreenSwitch));
+  Click(*Switch(TOptionsScreen::SoundSwitch));
   EXPECT_TRUE(Form->State.FullScreen);
   EXPECT_FALSE(Form->State.SoundOn);
-  Form->PageEdit->Text = "Team";
-  EXPECT_EQ(Switch(0)->States[GUIState::Normal].Image->Name, "b_on");
-  EXPECT_EQ(Switch(1)->States[GUIState::Normal].Image->Name, "b_off");
+  Edit()->Text = "Team";
+  EXPECT_EQ(Switch(TOptionsScreen::FullScreenSwitch)->States[GUIState::Normal].Image->Name, "b_on");
+  EXPECT_EQ(Switch(TOptionsScreen::MusicSwitch)->States[GUIState::Normal].Image->Name, "b_off");
 
   GiveUp();
   EXPECT_TRUE(Form->State.MusicOn);
@@ -79,7 +78,7 @@ TEST_F(MenuForm, MusicTurnedOnInTheOptionsStopsAgainOnCancel) {
   RunFrames(30);
   Click("b_opt");
   RunFrames(30);
-  Click(*Form->PageButtons[3]);  // music
+  Click(Form->Options->Switch(TOptionsScreen::MusicSwitch));
   EXPECT_TRUE(MenuMusicPlaying());
   Click("b_cancel");
   EXPECT_FALSE(MenuMusicPlaying());
@@ -99,7 +98,7 @@ TEST_F(MenuForm, ApplyingFullScreenSwitchesTheDisplayOnceAndTwoTogglesNotAtAll) 
     RunFrames(30);
     Click("b_opt");
     RunFrames(30);
-    for (int i = 0; i < test.Toggles; ++i) Click(*Form->PageButtons[2]);  // full screen
+    for (int i = 0; i < test.Toggles; ++i) Click(Form->Options->Switch(TOptionsScreen::FullScreenSwitch));
     Click("b_apply");
     ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
     EXPECT_EQ(Video.Switches, test.Switches) << test.Toggles;
@@ -117,7 +116,7 @@ TEST_F(MenuForm, TheOptionsTextIsKeptOnApply) {
   RunFrames(30);
   Click("b_opt");
   RunFrames(30);
-  TOmegaEdit* edit = Form->PageEdit;
+  TOmegaEdit* edit = Edit();
   ASSERT_NE(edit, nullptr);
   const std::string caretBefore = edit->CaretText;
   RunFrames(70);
@@ -135,5 +134,5 @@ TEST_F(MenuForm, TheOptionsTextIsKeptOnApply) {
   EXPECT_EQ(SavedSettings().AddText, "Blue Tea");
   RunFrames(30);
   Click("b_opt");
-  EXPECT_EQ(Form->PageEdit->Text, "Blue Tea");
+  EXPECT_EQ(Edit()->Text, "Blue Tea");
 }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/GameOptions.h"
+#include "shell/MenuEdit.h"
+#include "shell/ScreenKit.h"
+#include "shell/ScreenSprites.h"
+
+class TOmegaButton;
+
+// The options: full screen, music, sound and the options text, then the ghost and the track map;
+// kept with "b_apply", given up with "b_cancel" or Escape. F2 and F3 stand for the ghost's and the
+// map's switches.
+class TOptionsScreen {
+ public:
+  // The switches, in the order they are made.
+  enum TSwitch : size_t { FullScreenSwitch, MusicSwitch, SoundSwitch, GhostSwitch, MapSwitch };
+
+  explicit TOptionsScreen(TScreenKit& kit);
+
+  void Enter();
+  void Frame();
+  void Leave();
+
+  // Puts the settings back as they were on entering the screen.
+  void TakeBack();
+
+  // The options text's box and the switches while the screen is shown.
+  TOmegaEdit* Edit() const { return TextEdit.Box(); }
+  TOmegaButton& Switch(TSwitch which) const { return *Switches.at(which); }
+
+ private:
+  // The settings as they were on entering the screen.
+  struct TBackup {
+    bool Sound = true, Music = true, FullScreen = false;
+    std::string AddText;
+    TGameOptions Options;
+  };
+
+  void AddSwitch(int x, int y, bool& setting);
+  void SetMenuMusic(bool on);
+  void Keys();
+  void Slide();
+  void Draw();
+  void Apply();
+  void Cancel();
+  void Restore();
+
+  TScreenKit& Kit;
+  TScreenSprites Sprites;
+  TMenuEdit TextEdit;
+  TOmegaButton* ApplyButton = nullptr;
+  TOmegaButton* CancelButton = nullptr;
+  std::vector<TOmegaButton*> Switches;
+  TBackup Backup;
+};
