@@ -19,22 +19,21 @@ constexpr std::array<TTrackLayout, 12> kLayouts{{
     {"Data\\data3.prd", "L13 D2 R8 D1 R1 D1 R1 D1 R6 U5 L3", 6, 3},
     // Track 5: up a long back straight, esses over the top, a pocket in the bottom.
     {"Data\\data12.prd", "U9 R2 D1 R2 U1 R2 D1 R2 U1 R3 D9 L4 U3 L2 D3 L5", 7, 4},
-    // Track 6: an octagon of unequal diagonals, a pocket in its bottom side.
+    // Track 6: an octagon of unequal diagonals.
     {"Data\\data8.prd",
-     "R10 D1 R1 D1 R1 D1 R1 D6 L1 D1 L1 D1 L3 U3 L2 D3 L5 U1 L1 U1 L1 U1 L1 U1 L1 U4 R1 U1 R1 U1 R1 U1", 7,
-     5},
+     "R11 D1 R1 D1 R1 D1 R1 D7 L1 D1 L1 D1 L11 U1 L1 U1 L1 U1 L1 U1 L1 U5 R1 U1 R1 U1 R1 U1", 7, 5},
     // Track 7: a boot, west along the sole, a kink up the shaft and a diagonal instep.
     {"Data\\data7.prd", "L11 U1 L1 U6 R1 U3 R3 D5 R1 D1 R1 D1 R6 D3", 8, 6},
     // Track 8: a leaning box, long diagonals down two of its sides.
     {"Data\\data6.prd", "R8 D1 R1 D1 R1 D1 R1 D1 R1 D5 L8 U1 L1 U1 L1 U1 L1 U1 L1 U5", 8, 7},
     // Track 9: a long bottom straight, a diagonal climb and a tight zigzag over the top.
-    {"Data\\data9.prd", "R11 U1 R1 U1 R1 U1 R1 U4 L2 D2 L3 U3 L3 D3 L3 U2 L3 D7", 8, 8},
+    {"Data\\data9.prd", "R9 U1 R1 U1 R1 U1 R1 U6 L3 D3 L2 U3 L2 D3 L2 U3 L3 D9", 8, 8},
     // Track 10: a long bottom straight, a serpent of hairpins over the top, a diagonal back down.
-    {"Data\\data2.prd", "R12 U1 R1 U1 R1 U6 L3 D3 L2 U3 L2 D3 L2 U3 L2 D1 L1 D1 L1 D1 L1 D5", 8, 9},
+    {"Data\\data2.prd", "R12 U1 R1 U1 R1 U8 L3 D3 L2 U3 L2 D3 L2 U3 L2 D1 L1 D1 L1 D1 L1 D7", 8, 9},
     // Track 11: a pocket in the bottom straight, a ridge of sweepers over the top.
     {"Data\\data11.prd", "L8 U2 L2 D2 L6 U5 R1 U1 R1 U1 R2 U1 R2 U1 R7 D1 R2 D1 R1 D1 R1 D6 L1", 8, 10},
-    // Track 12: switchbacks up the left, a long diagonal down the right.
-    {"Data\\data10.prd", "L9 U2 R4 U2 L4 U2 R4 U2 L4 U2 R6 D1 R1 D1 R1 D1 R1 D1 R1 D6 L1", 8, 11},
+    // Track 12: switchbacks up the left, a long top straight, a diagonal down into the start.
+    {"Data\\data10.prd", "L8 U2 R4 U2 L4 U2 R4 U2 L4 U2 R11 D7 L1 D1 L1 D1 L1 D1", 8, 11},
 }};
 
 }  // namespace
