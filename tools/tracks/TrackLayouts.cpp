@@ -26,8 +26,8 @@ constexpr std::array<TTrackLayout, 12> kLayouts{{
     {"Data\\data7.prd", "L11 U1 L1 U6 R1 U3 R3 D5 R1 D1 R1 D1 R6 D3", 8, 6},
     // Track 8: a leaning box, long diagonals down two of its sides.
     {"Data\\data6.prd", "R8 D1 R1 D1 R1 D1 R1 D1 R1 D5 L8 U1 L1 U1 L1 U1 L1 U1 L1 U5", 8, 7},
-    // Track 9: a long bottom straight, a diagonal climb and a tight zigzag over the top.
-    {"Data\\data9.prd", "R9 U1 R1 U1 R1 U1 R1 U6 L3 D3 L2 U3 L2 D3 L2 U3 L3 D9", 8, 8},
+    // Track 9: a dog-bone, both sides pinched in by a pocket to a narrow waist.
+    {"Data\\data9.prd", "R10 D4 L3 D2 R3 D4 L10 U4 R3 U2 L3 U4", 8, 8},
     // Track 10: a long bottom straight, a serpent of hairpins over the top, a diagonal back down.
     {"Data\\data2.prd", "R12 U1 R1 U1 R1 U8 L3 D3 L2 U3 L2 D3 L2 U3 L2 D1 L1 D1 L1 D1 L1 D7", 8, 9},
     // Track 11: a pocket in the bottom straight, a ridge of sweepers over the top.
