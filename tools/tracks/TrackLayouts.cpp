@@ -30,10 +30,10 @@ constexpr std::array<TTrackLayout, 12> kLayouts{{
     {"Data\\data9.prd", "R10 D4 L3 D2 R3 D4 L10 U4 R3 U2 L3 U4", 8, 8},
     // Track 10: a long bottom straight, a serpent of hairpins over the top, a diagonal back down.
     {"Data\\data2.prd", "R12 U1 R1 U1 R1 U8 L3 D3 L2 U3 L2 D3 L2 U3 L2 D1 L1 D1 L1 D1 L1 D7", 8, 9},
-    // Track 11: a pocket in the bottom straight, a ridge of sweepers over the top.
-    {"Data\\data11.prd", "L8 U2 L2 D2 L6 U5 R1 U1 R1 U1 R2 U1 R2 U1 R7 D1 R2 D1 R1 D1 R1 D6 L1", 8, 10},
-    // Track 12: switchbacks up the left, a long top straight, a diagonal down into the start.
-    {"Data\\data10.prd", "L8 U2 R4 U2 L4 U2 R4 U2 L4 U2 R11 D7 L1 D1 L1 D1 L1 D1", 8, 11},
+    // Track 11: a long bottom straight, a ridge of sweepers over the top.
+    {"Data\\data11.prd", "L17 U6 R1 U1 R1 U1 R2 U1 R2 U1 R8 D1 R2 D1 R1 D1 R1 D7 L1", 8, 10},
+    // Track 12: wide switchbacks up the left, a long top straight, a diagonal down into the start.
+    {"Data\\data10.prd", "L9 U3 R4 U3 L4 U3 R12 D6 L1 D1 L1 D1 L1 D1", 8, 11},
 }};
 
 }  // namespace
