@@ -1,4 +1,5 @@
-#include <cmath>
+#include <numbers>
+#include <utility>
 #include <vector>
 
 #include "ArtFamilies.h"
@@ -13,12 +14,12 @@
 namespace {
 
 constexpr double Cell = 160;
-constexpr double Half = Cell / 2;                     // half the road's width
-constexpr double Kerb = 12;                           // as the grid road's kerbs
-constexpr double Run = Cell / 1.4142135623730951;     // from a step's middle to the next one's
-constexpr double Block = Run / 6;                     // kerb blocks: three pairs between two steps
-constexpr double Mitre = Half * 0.41421356237309515;  // tan 22.5 degrees: the mitre's lean
-constexpr int TileWidth = 352, TileHeight = 168;      // room for the mitred ends, with a clear border
+constexpr double Half = Cell / 2;                           // half the road's width
+constexpr double Kerb = 12;                                 // as the grid road's kerbs
+constexpr double Run = Cell / std::numbers::sqrt2;          // from a step's middle to the next one's
+constexpr double Block = Run / 6;                           // kerb blocks: three pairs between two steps
+constexpr double Mitre = Half * (std::numbers::sqrt2 - 1);  // tan 22.5 degrees: the mitre's lean
+constexpr int TileWidth = 352, TileHeight = 168;            // room for the mitred ends, with a clear border
 
 struct TPoint {
   double X, Y;
@@ -35,7 +36,7 @@ TEnd BackEnd(int turn) {
   if (turn == 0) return {{{-Run, -Half}, {-Run, Half}}, {}};
   // Drawn for turn 1 and mirrored top to bottom for -1. The corner reaches a little over the side of
   // the bend's cell into the grid road's piece, so that no seam of ground shows between them.
-  const double root = 1 / 1.4142135623730951, over = 2 * root;
+  const double root = 1 / std::numbers::sqrt2, over = 2 * root;
   const TPoint inner{-Run + Mitre, -Half}, knee{-Run, 0}, outer{-Run - Mitre, Half};
   const TPoint cellCorner{-Run - Half * root - over, Half * root - over};
   TEnd end{{inner, knee, outer}, {knee, {knee.X - over, knee.Y - over}, cellCorner, outer}};
