@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/OmegaImageList.h"
 #include "race/EnemyCar.h"
 #include "race/Indicators.h"
 #include "race/LapLines.h"
@@ -25,10 +26,11 @@ void MakePaint(TRaceContext& context, int kind, double angle, const TTrackRecord
   context.Sprites.Create<TRoadPaint>(context, kind, angle, r.Y, r.X);
 }
 
-void MakeObject(TRaceContext& context, const TTrackRecord& r) {
+// The record's object; the road piece it lays, if it is one.
+TRoadPart* MakeObject(TRaceContext& context, const TTrackRecord& r) {
   TOmegaSprite& sprites = context.Sprites;
   if (r.Kind >= TRecordKind::FirstRoad && r.Kind <= TRecordKind::LastRoad) {
-    sprites.Create<TRoadPart>(context, r.Kind, r.Y, r.X);
+    return &sprites.Create<TRoadPart>(context, r.Kind, r.Y, r.X);
   } else if (r.Kind == TRecordKind::Obstacle) {
     sprites.Create<TRoadRock>(context, r.Index, r.Y, r.X);
   } else if (r.Kind >= TRecordKind::Flowers && r.Kind <= TRecordKind::RhombVertical) {
@@ -44,6 +46,18 @@ void MakeObject(TRaceContext& context, const TTrackRecord& r) {
   } else if (r.Kind == TRecordKind::FinishLine) {
     sprites.Create<TFinishLine>(context, r.Param, r.Y, r.X);
   }
+  return nullptr;
+}
+
+// Staircases of bends are drawn as straight diagonal roads; their bends stay the road under them,
+// unseen. A package without the diagonal's picture shows the bends.
+void LayDiagonalRoads(TRaceContext& context, const std::vector<TTrackRecord>& records,
+                      const std::vector<TRoadPart*>& pieces) {
+  const TImageListItem* bend = context.GameImages.Find("roadroters");
+  if (!bend || !context.GameImages.Find("roaddiag")) return;
+  const TDiagonalRoads roads = FindDiagonalRoads(records, bend->TileWidth);
+  for (const std::size_t record : roads.HiddenBends) pieces[record]->Visible = false;
+  for (const TDiagonalPiece& piece : roads.Pieces) context.Sprites.Create<TDiagonalRoad>(context, piece);
 }
 
 int RandomCar(TRaceContext& context, int carsAvailable) {
@@ -82,7 +96,9 @@ TTrackFileResult ReadRaceTrack(const TTrack& track) {
 
 void LoadRaceTrack(TRaceContext& context, const std::vector<TTrackRecord>& records) {
   context.Sprites.Create<TBackground>(context);
-  for (const TTrackRecord& r : records) MakeObject(context, r);
+  std::vector<TRoadPart*> pieces;
+  for (const TTrackRecord& r : records) pieces.push_back(MakeObject(context, r));
+  LayDiagonalRoads(context, records, pieces);
   FillTrackTables(records, context.Race, true);
 }
 

@@ -29,7 +29,8 @@ TTrackMap::TTrackMap(TOmegaSprite& engine, TRaceContext& context)
   double left = 0, top = 0, right = 0, bottom = 0;
   for (int i = 0; i < engine.Count(); ++i) {
     const auto* road = dynamic_cast<const TRoadPart*>(engine.Items(i));
-    if (!road || !road->Image() || !road->Visible) continue;
+    // Bends under a diagonal road are unseen in the race, but the map shows every piece.
+    if (!road || !road->Image()) continue;
     const TPointD place{road->X() - anchor.X, road->Y() - anchor.Y};
     if (Pieces.empty()) {
       left = right = place.X;

@@ -126,6 +126,23 @@ void TRoadPaint::DoMove(float /*moveCount*/) {
   MoveWithWorld(*this, Context.Race);
 }
 
+// --- TDiagonalRoad ---
+
+TDiagonalRoad::TDiagonalRoad(TOmegaSprite& engine, TRaceContext& context, const TDiagonalPiece& piece)
+    : TTrackSprite(engine, context) {
+  TakePicture(*this, context.GameImages, "roaddiag");
+  SetName("roaddiag");
+  SetPatternIndex(piece.Pattern);
+  SetZ(21);  // over the road pieces, under the paint on them
+  OriginX = OriginY = 0.5;
+  Angle = float(piece.Angle);
+  PlaceCentred(*this, piece.Y, piece.X);
+}
+
+void TDiagonalRoad::DoMove(float /*moveCount*/) {
+  MoveWithWorld(*this, Context.Race);
+}
+
 // --- TRoadRock ---
 
 TObstacleResponse ObstacleResponse(double speed, double direction, TPointD carCentre,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/OmegaSprite.h"
+#include "race/DiagonalRoads.h"
 #include "race/Geometry.h"
 #include "race/RaceState.h"
 
@@ -38,6 +39,14 @@ class TRoadPaint : public TTrackSprite {
   TRoadPaint(TOmegaSprite& engine, TRaceContext& context, int kind, double angle, double y, double x);
   void DoMove(float moveCount) override;
   bool IsRoadSurface() const override { return true; }
+};
+
+// One straight piece of a diagonal road across a step of a staircase of bends: only drawn, over the
+// bends, which stay the road under it.
+class TDiagonalRoad : public TTrackSprite {
+ public:
+  TDiagonalRoad(TOmegaSprite& engine, TRaceContext& context, const TDiagonalPiece& piece);
+  void DoMove(float moveCount) override;
 };
 
 // How a car bounces off an obstacle: the push (away from the obstacle's centre for the

@@ -100,6 +100,7 @@ std::vector<TPictureEntry> PictureInventory() {
       {"data2", "roadstr", 160, 160},
       {"data2", "roadstrvert", 160, 160},
       {"data2", "roadroters", 160, 160, 2, 2},
+      {"data2", "roaddiag", 352, 168, 1, 5, true},
       {"data2", "inplace", 44, 72, 1, 1, true},
       {"data2", "startline", 160, 32, 1, 1, true},
       {"data2", "fline", 160, 32, 1, 1, true},

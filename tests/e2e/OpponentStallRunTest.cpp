@@ -61,8 +61,9 @@ double LongestStall(const std::vector<std::vector<TOpponentFrame>>& frames, size
   return double(longest) * kFrameSeconds;
 }
 
-// Track 2 with this seed held an opponent against the end of the barrier in the notch for four
-// seconds and more: the barrier now runs on through the notch's mouth, and every car finishes.
+// Track 2 with this seed once held an opponent against the end of the barrier in its notch for four
+// seconds and more. The track has had another shape since, with diagonals and a wiggle; the seed
+// stays as one more race in which no opponent may stand still for long.
 TEST(OpponentStallRun, NoOpponentStandsStillForLong) {
   TGameRun game;
   const auto trace = game.Folder() / "trace.csv";

@@ -26,12 +26,12 @@ int RivalsFor(const std::vector<TTrackRecord>& records) {
 // Every picture a race asks for, with a size and no pixels: nothing is drawn.
 void AddRacePictures(TOmegaImageList& list) {
   static constexpr const char* kNames[] = {
-      "grass",      "roadstr",     "roadstrvert", "roadroters",   "tree1",      "tree2", "tree3",
-      "tree4",      "house",       "elka1",       "elka2",        "rock1",      "ark",   "horwall",
-      "vertwall",   "inplace",     "startline",   "threeflowers", "monoflower", "rom",   "romhor",
-      "romver",     "checkline",   "fline",       "car1",         "car2",       "car3",  "car4",
-      "car5",       "groundpoint", "dim",         "arrows",       "speeder",    "radar", "panel",
-      "speedarrow", "radararrow"};
+      "grass",   "roadstr",    "roadstrvert", "roadroters", "roaddiag",     "tree1",      "tree2",
+      "tree3",   "tree4",      "house",       "elka1",      "elka2",        "rock1",      "ark",
+      "horwall", "vertwall",   "inplace",     "startline",  "threeflowers", "monoflower", "rom",
+      "romhor",  "romver",     "checkline",   "fline",      "car1",         "car2",       "car3",
+      "car4",    "car5",       "groundpoint", "dim",        "arrows",       "speeder",    "radar",
+      "panel",   "speedarrow", "radararrow"};
   for (const char* name : kNames) {
     TImageListItem& item = list.ImageList.Add();
     item.Name = name;

@@ -89,6 +89,27 @@ class RaceSetupTest : public CarFixture {
   std::string FileName;
 };
 
+// East along a straight and three steps up to the north-east, on the fixture's 200-pixel road: the
+// steps' bends are drawn as one diagonal road, and the road cars drive on stays what the pieces make.
+TEST_F(RaceSetupTest, AStaircaseIsDrawnAsADiagonalOverTheSameRoad) {
+  AddPicture(GameImages, "roadstr", 200, 200);
+  AddPicture(GameImages, "roaddiag", 440, 210);
+  LoadRaceTrack(Context, {Record(1, 0, 400), Record(11, 200, 400), Record(14, 200, 200), Record(11, 400, 200),
+                          Record(14, 400, 0), Record(1, 600, 0)});
+  EXPECT_EQ(CountOf<TDiagonalRoad>(), 3);
+  int hidden = 0;
+  for (int i = 0; i < Sprites.Count(); ++i)
+    if (const auto* road = dynamic_cast<const TRoadPart*>(Sprites.Items(i))) {
+      EXPECT_EQ(road->Visible, road->Name() != "roadroters");
+      hidden += !road->Visible;
+    }
+  EXPECT_EQ(hidden, 4);
+  // The far corner of a step, where the diagonal leaves ground showing, is road as ever; the grass
+  // inside a step, where the diagonal's edge reaches over it, is not.
+  EXPECT_TRUE(OnRoadSurface(Sprites, {205, 205}));
+  EXPECT_FALSE(OnRoadSurface(Sprites, {185, 385}));
+}
+
 TEST_F(RaceSetupTest, PrepareRaceLaysOutTheTrackAroundThePlayer) {
   const TTrack track = TrackOf(SmallTrack(), 4);
   const TTrackFileResult file = ReadRaceTrack(track);

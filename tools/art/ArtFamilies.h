@@ -26,6 +26,8 @@ void DrawPlayerMark(TArtPackage& race);
 void DrawTrackMapParts(TArtPackage& race);
 void DrawDebugMarkers(TArtPackage& race);
 void DrawRoad(TArtPackage& race, const TArtTextures& textures);
+// The straight pieces the game draws along a staircase of bends, which runs as a diagonal road.
+void DrawDiagonalRoad(TArtPackage& race, const TArtTextures& textures);
 void DrawScenery(TArtPackage& race);
 // The scenery of the tracks' other looks (autumn, sand, snow) under the meadow's names plus a suffix.
 void DrawThemeScenery(TArtPackage& race);

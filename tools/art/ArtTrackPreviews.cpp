@@ -10,6 +10,7 @@
 #include "ArtFamilies.h"
 #include "ArtPaint.h"
 #include "ArtText.h"
+#include "race/DiagonalRoads.h"
 #include "race/TrackFile.h"
 
 namespace {
@@ -37,8 +38,8 @@ bool IsRoad(const TTrackRecord& record) {
   return record.Kind >= TRecordKind::FirstRoad && record.Kind <= TRecordKind::LastRoad;
 }
 
-// The centre line of one road piece, in world pixels.
-void AddPieceCentreLine(cairo_t* cr, const TTrackRecord& piece) {
+// The centre line of one road piece, in world pixels; a bend on a diagonal runs straight across.
+void AddPieceCentreLine(cairo_t* cr, const TTrackRecord& piece, bool diagonal) {
   const double x = piece.X;
   const double y = piece.Y;
   const double half = Cell / 2;
@@ -51,6 +52,11 @@ void AddPieceCentreLine(cairo_t* cr, const TTrackRecord& piece) {
   cairo_new_sub_path(cr);
   for (const TTurn& turn : turns) {
     if (piece.Kind != turn.Kind) continue;
+    if (diagonal) {
+      cairo_move_to(cr, x + turn.CornerX, y + half);
+      cairo_line_to(cr, x + half, y + turn.CornerY);
+      return;
+    }
     cairo_arc(cr, x + turn.CornerX, y + turn.CornerY, half, Radians(turn.From), Radians(turn.From + 90));
     return;
   }
@@ -133,9 +139,11 @@ void PaintTrackMap(cairo_t* cr, const std::vector<TTrackRecord>& records, const 
   cairo_translate(cr, PreviewSize / 2.0, (PreviewSize - NameBand + 8) / 2.0);
   cairo_scale(cr, scale, scale);
   cairo_translate(cr, -(left + right) / 2, -(top + bottom) / 2);
-  const TPath road = [&records](cairo_t* k) {
-    for (const TTrackRecord& record : records) {
-      if (IsRoad(record)) AddPieceCentreLine(k, record);
+  const std::vector<std::size_t> diagonals = FindDiagonalRoads(records, int(Cell)).HiddenBends;
+  const TPath road = [&](cairo_t* k) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const bool diagonal = std::binary_search(diagonals.begin(), diagonals.end(), i);
+      if (IsRoad(records[i])) AddPieceCentreLine(k, records[i], diagonal);
     }
   };
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
 
     TArtPackage race;
     DrawRoad(race, textures);
+    DrawDiagonalRoad(race, textures);
     DrawScenery(race);
     DrawThemeScenery(race);
     DrawRaceCars(race, false);

@@ -107,14 +107,16 @@ std::vector<TTrackRecord> BuildTrack(const TTrackLayout& layout) {
   const TLoopResult loop = TraceLoop(layout.Moves);
   std::string error = loop.Error;
   const std::set<TGridCell> runOff = error.empty() ? RunOffCells(loop, kRunOffCells) : std::set<TGridCell>{};
-  const TGates gates = error.empty() ? ChooseGates(loop, runOff) : TGates{};
+  const std::set<TGridCell> runWide =
+      error.empty() ? RunWideCells(loop, kRunOffCells) : std::set<TGridCell>{};
+  const TGates gates = error.empty() ? ChooseGates(loop, runWide) : TGates{};
   if (error.empty()) error = gates.Error;
   if (error.empty() && (layout.StartSlots < 1 || layout.StartSlots > 8)) error = "the grid holds 1 to 8 cars";
   if (!error.empty()) throw std::invalid_argument(std::string(layout.FileName) + ": " + error);
   const TGridPlacement place = Placement(loop);
   std::vector<TTrackRecord> records;
   AddRoad(loop, place, records);
-  const std::set<TGridCell> walls = AddWalls(loop, gates, runOff, place, records);
+  const std::set<TGridCell> walls = AddWalls(loop, gates, runWide, place, records);
   AddLaneMarks(loop, gates.Finish, place, records);
   AddScenery(loop, place, layout.Difficulty, kMarginCells, runOff, walls, records);
   AddStart(loop, gates.Finish, place, layout.StartSlots, records);

@@ -10,6 +10,8 @@ namespace {
 constexpr int kHorizontalWall = 10, kVerticalWall = 11;
 constexpr int kWallThickness = 16;
 constexpr int kWallGap = 4;  // between the road's edge and a wall beside it
+// How far cars run on straight beyond a step of a diagonal.
+constexpr int kStepReach = 2;
 
 bool Horizontal(char move) {
   return move == 'R' || move == 'L';
@@ -65,6 +67,30 @@ void AddWallBeside(const TGridPlacement& place, TGridCell cell, bool horizontalR
   }
 }
 
+// Which way a bend turns: 1 clockwise, -1 anticlockwise, 0 no bend.
+int Turn(const TLoopResult& loop, int i) {
+  const TStep in = StepOf(loop.MoveIn(i)), out = StepOf(loop.Moves[size_t(i)]);
+  return in.DX * out.DY - in.DY * out.DX;
+}
+
+// A bend next to a bend that turns back the other way: together they make one step of a diagonal,
+// which cars drive along rather than round each bend.
+bool IsDiagonalStep(const TLoopResult& loop, int i) {
+  const int count = loop.Count();
+  const int turn = Turn(loop, i);
+  return turn != 0 && (Turn(loop, (i + count - 1) % count) == -turn || Turn(loop, (i + 1) % count) == -turn);
+}
+
+// The cells beyond bend i: as far as `reach` cells straight on, and from one cell back to `sides`
+// cells along the road that follows.
+void AddBeyondBend(const TLoopResult& loop, int i, int reach, int sides, std::set<TGridCell>& cells) {
+  const TStep in = StepOf(loop.MoveIn(i)), out = StepOf(loop.Moves[size_t(i)]);
+  const TGridCell corner = loop.Cells[size_t(i)];
+  for (int ahead = 1; ahead <= reach; ++ahead)
+    for (int side = sides > 0 ? -1 : 0; side <= sides; ++side)
+      cells.insert(Offset(Offset(corner, in, ahead), out, side));
+}
+
 }  // namespace
 
 std::set<TGridCell> InnerCells(const TLoopResult& loop) {
@@ -79,12 +105,21 @@ std::set<TGridCell> InnerCells(const TLoopResult& loop) {
 
 std::set<TGridCell> RunOffCells(const TLoopResult& loop, int reach) {
   std::set<TGridCell> cells = InnerCells(loop);
+  for (int i = 0; i < loop.Count(); ++i)
+    if (loop.IsCorner(i)) AddBeyondBend(loop, i, reach, reach, cells);
+  return cells;
+}
+
+std::set<TGridCell> RunWideCells(const TLoopResult& loop, int reach) {
+  std::set<TGridCell> cells = InnerCells(loop);
   for (int i = 0; i < loop.Count(); ++i) {
     if (!loop.IsCorner(i)) continue;
-    const TStep in = StepOf(loop.MoveIn(i)), out = StepOf(loop.Moves[size_t(i)]);
-    const TGridCell corner = loop.Cells[size_t(i)];
-    for (int ahead = 1; ahead <= reach; ++ahead)
-      for (int side = -1; side <= reach; ++side) cells.insert(Offset(Offset(corner, in, ahead), out, side));
+    if (IsDiagonalStep(loop, i)) {
+      // Straight on, and beside that, so that no wall by a gate ends in it.
+      AddBeyondBend(loop, i, kStepReach + 1, 0, cells);
+      AddBeyondBend(loop, i, kStepReach, 1, cells);
+    } else
+      AddBeyondBend(loop, i, reach, reach, cells);
   }
   return cells;
 }

@@ -16,6 +16,11 @@ std::set<TGridCell> InnerCells(const TLoopResult& loop);
 // Nothing stands in them but the walls that keep cars out of a hairpin's middle.
 std::set<TGridCell> RunOffCells(const TLoopResult& loop, int reach);
 
+// The run-off cars really run wide into: as above, but beyond a step of a diagonal (a bend next to
+// one that turns back) only the two cells straight on, as cars drive along the diagonal rather
+// than round each step. The gates and their walls keep out of it.
+std::set<TGridCell> RunWideCells(const TLoopResult& loop, int reach);
+
 // The places where the laps are counted: the finish cell and three check-line cells. They lie on
 // straights out of the run-off, so that every car is back on the road when it gets there: the
 // finish on the first such cell from the fourth of the start straight on, the check lines spread
