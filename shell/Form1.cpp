@@ -11,6 +11,7 @@
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
 #include "shell/Screenshots.h"
+#include "shell/SelectionScreen.h"
 #include "shell/SettingsFiles.h"
 #include "shell/SoundSetup.h"
 
@@ -42,6 +43,8 @@ TForm1::TForm1(const TFormServices& services)
                  .Random = &State.Random}),
       HallOfFame(
           std::make_unique<THallOfFameScreen>(static_cast<TScreenKit&>(*this), ScoreServerFromEnvironment())),
+      TrackSelection(std::make_unique<TSelectionScreen>(static_cast<TScreenKit&>(*this), gsChooseTrack)),
+      CarSelection(std::make_unique<TSelectionScreen>(static_cast<TScreenKit&>(*this), gsChooseCar)),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -259,10 +262,10 @@ void TForm1::EnterScreen(TGameScreen screen) {
       EnterExitRace();
       break;
     case gsChooseTrack:
-      EnterChooseTrack();
+      TrackSelection->Enter();
       break;
     case gsChooseCar:
-      EnterChooseCar();
+      CarSelection->Enter();
       break;
     case gsRaceOver:
       EnterRaceOver();
@@ -307,8 +310,10 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       ExitRaceFrame();
       break;
     case gsChooseTrack:
+      TrackSelection->Frame();
+      break;
     case gsChooseCar:
-      SelectionFrame();
+      CarSelection->Frame();
       break;
     case gsRaceOver:
       RaceOverFrame();
@@ -357,8 +362,10 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       LeaveExitRace();
       break;
     case gsChooseTrack:
+      TrackSelection->Leave();
+      break;
     case gsChooseCar:
-      LeaveSelection();
+      CarSelection->Leave();
       break;
     case gsRaceOver:
       LeaveRaceOver();

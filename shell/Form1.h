@@ -47,6 +47,7 @@ class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
 class THallOfFameScreen;
+class TSelectionScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -111,7 +112,7 @@ class TForm1 : private TScreenKit {
   // Set-ups that tests drive directly: the menus' background race, and a race from the
   // chosen track and car.
   void CreateMenuBackground();
-  void StartRace();
+  void StartRace() override;
 
   // The menus' sprites and help buttons, which the screens keep hold of.
   TMenuScreen* ScreenSprite = nullptr;
@@ -159,13 +160,10 @@ class TForm1 : private TScreenKit {
   TMenuScreen* GameScreenSprite = nullptr;
   std::array<TLight*, 3> MenuLights{};
   TRunningString* Ticker = nullptr;
-  // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
-  // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
-  TMenuScreen* PreviewSprite = nullptr;
-  std::array<TMenuScreen*, 4> StatBars{};
 
   // The screens that are objects of their own.
   std::unique_ptr<THallOfFameScreen> HallOfFame;
+  std::unique_ptr<TSelectionScreen> TrackSelection, CarSelection;
 
  private:
   void ShowMessage(const std::string& text);
@@ -177,6 +175,10 @@ class TForm1 : private TScreenKit {
   TOmegaImageList& MenuImages() override { return OmegaImageList1; }
   TOmegaGUI& Gui() override { return OmegaGUI1; }
   TGameState& GameState() override { return State; }
+  // ... and the race side's.
+  TOmegaFont& TextFont() override { return OmegaFont1; }
+  TOmegaFont& TickerFont() override { return OmegaFont2; }
+  TOmegaFont& TitleFont() override { return OmegaFont3; }
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
@@ -283,24 +285,6 @@ class TForm1 : private TScreenKit {
   void DrawGhostGap();
   std::unique_ptr<TGhostRace> Ghost;
   TTrackMap* TrackMap = nullptr;  // sprite engine owned
-
-  // Track and car selection (SelectionScreens.cpp).
-  void EnterChooseTrack();
-  void EnterChooseCar();
-  void StartSelection();
-  void BuildSelectionPage();
-  void ShowTrack();
-  void ShowCar();
-  void StepSelection(bool forward);
-  bool SelectionAvailable() const;
-  void RaceSelection();
-  void TimeTrialSelection();
-  void ReturnFromSelection(const std::string& sound);
-  bool SelectionKeys();
-  void SlideSelectionPage();
-  void SelectionFrame();
-  void DrawTrackInfo();
-  void LeaveSelection();
 
   // The closing screen (ClosingScreen.cpp).
   void EnterShare();

@@ -7,6 +7,7 @@
 
 class TFontLibrary;
 class TOmegaButton;
+class TOmegaFont;
 class TOmegaGUI;
 class TOmegaImageList;
 class TOmegaScreen;
@@ -45,6 +46,13 @@ class TScreenKit {
   virtual void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) = 0;
   // A sound effect, only while sound is on.
   virtual void PlaySound(const std::string& name) = 0;
+
+  // Track and car selection, race control and results: the form's shared fonts (the text, the
+  // ticker's and the title's), and a race on the selected track and car.
+  virtual TOmegaFont& TextFont() = 0;
+  virtual TOmegaFont& TickerFont() = 0;
+  virtual TOmegaFont& TitleFont() = 0;
+  virtual void StartRace() = 0;
 
  protected:
   TScreenKit() = default;
