@@ -5,11 +5,12 @@
 #include "assets/SoundError.h"
 #include "engine/FatalError.h"
 #include "race/GameProcedures.h"
-#include "race/GhostRace.h"
 #include "race/RaceClock.h"
 #include "shell/HallOfFameScreen.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
+#include "shell/RaceDialogs.h"
+#include "shell/RaceScreen.h"
 #include "shell/Screenshots.h"
 #include "shell/SelectionScreen.h"
 #include "shell/SettingsFiles.h"
@@ -24,7 +25,6 @@ TForm1::TForm1(const TFormServices& services)
       OmegaFont2(OmegaScreen1, Fonts),
       OmegaFont3(OmegaScreen1, Fonts),
       OmegaFont4(OmegaScreen1, Fonts),
-      HudFont(OmegaScreen1, Fonts),
       OmegaBitmapFont1(OmegaScreen1, Fonts),
       OmegaGUI1(services.Clock, &OmegaBitmapFont1),
       OmegaTimer1(services.Clock),
@@ -45,6 +45,9 @@ TForm1::TForm1(const TFormServices& services)
           std::make_unique<THallOfFameScreen>(static_cast<TScreenKit&>(*this), ScoreServerFromEnvironment())),
       TrackSelection(std::make_unique<TSelectionScreen>(static_cast<TScreenKit&>(*this), gsChooseTrack)),
       CarSelection(std::make_unique<TSelectionScreen>(static_cast<TScreenKit&>(*this), gsChooseCar)),
+      RaceScreen(std::make_unique<TRaceScreen>(static_cast<TScreenKit&>(*this))),
+      Pause(std::make_unique<TPauseScreen>(static_cast<TScreenKit&>(*this))),
+      LeaveRace(std::make_unique<TLeaveRaceScreen>(static_cast<TScreenKit&>(*this))),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -222,6 +225,31 @@ void TForm1::StopMusic(const std::string& name) {
   if (TModListItem* module = Sound3D.ModList.Find(name)) module->Stop();
 }
 
+void TForm1::ChangeMusic(const std::string& stop, const std::string& play) {
+  if (!State.MusicOn) return;
+  StopMusic(stop);
+  PlayMusic(play);
+}
+
+void TForm1::StartRace() {
+  RaceScreen->Start();
+}
+
+// The cars' knocks are taken every frame all the same, so none is heard late; the pause, the
+// dialogs, the results and the menus silence the race.
+void TForm1::RaceSoundFrame() {
+  if (!Race.Player) {
+    RaceSounds.Silence();
+    return;
+  }
+  const TRaceHearing hearing = HearRace(Race, State.KeyHeld);
+  if (State.CurrentScreen == gsRace && State.SoundOn) {
+    RaceSounds.Hear(hearing);
+  } else {
+    RaceSounds.Silence();
+  }
+}
+
 void TForm1::ShowMessage(const std::string& text) {
   Services.Messages.Show("Morvel Racing", text);
 }
@@ -253,13 +281,13 @@ void TForm1::EnterScreen(TGameScreen screen) {
       EnterShare();
       break;
     case gsRace:
-      EnterRace();
+      RaceScreen->Enter();
       break;
     case gsPause:
-      EnterPause();
+      Pause->Enter();
       break;
     case gsExitRace:
-      EnterExitRace();
+      LeaveRace->Enter();
       break;
     case gsChooseTrack:
       TrackSelection->Enter();
@@ -301,13 +329,13 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       ExitGameFrame();
       break;
     case gsRace:
-      RaceFrame();
+      RaceScreen->Frame();
       break;
     case gsPause:
-      PauseFrame();
+      Pause->Frame();
       break;
     case gsExitRace:
-      ExitRaceFrame();
+      LeaveRace->Frame();
       break;
     case gsChooseTrack:
       TrackSelection->Frame();
@@ -353,13 +381,13 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       LeaveExitGame();
       break;
     case gsRace:
-      LeaveRace();
+      RaceScreen->Leave();
       break;
     case gsPause:
-      LeavePause();
+      Pause->Leave();
       break;
     case gsExitRace:
-      LeaveExitRace();
+      LeaveRace->Leave();
       break;
     case gsChooseTrack:
       TrackSelection->Leave();

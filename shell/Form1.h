@@ -38,16 +38,16 @@
 
 class TCursor;
 class TMenuScreen;
-class TBegArrows;
 class TLight;
-class TGhostRace;
 struct TGhostLap;
-class TTrackMap;
 class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
 class THallOfFameScreen;
 class TSelectionScreen;
+class TRaceScreen;
+class TPauseScreen;
+class TLeaveRaceScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -86,9 +86,9 @@ class TForm1 : private TScreenKit {
   void RaceTimerTimer();
 
   // The screen machine.
-  void EnterScreen(TGameScreen screen);
+  void EnterScreen(TGameScreen screen) override;
   void ScreenFrame(TGameScreen screen);
-  void LeaveScreen(TGameScreen screen);
+  void LeaveScreen(TGameScreen screen) override;
 
   // Sound effects (only while sound is on) and the music modules. A missing or broken file is
   // reported once and the game goes on without it.
@@ -111,7 +111,7 @@ class TForm1 : private TScreenKit {
 
   // Set-ups that tests drive directly: the menus' background race, and a race from the
   // chosen track and car.
-  void CreateMenuBackground();
+  void CreateMenuBackground() override;
   void StartRace() override;
 
   // The menus' sprites and help buttons, which the screens keep hold of.
@@ -128,7 +128,6 @@ class TForm1 : private TScreenKit {
   TOmegaImageList ShareList;
   TFontLibrary Fonts;
   TOmegaFont OmegaFont1, OmegaFont2, OmegaFont3, OmegaFont4;
-  TOmegaFont HudFont;  // the race's heads-up texts, which stay behind the results' own lines
   TOmegaBitmapFont OmegaBitmapFont1;
   TOmegaGUI OmegaGUI1;
   TOmegaTimer OmegaTimer1;
@@ -164,9 +163,14 @@ class TForm1 : private TScreenKit {
   // The screens that are objects of their own.
   std::unique_ptr<THallOfFameScreen> HallOfFame;
   std::unique_ptr<TSelectionScreen> TrackSelection, CarSelection;
+  std::unique_ptr<TRaceScreen> RaceScreen;
+  std::unique_ptr<TPauseScreen> Pause;
+  std::unique_ptr<TLeaveRaceScreen> LeaveRace;
 
  private:
-  void ShowMessage(const std::string& text);
+  void ShowMessage(const std::string& text) override;
+  // The race is heard only while its screen runs with the sound on.
+  void RaceSoundFrame();
 
   // The kit the screen objects get: the form's own components.
   TOmegaScreen& Display() override { return OmegaScreen1; }
@@ -179,12 +183,18 @@ class TForm1 : private TScreenKit {
   TOmegaFont& TextFont() override { return OmegaFont1; }
   TOmegaFont& TickerFont() override { return OmegaFont2; }
   TOmegaFont& TitleFont() override { return OmegaFont3; }
+  TOmegaImageList& GameImages() override { return GameImageList; }
+  TCursor& Cursor() override { return *GameCursor; }
+  TRaceWorld& World() override { return RaceWorld; }
+  TSystemTimer& RaceClock() override { return RaceTimer; }
+  TRaceRun& RaceWatch() override { return RaceRun; }
+  void ChangeMusic(const std::string& stop, const std::string& play) override;
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
   void TakeSaveLock();
   void SaveGame(bool withProgress);
-  void SaveBestLap(const TGhostLap& lap);
+  void SaveBestLap(const TGhostLap& lap) override;
   bool Saved(bool saved, const std::string& failure);
   void WarnAboutSaving(const char* text);
 
@@ -195,9 +205,10 @@ class TForm1 : private TScreenKit {
                               std::function<void()> onClick) override;
   void FreePage() override;
 
-  // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the ticker and
-  // its visible text.
+  // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the demonstration
+  // race cleared away for a race, the ticker and its visible text.
   void DrawMenuLights() override;
+  void KillMenuRace() override;
   void DrawTicker() override;
   TTickerFacts TickerFacts() const;
   void RebuildTicker();
@@ -256,36 +267,6 @@ class TForm1 : private TScreenKit {
   TGameOptions OptionsBackup;
   std::string AddTextBackup;
 
-  // Race control (RaceControl.cpp).
-  void DrawHud();
-  void EnterRace();
-  void RaceFrame();
-  void StartLights(int t);
-  void RaceKeys();
-  void RaceSoundFrame();
-  void LeaveRace();
-  void EnterPause();
-  void PauseFrame();
-  void LeavePause();
-  void ResumeRace();
-  void BeginStillRaceFrame();
-  void DrawFrozenRace();
-  void EnterExitRace();
-  void ExitRaceFrame();
-  void LeaveExitRace();
-  void ExitRaceResume();
-  void ExitRaceLeave();
-  bool LoadGameImages();
-  void KillMenuRace();
-  TBegArrows* StartArrows = nullptr;  // the arrows under the start lights (sprite engine owned)
-
-  // The ghost of the best lap and the track map (RaceExtras.cpp).
-  void StartRaceExtras();
-  void RaceExtrasFrame();
-  void DrawGhostGap();
-  std::unique_ptr<TGhostRace> Ghost;
-  TTrackMap* TrackMap = nullptr;  // sprite engine owned
-
   // The closing screen (ClosingScreen.cpp).
   void EnterShare();
   void ShareFrame();
@@ -301,7 +282,6 @@ class TForm1 : private TScreenKit {
 
   TFormServices Services;
   TRaceRun RaceRun;
-  std::vector<TTrackRecord> PendingTrack;  // read by StartRace, laid out when the race is entered
   bool CloseRequested = false;
   bool EndedBySystem = false;  // QuitAtOnce: no web page on the way out
   int ExitCode = 0;

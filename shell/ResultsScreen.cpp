@@ -12,6 +12,7 @@
 #include "shell/Form1.h"
 #include "shell/MenuSprites.h"
 #include "shell/Scoring.h"
+#include "shell/StillRace.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ void TForm1::EnterRaceOver() {
 // No keys here: only the buttons lead on. A button whose picture is missing can be neither seen
 // nor aimed at, so the game presses it for the player, and answers "no" to the question.
 void TForm1::RaceOverFrame() {
-  BeginStillRaceFrame();
+  BeginStillRaceFrame(*this);
   const bool settled = StepResults(State);
   TOmegaButton* next = ButtonNamed(PageButtons, kNextButton.Picture);
   if (settled && next) next->Visible = true;

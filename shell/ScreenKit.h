@@ -5,6 +5,7 @@
 
 #include "shell/GameScreen.h"
 
+class TCursor;
 class TFontLibrary;
 class TOmegaButton;
 class TOmegaFont;
@@ -12,7 +13,11 @@ class TOmegaGUI;
 class TOmegaImageList;
 class TOmegaScreen;
 class TOmegaSprite;
+class TRaceRun;
+class TRaceWorld;
+class TSystemTimer;
 struct TGameState;
+struct TGhostLap;
 
 // What a screen object may touch of the game: the display and its fonts, the sprite engine, the menu
 // pictures, the page of buttons, the game state, and the few things it asks of the form (a sound, the
@@ -47,12 +52,28 @@ class TScreenKit {
   // A sound effect, only while sound is on.
   virtual void PlaySound(const std::string& name) = 0;
 
-  // Track and car selection, race control and results: the form's shared fonts (the text, the
-  // ticker's and the title's), and a race on the selected track and car.
+  // Track and car selection, race control and results. What they draw with: the race pictures,
+  // the form's shared fonts (the text, the ticker's and the title's) and the mouse pointer. The
+  // race: its world, its clock and the watch of unattended runs.
+  virtual TOmegaImageList& GameImages() = 0;
   virtual TOmegaFont& TextFont() = 0;
   virtual TOmegaFont& TickerFont() = 0;
   virtual TOmegaFont& TitleFont() = 0;
+  virtual TCursor& Cursor() = 0;
+  virtual TRaceWorld& World() = 0;
+  virtual TSystemTimer& RaceClock() = 0;
+  virtual TRaceRun& RaceWatch() = 0;
+  // A screen entered or left on its own (no switch sound), a race on the selected track and car,
+  // the menus' background race made and cleared away, one tune for another (only while music is
+  // on), a message box, and the best lap saved.
+  virtual void EnterScreen(TGameScreen screen) = 0;
+  virtual void LeaveScreen(TGameScreen screen) = 0;
   virtual void StartRace() = 0;
+  virtual void CreateMenuBackground() = 0;
+  virtual void KillMenuRace() = 0;
+  virtual void ChangeMusic(const std::string& stop, const std::string& play) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
+  virtual void SaveBestLap(const TGhostLap& lap) = 0;
 
  protected:
   TScreenKit() = default;
