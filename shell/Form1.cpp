@@ -11,6 +11,7 @@
 #include "shell/MenuSprites.h"
 #include "shell/RaceDialogs.h"
 #include "shell/RaceScreen.h"
+#include "shell/ResultsScreen.h"
 #include "shell/Screenshots.h"
 #include "shell/SelectionScreen.h"
 #include "shell/SettingsFiles.h"
@@ -48,6 +49,7 @@ TForm1::TForm1(const TFormServices& services)
       RaceScreen(std::make_unique<TRaceScreen>(static_cast<TScreenKit&>(*this))),
       Pause(std::make_unique<TPauseScreen>(static_cast<TScreenKit&>(*this))),
       LeaveRace(std::make_unique<TLeaveRaceScreen>(static_cast<TScreenKit&>(*this))),
+      Results(std::make_unique<TResultsScreen>(static_cast<TScreenKit&>(*this))),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -296,7 +298,7 @@ void TForm1::EnterScreen(TGameScreen screen) {
       CarSelection->Enter();
       break;
     case gsRaceOver:
-      EnterRaceOver();
+      Results->Enter();
       break;
     case gsHallOfFame:
       HallOfFame->Enter();
@@ -344,7 +346,7 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       CarSelection->Frame();
       break;
     case gsRaceOver:
-      RaceOverFrame();
+      Results->Frame();
       break;
     case gsShare:
       ShareFrame();
@@ -396,7 +398,7 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       CarSelection->Leave();
       break;
     case gsRaceOver:
-      LeaveRaceOver();
+      Results->Leave();
       break;
     case gsHallOfFame:
       HallOfFame->Leave();

@@ -48,6 +48,7 @@ class TSelectionScreen;
 class TRaceScreen;
 class TPauseScreen;
 class TLeaveRaceScreen;
+class TResultsScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -60,8 +61,8 @@ struct TFormServices {
 };
 
 // The main form: owns every component of the game and the game-wide state, and runs the
-// screen machine. Each family of screens lives in a file of its own (RaceControl.cpp, ...); screen
-// objects (HallOfFameScreen.h) reach the form only as their kit.
+// screen machine. Each family of screens lives in a file of its own (IntroScreens.cpp, ...); screen
+// objects (HallOfFameScreen.h, SelectionScreen.h, RaceScreen.h, ...) reach the form only as their kit.
 class TForm1 : private TScreenKit {
  public:
   explicit TForm1(const TFormServices& services);
@@ -156,7 +157,6 @@ class TForm1 : private TScreenKit {
 
   // Sprites the screens keep hold of; the sprite engine owns them.
   TCursor* GameCursor = nullptr;
-  TMenuScreen* GameScreenSprite = nullptr;
   std::array<TLight*, 3> MenuLights{};
   TRunningString* Ticker = nullptr;
 
@@ -166,6 +166,7 @@ class TForm1 : private TScreenKit {
   std::unique_ptr<TRaceScreen> RaceScreen;
   std::unique_ptr<TPauseScreen> Pause;
   std::unique_ptr<TLeaveRaceScreen> LeaveRace;
+  std::unique_ptr<TResultsScreen> Results;
 
  private:
   void ShowMessage(const std::string& text) override;
@@ -188,12 +189,13 @@ class TForm1 : private TScreenKit {
   TRaceWorld& World() override { return RaceWorld; }
   TSystemTimer& RaceClock() override { return RaceTimer; }
   TRaceRun& RaceWatch() override { return RaceRun; }
+  TScoreSubmitter& Scores() override { return ScoreSubmitter; }
   void ChangeMusic(const std::string& stop, const std::string& play) override;
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
   void TakeSaveLock();
-  void SaveGame(bool withProgress);
+  void SaveGame(bool withProgress) override;
   void SaveBestLap(const TGhostLap& lap) override;
   bool Saved(bool saved, const std::string& failure);
   void WarnAboutSaving(const char* text);
@@ -204,6 +206,7 @@ class TForm1 : private TScreenKit {
   TOmegaButton& AddPageButton(TOmegaImageList& images, const std::string& picture, int x, int y,
                               std::function<void()> onClick) override;
   void FreePage() override;
+  void FreePageButton(TOmegaButton& button) override;
 
   // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the demonstration
   // race cleared away for a race, the ticker and its visible text.
@@ -270,15 +273,6 @@ class TForm1 : private TScreenKit {
   // The closing screen (ClosingScreen.cpp).
   void EnterShare();
   void ShareFrame();
-
-  // Results (ResultsScreen.cpp).
-  void EnterRaceOver();
-  void RaceOverFrame();
-  void LeaveRaceOver();
-  void ConfirmResults();
-  void LeaveResults(bool sendScore);
-  void DrawResultLines();
-  void TextCentred(int x, int y, const std::string& text);
 
   TFormServices Services;
   TRaceRun RaceRun;

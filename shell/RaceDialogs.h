@@ -1,9 +1,12 @@
 #pragma once
 
+#include <vector>
+
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
 
 class TMenuScreen;
+class TOmegaButton;
 
 // The race's dialogs, over the race standing still with its clock stopped: the pause banner
 // (P, F1 or Escape resumes) and the leave-race question, which slides in from the left (Escape
@@ -29,8 +32,9 @@ class TLeaveRaceScreen {
   void Frame();
   void Leave();
 
-  // The dialog's picture while it is shown.
+  // While the dialog is shown: its picture and its buttons ("no", "yes").
   const TMenuScreen* Dialog() const { return DialogSprite; }
+  const std::vector<TOmegaButton*>& Buttons() const { return PageButtons; }
 
  private:
   void Resume();

@@ -15,6 +15,7 @@ class TOmegaScreen;
 class TOmegaSprite;
 class TRaceRun;
 class TRaceWorld;
+class TScoreSubmitter;
 class TSystemTimer;
 struct TGameState;
 struct TGhostLap;
@@ -54,7 +55,7 @@ class TScreenKit {
 
   // Track and car selection, race control and results. What they draw with: the race pictures,
   // the form's shared fonts (the text, the ticker's and the title's) and the mouse pointer. The
-  // race: its world, its clock and the watch of unattended runs.
+  // race: its world, its clock and the watch of unattended runs. The score server.
   virtual TOmegaImageList& GameImages() = 0;
   virtual TOmegaFont& TextFont() = 0;
   virtual TOmegaFont& TickerFont() = 0;
@@ -63,9 +64,11 @@ class TScreenKit {
   virtual TRaceWorld& World() = 0;
   virtual TSystemTimer& RaceClock() = 0;
   virtual TRaceRun& RaceWatch() = 0;
+  virtual TScoreSubmitter& Scores() = 0;
   // A screen entered or left on its own (no switch sound), a race on the selected track and car,
   // the menus' background race made and cleared away, one tune for another (only while music is
-  // on), a message box, and the best lap saved.
+  // on), a message box, the saves (the settings, with the progress or without), and one button of
+  // the page freed.
   virtual void EnterScreen(TGameScreen screen) = 0;
   virtual void LeaveScreen(TGameScreen screen) = 0;
   virtual void StartRace() = 0;
@@ -73,7 +76,9 @@ class TScreenKit {
   virtual void KillMenuRace() = 0;
   virtual void ChangeMusic(const std::string& stop, const std::string& play) = 0;
   virtual void ShowMessage(const std::string& text) = 0;
+  virtual void SaveGame(bool withProgress) = 0;
   virtual void SaveBestLap(const TGhostLap& lap) = 0;
+  virtual void FreePageButton(TOmegaButton& button) = 0;
 
  protected:
   TScreenKit() = default;
