@@ -48,7 +48,7 @@ TForm1::TForm1(const TFormServices& services)
       CarSelection(std::make_unique<TSelectionScreen>(static_cast<TScreenKit&>(*this), gsChooseCar)),
       RaceScreen(std::make_unique<TRaceScreen>(static_cast<TScreenKit&>(*this))),
       Pause(std::make_unique<TPauseScreen>(static_cast<TScreenKit&>(*this))),
-      LeaveRace(std::make_unique<TLeaveRaceScreen>(static_cast<TScreenKit&>(*this))),
+      LeaveRaceDialog(std::make_unique<TLeaveRaceScreen>(static_cast<TScreenKit&>(*this))),
       Results(std::make_unique<TResultsScreen>(static_cast<TScreenKit&>(*this))),
       Services(services),
       RaceRun(services.RaceRun) {
@@ -289,7 +289,7 @@ void TForm1::EnterScreen(TGameScreen screen) {
       Pause->Enter();
       break;
     case gsExitRace:
-      LeaveRace->Enter();
+      LeaveRaceDialog->Enter();
       break;
     case gsChooseTrack:
       TrackSelection->Enter();
@@ -337,7 +337,7 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       Pause->Frame();
       break;
     case gsExitRace:
-      LeaveRace->Frame();
+      LeaveRaceDialog->Frame();
       break;
     case gsChooseTrack:
       TrackSelection->Frame();
@@ -389,7 +389,7 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       Pause->Leave();
       break;
     case gsExitRace:
-      LeaveRace->Leave();
+      LeaveRaceDialog->Leave();
       break;
     case gsChooseTrack:
       TrackSelection->Leave();

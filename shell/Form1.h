@@ -27,7 +27,6 @@
 #include "race/RaceSounds.h"
 #include "race/RaceState.h"
 #include "race/RaceWorld.h"
-#include "race/TrackFile.h"
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
 #include "shell/ScreenKit.h"
@@ -165,7 +164,7 @@ class TForm1 : private TScreenKit {
   std::unique_ptr<TSelectionScreen> TrackSelection, CarSelection;
   std::unique_ptr<TRaceScreen> RaceScreen;
   std::unique_ptr<TPauseScreen> Pause;
-  std::unique_ptr<TLeaveRaceScreen> LeaveRace;
+  std::unique_ptr<TLeaveRaceScreen> LeaveRaceDialog;
   std::unique_ptr<TResultsScreen> Results;
 
  private:
@@ -180,7 +179,7 @@ class TForm1 : private TScreenKit {
   TOmegaImageList& MenuImages() override { return OmegaImageList1; }
   TOmegaGUI& Gui() override { return OmegaGUI1; }
   TGameState& GameState() override { return State; }
-  // ... and the race side's.
+  // The race side's: the shared fonts, the race pictures, the pointer and the race.
   TOmegaFont& TextFont() override { return OmegaFont1; }
   TOmegaFont& TickerFont() override { return OmegaFont2; }
   TOmegaFont& TitleFont() override { return OmegaFont3; }

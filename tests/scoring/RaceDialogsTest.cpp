@@ -70,7 +70,7 @@ TEST_F(RaceDialogs, TheLeaveRaceDialogSlidesInAndNoOrEscapeGoBackToTheRace) {
     KeyFrame(VK_ESCAPE);
     ASSERT_EQ(Form.State.CurrentScreen, gsExitRace);
     EXPECT_FALSE(Form.RaceTimer.Enabled());
-    const TLeaveRaceScreen& dialog = *Form.LeaveRace;
+    const TLeaveRaceScreen& dialog = *Form.LeaveRaceDialog;
     ASSERT_NE(dialog.Dialog(), nullptr);
     ASSERT_EQ(dialog.Buttons().size(), 2u);
     EXPECT_EQ(dialog.Dialog()->X(), 20 - 800);
@@ -105,7 +105,7 @@ TEST_F(RaceDialogs, EnterOrYesLeaveTheRaceForTheMainMenu) {
     if (byKey)
       KeyFrame(VK_RETURN);
     else
-      Click(*Form.LeaveRace->Buttons()[1]);
+      Click(*Form.LeaveRaceDialog->Buttons()[1]);
     ASSERT_EQ(Form.State.CurrentScreen, gsMainMenu) << byKey;
     EXPECT_TRUE(Game.MusicPlaying("menumusic")) << byKey;
     EXPECT_FALSE(Game.MusicPlaying("gamemusic")) << byKey;
