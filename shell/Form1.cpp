@@ -5,7 +5,6 @@
 #include "assets/SoundError.h"
 #include "engine/FatalError.h"
 #include "race/GameProcedures.h"
-#include "race/GhostRace.h"
 #include "race/RaceClock.h"
 #include "shell/ClosingScreen.h"
 #include "shell/ExitGameScreen.h"
@@ -17,7 +16,11 @@
 #include "shell/MenuSprites.h"
 #include "shell/NameEntryScreen.h"
 #include "shell/OptionsScreen.h"
+#include "shell/RaceDialogs.h"
+#include "shell/RaceScreen.h"
+#include "shell/ResultsScreen.h"
 #include "shell/Screenshots.h"
+#include "shell/SelectionScreen.h"
 #include "shell/SettingsFiles.h"
 #include "shell/SoundSetup.h"
 
@@ -30,7 +33,6 @@ TForm1::TForm1(const TFormServices& services)
       OmegaFont2(OmegaScreen1, Fonts),
       OmegaFont3(OmegaScreen1, Fonts),
       OmegaFont4(OmegaScreen1, Fonts),
-      HudFont(OmegaScreen1, Fonts),
       OmegaBitmapFont1(OmegaScreen1, Fonts),
       OmegaGUI1(services.Clock, &OmegaBitmapFont1),
       OmegaTimer1(services.Clock),
@@ -58,6 +60,12 @@ TForm1::TForm1(const TFormServices& services)
       ExitGame(std::make_unique<TExitGameScreen>(static_cast<TScreenKit&>(*this))),
       ClosingScreen(std::make_unique<TClosingScreen>(static_cast<TScreenKit&>(*this), ShareList, OmegaFont4,
                                                      LinkLauncher)),
+      TrackSelection(std::make_unique<TSelectionScreen>(static_cast<TScreenKit&>(*this), gsChooseTrack)),
+      CarSelection(std::make_unique<TSelectionScreen>(static_cast<TScreenKit&>(*this), gsChooseCar)),
+      RaceScreen(std::make_unique<TRaceScreen>(static_cast<TScreenKit&>(*this))),
+      Pause(std::make_unique<TPauseScreen>(static_cast<TScreenKit&>(*this))),
+      LeaveRaceDialog(std::make_unique<TLeaveRaceScreen>(static_cast<TScreenKit&>(*this))),
+      Results(std::make_unique<TResultsScreen>(static_cast<TScreenKit&>(*this))),
       Services(services),
       RaceRun(services.RaceRun) {
   // Component settings as the form was designed.
@@ -227,9 +235,29 @@ void TForm1::StopMusic(const std::string& name) {
   if (TModListItem* module = Sound3D.ModList.Find(name)) module->Stop();
 }
 
-TOmegaFont& TForm1::SharedFont(int number) {
-  const std::array<TOmegaFont*, 4> fonts = {&OmegaFont1, &OmegaFont2, &OmegaFont3, &OmegaFont4};
-  return *fonts.at(size_t(number - 1));
+void TForm1::ChangeMusic(const std::string& stop, const std::string& play) {
+  if (!State.MusicOn) return;
+  StopMusic(stop);
+  PlayMusic(play);
+}
+
+void TForm1::StartRace() {
+  RaceScreen->Start();
+}
+
+// The cars' knocks are taken every frame all the same, so none is heard late; the pause, the
+// dialogs, the results and the menus silence the race.
+void TForm1::RaceSoundFrame() {
+  if (!Race.Player) {
+    RaceSounds.Silence();
+    return;
+  }
+  const TRaceHearing hearing = HearRace(Race, State.KeyHeld);
+  if (State.CurrentScreen == gsRace && State.SoundOn) {
+    RaceSounds.Hear(hearing);
+  } else {
+    RaceSounds.Silence();
+  }
 }
 
 void TForm1::ShowMessage(const std::string& text) {
@@ -263,22 +291,22 @@ void TForm1::EnterScreen(TGameScreen screen) {
       ClosingScreen->Enter();
       break;
     case gsRace:
-      EnterRace();
+      RaceScreen->Enter();
       break;
     case gsPause:
-      EnterPause();
+      Pause->Enter();
       break;
     case gsExitRace:
-      EnterExitRace();
+      LeaveRaceDialog->Enter();
       break;
     case gsChooseTrack:
-      EnterChooseTrack();
+      TrackSelection->Enter();
       break;
     case gsChooseCar:
-      EnterChooseCar();
+      CarSelection->Enter();
       break;
     case gsRaceOver:
-      EnterRaceOver();
+      Results->Enter();
       break;
     case gsHallOfFame:
       HallOfFame->Enter();
@@ -311,20 +339,22 @@ void TForm1::ScreenFrame(TGameScreen screen) {
       ExitGame->Frame();
       break;
     case gsRace:
-      RaceFrame();
+      RaceScreen->Frame();
       break;
     case gsPause:
-      PauseFrame();
+      Pause->Frame();
       break;
     case gsExitRace:
-      ExitRaceFrame();
+      LeaveRaceDialog->Frame();
       break;
     case gsChooseTrack:
+      TrackSelection->Frame();
+      break;
     case gsChooseCar:
-      SelectionFrame();
+      CarSelection->Frame();
       break;
     case gsRaceOver:
-      RaceOverFrame();
+      Results->Frame();
       break;
     case gsShare:
       ClosingScreen->Frame();
@@ -361,20 +391,22 @@ void TForm1::LeaveScreen(TGameScreen screen) {
       ExitGame->Leave();
       break;
     case gsRace:
-      LeaveRace();
+      RaceScreen->Leave();
       break;
     case gsPause:
-      LeavePause();
+      Pause->Leave();
       break;
     case gsExitRace:
-      LeaveExitRace();
+      LeaveRaceDialog->Leave();
       break;
     case gsChooseTrack:
+      TrackSelection->Leave();
+      break;
     case gsChooseCar:
-      LeaveSelection();
+      CarSelection->Leave();
       break;
     case gsRaceOver:
-      LeaveRaceOver();
+      Results->Leave();
       break;
     case gsHallOfFame:
       HallOfFame->Leave();

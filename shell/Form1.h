@@ -27,7 +27,6 @@
 #include "race/RaceSounds.h"
 #include "race/RaceState.h"
 #include "race/RaceWorld.h"
-#include "race/TrackFile.h"
 #include "shell/GameState.h"
 #include "shell/RaceRun.h"
 #include "shell/ScreenKit.h"
@@ -37,11 +36,8 @@
 
 class TCursor;
 class TMenuScreen;
-class TBegArrows;
 class TLight;
-class TGhostRace;
 struct TGhostLap;
-class TTrackMap;
 class TOmegaButton;
 class THallOfFameScreen;
 class TClosingScreen;
@@ -51,6 +47,11 @@ class TExitGameScreen;
 class TIntroScreen;
 class TNameEntryScreen;
 class TOptionsScreen;
+class TSelectionScreen;
+class TRaceScreen;
+class TPauseScreen;
+class TLeaveRaceScreen;
+class TResultsScreen;
 
 // What the form needs from the machine it runs on and how it was asked to run.
 struct TFormServices {
@@ -62,9 +63,9 @@ struct TFormServices {
   TRaceRunOptions RaceRun;       // --race, --autopilot, --trace
 };
 
-// The main form: owns every component of the game and the game-wide state, and runs the
-// screen machine. Each family of screens lives in a file of its own (RaceControl.cpp, ...); screen
-// objects (HallOfFameScreen.h) reach the form only as their kit.
+// The main form: owns every component of the game and the game-wide state, saves, and runs the
+// screen machine. Every screen is an object of its own (IntroScreen.h, MainMenuScreen.h,
+// RaceScreen.h, ...) and reaches the form only as its kit (ScreenKit.h).
 class TForm1 : private TScreenKit {
  public:
   explicit TForm1(const TFormServices& services);
@@ -89,9 +90,9 @@ class TForm1 : private TScreenKit {
   void RaceTimerTimer();
 
   // The screen machine.
-  void EnterScreen(TGameScreen screen);
+  void EnterScreen(TGameScreen screen) override;
   void ScreenFrame(TGameScreen screen);
-  void LeaveScreen(TGameScreen screen);
+  void LeaveScreen(TGameScreen screen) override;
 
   // Sound effects (only while sound is on) and the music modules. A missing or broken file is
   // reported once and the game goes on without it.
@@ -115,7 +116,7 @@ class TForm1 : private TScreenKit {
   // Set-ups that tests drive directly: the menus' background race, and a race from the
   // chosen track and car.
   void CreateMenuBackground() override;
-  void StartRace();
+  void StartRace() override;
 
   // The menus' sprites, which the screens keep hold of.
   TMenuScreen* ScreenSprite = nullptr;
@@ -129,7 +130,6 @@ class TForm1 : private TScreenKit {
   TOmegaImageList ShareList;
   TFontLibrary Fonts;
   TOmegaFont OmegaFont1, OmegaFont2, OmegaFont3, OmegaFont4;
-  TOmegaFont HudFont;  // the race's heads-up texts, which stay behind the results' own lines
   TOmegaBitmapFont OmegaBitmapFont1;
   TOmegaGUI OmegaGUI1;
   TOmegaTimer OmegaTimer1;
@@ -156,13 +156,8 @@ class TForm1 : private TScreenKit {
 
   // Sprites the screens keep hold of; the sprite engine owns them.
   TCursor* GameCursor = nullptr;
-  TMenuScreen* GameScreenSprite = nullptr;
   std::array<TLight*, 3> MenuLights{};
   TRunningString* Ticker = nullptr;
-  // Track and car selection (SelectionScreens.cpp): the entry's picture and the four bars of the
-  // car's driving values, beside the screen's ScreenSprite and ScreenSprite2.
-  TMenuScreen* PreviewSprite = nullptr;
-  std::array<TMenuScreen*, 4> StatBars{};
 
   // The screens that are objects of their own.
   std::unique_ptr<TIntroScreen> Intro;
@@ -173,9 +168,16 @@ class TForm1 : private TScreenKit {
   std::unique_ptr<TOptionsScreen> Options;
   std::unique_ptr<TExitGameScreen> ExitGame;
   std::unique_ptr<TClosingScreen> ClosingScreen;
+  std::unique_ptr<TSelectionScreen> TrackSelection, CarSelection;
+  std::unique_ptr<TRaceScreen> RaceScreen;
+  std::unique_ptr<TPauseScreen> Pause;
+  std::unique_ptr<TLeaveRaceScreen> LeaveRaceDialog;
+  std::unique_ptr<TResultsScreen> Results;
 
  private:
-  void ShowMessage(const std::string& text);
+  void ShowMessage(const std::string& text) override;
+  // The race is heard only while its screen runs with the sound on.
+  void RaceSoundFrame();
 
   // The kit the screen objects get: the form's own components.
   TOmegaScreen& Display() override { return OmegaScreen1; }
@@ -186,16 +188,24 @@ class TForm1 : private TScreenKit {
   TGameState& GameState() override { return State; }
   TCursor& Cursor() override { return *GameCursor; }
   void CloseGame() override { Close(); }
-  TOmegaFont& SharedFont(int number) override;
   TRaceContext& SpriteContext() override { return RaceContext; }
   TOmegaGUIList& Page() override { return *MenuPage; }
   TOmegaBitmapFont& GuiFont() override { return OmegaBitmapFont1; }
+  TOmegaFont& TextFont() override { return OmegaFont1; }
+  TOmegaFont& TickerFont() override { return OmegaFont2; }
+  TOmegaFont& TitleFont() override { return OmegaFont3; }
+  TOmegaImageList& GameImages() override { return GameImageList; }
+  TRaceWorld& World() override { return RaceWorld; }
+  TSystemTimer& RaceClock() override { return RaceTimer; }
+  TRaceRun& RaceWatch() override { return RaceRun; }
+  TScoreSubmitter& Scores() override { return ScoreSubmitter; }
+  void ChangeMusic(const std::string& stop, const std::string& play) override;
 
   // Saving (Saving.cpp): only the copy that holds the lock on the folder's settings saves there;
   // a player whose game cannot save is told so once, and each failure goes to stderr once.
   void TakeSaveLock();
   void SaveGame(bool withProgress) override;
-  void SaveBestLap(const TGhostLap& lap);
+  void SaveBestLap(const TGhostLap& lap) override;
   bool Saved(bool saved, const std::string& failure);
   void WarnAboutSaving(const char* text);
 
@@ -205,10 +215,12 @@ class TForm1 : private TScreenKit {
   TOmegaButton& AddPageButton(TOmegaImageList& images, const std::string& picture, int x, int y,
                               std::function<void()> onClick) override;
   void FreePage() override;
+  void FreePageButton(TOmegaButton& button) override;
 
-  // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the ticker and
-  // its visible text.
+  // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the demonstration
+  // race cleared away for a race, the ticker and its visible text.
   void DrawMenuLights() override;
+  void KillMenuRace() override;
   void DrawTicker() override;
   TTickerFacts TickerFacts() const;
   void RebuildTicker() override;
@@ -220,66 +232,9 @@ class TForm1 : private TScreenKit {
   void DrawMenuPicture(const std::string& name, int x, int y) override;
   void DrawMenuTitle(const std::string& title) override;
 
-  // Race control (RaceControl.cpp).
-  void DrawHud();
-  void EnterRace();
-  void RaceFrame();
-  void StartLights(int t);
-  void RaceKeys();
-  void RaceSoundFrame();
-  void LeaveRace();
-  void EnterPause();
-  void PauseFrame();
-  void LeavePause();
-  void ResumeRace();
-  void BeginStillRaceFrame();
-  void DrawFrozenRace();
-  void EnterExitRace();
-  void ExitRaceFrame();
-  void LeaveExitRace();
-  void ExitRaceResume();
-  void ExitRaceLeave();
-  bool LoadGameImages();
-  void KillMenuRace();
-  TBegArrows* StartArrows = nullptr;  // the arrows under the start lights (sprite engine owned)
-
-  // The ghost of the best lap and the track map (RaceExtras.cpp).
-  void StartRaceExtras();
-  void RaceExtrasFrame();
-  void DrawGhostGap();
-  std::unique_ptr<TGhostRace> Ghost;
-  TTrackMap* TrackMap = nullptr;  // sprite engine owned
-
-  // Track and car selection (SelectionScreens.cpp).
-  void EnterChooseTrack();
-  void EnterChooseCar();
-  void StartSelection();
-  void BuildSelectionPage();
-  void ShowTrack();
-  void ShowCar();
-  void StepSelection(bool forward);
-  bool SelectionAvailable() const;
-  void RaceSelection();
-  void TimeTrialSelection();
-  void ReturnFromSelection(const std::string& sound);
-  bool SelectionKeys();
-  void SlideSelectionPage();
-  void SelectionFrame();
-  void DrawTrackInfo();
-  void LeaveSelection();
-
-  // Results (ResultsScreen.cpp).
-  void EnterRaceOver();
-  void RaceOverFrame();
-  void LeaveRaceOver();
-  void ConfirmResults();
-  void LeaveResults(bool sendScore);
-  void DrawResultLines();
-  void TextCentred(int x, int y, const std::string& text);
 
   TFormServices Services;
   TRaceRun RaceRun;
-  std::vector<TTrackRecord> PendingTrack;  // read by StartRace, laid out when the race is entered
   bool CloseRequested = false;
   bool EndedBySystem = false;  // QuitAtOnce: no web page on the way out
   int ExitCode = 0;

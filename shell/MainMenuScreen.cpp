@@ -83,13 +83,13 @@ void TMainMenuScreen::OpenShortcut(const std::string& file) {
 
 // The menus' fonts from here on: the ticker's and the titles'.
 void TMainMenuScreen::SetFonts() {
-  TOmegaFont& first = Kit.SharedFont(1);
+  TOmegaFont& first = Kit.TextFont();
   first.SetFont("Arial Black", 10);
   first.SetColor(0xFFFFFFFF);
-  TOmegaFont& ticker = Kit.SharedFont(2);
+  TOmegaFont& ticker = Kit.TickerFont();
   ticker.SetFont("Arial Black", 10);
   ticker.SetColor(0xFF0F0F0F);
-  TOmegaFont& titles = Kit.SharedFont(3);
+  TOmegaFont& titles = Kit.TitleFont();
   titles.SetFont("Arial Black", 23);
   titles.SetColor(0xFFA70918);
 }

@@ -31,6 +31,21 @@ void TForm1::RebuildTicker() {
                              "           Tracks avaible: " + std::to_string(catalogue.TracksAvailable)));
 }
 
+// The demonstration race's cars go, its invisible player's car too, and the lights.
+void TForm1::KillMenuRace() {
+  for (int i = 0; i < OmegaSprite1.Count(); ++i)
+    if (const std::string& name = OmegaSprite1.Items(i)->Name(); name == "enemy" || name == "player")
+      OmegaSprite1.Items(i)->Kill();
+  Race.Player = nullptr;
+  Race.OpponentCount = 0;
+  Race.Opponents.fill(nullptr);
+  for (TLight*& light : MenuLights) {
+    if (light) light->Kill();
+    light = nullptr;
+  }
+  OmegaSprite1.RemoveDead();
+}
+
 void TForm1::DrawMenuLights() {
   for (TLight* light : MenuLights)
     if (light) light->DoDraw();

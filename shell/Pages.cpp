@@ -28,6 +28,12 @@ TOmegaButton& TForm1::AddPageButton(TOmegaImageList& images, const std::string& 
   return button;
 }
 
+// One button goes while the rest of the page stays.
+void TForm1::FreePageButton(TOmegaButton& button) {
+  std::erase(PageButtons, &button);
+  if (MenuPage) MenuPage->Free(button);
+}
+
 void TForm1::FreePage() {
   if (MenuPage) OmegaGUI1.FreePage(*MenuPage);
   MenuPage = nullptr;

@@ -1,13 +1,16 @@
-// Beside the race: the ghost of the track's best lap, kept when a lap beats it, and the small
-// map of the track; in a time trial the heads-up display adds the gap to the ghost.
+#include "shell/RaceExtras.h"
+
 #include <cstdlib>
 #include <string>
 
+#include "engine/OmegaFont.h"
+#include "engine/OmegaImageList.h"
 #include "race/GhostCar.h"
 #include "race/GhostRace.h"
 #include "race/Player.h"
+#include "race/RaceWorld.h"
 #include "race/TrackMap.h"
-#include "shell/Form1.h"
+#include "shell/GameState.h"
 #include "shell/GhostStore.h"
 
 namespace {
@@ -28,32 +31,43 @@ std::string GapText(int hundredths) {
 
 }  // namespace
 
-// After the race is laid out: the ghost drives in a time trial always, in a full race when the
-// player wants it; the laps are recorded and a better one kept either way.
-void TForm1::StartRaceExtras() {
-  const TCatalogue& catalogue = State.Catalogue;
+TRaceExtras::TRaceExtras(TScreenKit& kit) : Kit(kit) {}
+
+TRaceExtras::~TRaceExtras() = default;
+
+// The ghost drives in a time trial always, in a full race when the player wants it; the laps are
+// recorded and a better one kept either way.
+void TRaceExtras::Start() {
+  const TGameState& state = Kit.GameState();
+  const TCatalogue& catalogue = state.Catalogue;
   const int track = catalogue.SelectedTrack;
   const uint32_t fileSize = TrackFileSize(catalogue.Tracks[size_t(track)]);
-  const bool shown = State.TimeTrial || State.Options.GhostShown;
-  Ghost = std::make_unique<TGhostRace>(RaceContext, track, catalogue.SelectedCar, fileSize,
+  const bool shown = state.TimeTrial || state.Options.GhostShown;
+  TRaceContext& context = Kit.World().Context;
+  Ghost = std::make_unique<TGhostRace>(context, track, catalogue.SelectedCar, fileSize,
                                        LoadGhostLap(track, fileSize), shown);
-  TrackMap = State.Options.TrackMapShown ? &OmegaSprite1.Create<TTrackMap>(RaceContext) : nullptr;
+  TrackMap = state.Options.TrackMapShown ? &Kit.Sprites().Create<TTrackMap>(context) : nullptr;
 }
 
 // A better lap is written at once, unless another copy of the game saves into the folder.
-void TForm1::RaceExtrasFrame() {
+void TRaceExtras::Frame() {
   if (!Ghost) return;
   const TGhostLap* better = Ghost->AfterFrame();
-  if (better) SaveBestLap(*better);
+  if (better) Kit.SaveBestLap(*better);
   if (TrackMap) TrackMap->Ghost = Ghost->Car();
 }
 
 // The gap has a plate of its own under the HUD panel, in the panel's column of texts.
-void TForm1::DrawGhostGap() {
+void TRaceExtras::DrawGhostGap(TOmegaFont& hudFont) {
   const std::optional<int> gap = Ghost ? Ghost->PlayerGap() : std::nullopt;
   if (!gap) return;
-  if (TImageListItem* plate = GameImageList.Find("gapplate")) plate->Draw(kGapPlateX, kGapPlateY, 0);
-  HudFont.SetColor(*gap <= 0 ? kAheadColor : kBehindColor);
-  HudFont.TextOut(643, kGapPlateY + 6, (*gap <= 0 ? "Ahead:     " : "Behind:    ") + GapText(*gap));
-  HudFont.SetColor(kHudWhite);
+  if (TImageListItem* plate = Kit.GameImages().Find("gapplate")) plate->Draw(kGapPlateX, kGapPlateY, 0);
+  hudFont.SetColor(*gap <= 0 ? kAheadColor : kBehindColor);
+  hudFont.TextOut(643, kGapPlateY + 6, (*gap <= 0 ? "Ahead:     " : "Behind:    ") + GapText(*gap));
+  hudFont.SetColor(kHudWhite);
+}
+
+void TRaceExtras::Stop() {
+  Ghost.reset();
+  TrackMap = nullptr;
 }

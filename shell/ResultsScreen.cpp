@@ -1,17 +1,19 @@
-// The results after a race: place, time, points and total revealed line by line over the
-// finished race, the points counted into the total, the unlocks, then the question whether to
-// send the score.
+#include "shell/ResultsScreen.h"
+
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/OmegaButton.h"
+#include "engine/OmegaFont.h"
+#include "engine/OmegaImageList.h"
 #include "race/GameProcedures.h"
 #include "race/Player.h"
-#include "shell/Form1.h"
+#include "race/RaceWorld.h"
+#include "shell/GameState.h"
 #include "shell/MenuSprites.h"
 #include "shell/Scoring.h"
+#include "shell/StillRace.h"
+#include "web/ScoreSubmitter.h"
 
 namespace {
 
@@ -28,11 +30,8 @@ constexpr TResultsButton kNextButton{"bro_next", 472, 411};
 constexpr TResultsButton kNoButton{"b_no1", 375, 409};
 constexpr TResultsButton kYesButton{"b_yes1", 511, 409};
 
-TOmegaButton* ButtonNamed(const std::vector<TOmegaButton*>& buttons, std::string_view name) {
-  for (TOmegaButton* button : buttons)
-    if (button->Name == name) return button;
-  return nullptr;
-}
+// The results' panel lies over the race and its heads-up texts (530).
+constexpr int kPanelDepth = 2000;
 
 bool ShowsPicture(const TOmegaButton& button) {
   return button.States[GUIState::Normal].Image != nullptr;
@@ -45,114 +44,120 @@ const TRaceTime& PlayerFinishTime(const TRaceState& race) {
 
 }  // namespace
 
+TResultsScreen::TResultsScreen(TScreenKit& kit) : Kit(kit), Sprites(kit.Sprites()) {}
+
 // The race stays behind the results: its sprites go only when the results are left.
-void TForm1::EnterRaceOver() {
-  if (State.MusicOn) {
-    StopMusic("gamemusic");
-    PlayMusic("losemusic");
-  }
-  State.KeyReleased.fill(false);
-  State.KeyHeld.fill(false);
-  State.CurrentScreen = gsRaceOver;
-  OmegaFont1.SetFont("Arial Black", 20);
-  OmegaFont1.SetColor(kResultsTextColor);
-  BuildPage();
-  AddPageButton(GameImageList, kNextButton.Picture, kNextButton.X, kNextButton.Y,
-                [this] { ConfirmResults(); });
-  AddPageButton(GameImageList, kNoButton.Picture, kNoButton.X, kNoButton.Y, [this] { LeaveResults(false); });
-  AddPageButton(GameImageList, kYesButton.Picture, kYesButton.X, kYesButton.Y,
-                [this] { LeaveResults(true); });
+void TResultsScreen::Enter() {
+  TGameState& state = Kit.GameState();
+  Kit.ChangeMusic("gamemusic", "losemusic");
+  state.KeyReleased.fill(false);
+  state.KeyHeld.fill(false);
+  Kit.TextFont().SetFont("Arial Black", 20);
+  Kit.TextFont().SetColor(kResultsTextColor);
+  Kit.BuildPage();
+  TOmegaImageList& images = Kit.GameImages();
+  PageButtons = {
+      &Kit.AddPageButton(images, kNextButton.Picture, kNextButton.X, kNextButton.Y, [this] { Confirm(); }),
+      &Kit.AddPageButton(images, kNoButton.Picture, kNoButton.X, kNoButton.Y, [this] { Answer(false); }),
+      &Kit.AddPageButton(images, kYesButton.Picture, kYesButton.X, kYesButton.Y, [this] { Answer(true); })};
   for (TOmegaButton* button : PageButtons) button->Visible = false;
-  PlaySound("finish");
-  GameScreenSprite = &OmegaSprite1.Create<TGameMenuScreen>(GameImageList, true, 255, "raceover",
-                                                           "scr_raceover", 2000, 129.0f, 146.0f);
-  BeginResults(State, Race.Player->FinishPosition);
-  GameCursor->Visible = true;
+  Kit.PlaySound("finish");
+  PanelSprite = &Sprites.Create<TGameMenuScreen>(images, true, 255, "raceover", "scr_raceover", kPanelDepth,
+                                                 129.0f, 146.0f);
+  BeginResults(state, Kit.World().Race.Player->FinishPosition);
+  Kit.Cursor().Visible = true;
 }
 
-// No keys here: only the buttons lead on. A button whose picture is missing can be neither seen
-// nor aimed at, so the game presses it for the player, and answers "no" to the question.
-void TForm1::RaceOverFrame() {
-  BeginStillRaceFrame();
-  const bool settled = StepResults(State);
-  TOmegaButton* next = ButtonNamed(PageButtons, kNextButton.Picture);
+TOmegaButton* TResultsScreen::Button(const char* picture) const {
+  for (TOmegaButton* button : PageButtons)
+    if (button->Name == std::string_view(picture)) return button;
+  return nullptr;
+}
+
+// A button whose picture is missing can be neither seen nor aimed at, so the game presses it for
+// the player, and answers "no" to the question.
+void TResultsScreen::Frame() {
+  BeginStillRaceFrame(Kit);
+  const bool settled = StepResults(Kit.GameState());
+  TOmegaButton* next = Button(kNextButton.Picture);
   if (settled && next) next->Visible = true;
-  DrawResultLines();
-  GameCursor->DoDraw();
-  GameImageList.EndDraw();
-  OmegaScreen1.EndScene();
+  DrawLines();
+  EndStillRaceFrame(Kit);
   if (next) {
-    if (settled && !ShowsPicture(*next)) ConfirmResults();
-  } else if (const TOmegaButton* no = ButtonNamed(PageButtons, kNoButton.Picture);
-             !no || !ShowsPicture(*no)) {
-    LeaveResults(false);
+    if (settled && !ShowsPicture(*next)) Confirm();
+  } else if (const TOmegaButton* no = Button(kNoButton.Picture); !no || !ShowsPicture(*no)) {
+    Answer(false);
   }
 }
 
-void TForm1::DrawResultLines() {
-  const int lines = State.ResultLines;
-  if (lines >= 1) TextCentred(kResultsColumn, 224, std::to_string(Race.Player->FinishPosition));
+void TResultsScreen::DrawLines() {
+  const TGameState& state = Kit.GameState();
+  const TRaceState& race = Kit.World().Race;
+  const int lines = state.ResultLines;
+  if (lines >= 1) TextCentred(kResultsColumn, 224, std::to_string(race.Player->FinishPosition));
   if (lines >= 2) {
-    const TRaceTime& time = PlayerFinishTime(Race);
+    const TRaceTime& time = PlayerFinishTime(race);
     const std::string text = RaceTimeText(time);
     TextCentred(kResultsColumn, 268, text);
-    const TTrack& track = State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)];
+    const TTrack& track = state.Catalogue.Tracks[size_t(state.Catalogue.SelectedTrack)];
     if (IsBetterTime(time, track.BestTime))
-      if (TImageListItem* record = GameImageList.Find("newrecord"))
-        record->Draw(403 + OmegaFont1.TextWidth(text) / 2, 298, 0);
+      if (TImageListItem* record = Kit.GameImages().Find("newrecord"))
+        record->Draw(403 + Kit.TextFont().TextWidth(text) / 2, 298, 0);
   }
-  if (lines >= 3) TextCentred(kResultsColumn, 314, std::to_string(State.RacePoints));
-  if (lines >= 4) TextCentred(kResultsColumn, 361, std::to_string(State.TotalScore));
-  if (const char* message = UnlockMessage(State)) {
-    if (TImageListItem* banner = GameImageList.Find("scr_av")) banner->Draw(150, 465, 0);
+  if (lines >= 3) TextCentred(kResultsColumn, 314, std::to_string(state.RacePoints));
+  if (lines >= 4) TextCentred(kResultsColumn, 361, std::to_string(state.TotalScore));
+  if (const char* message = UnlockMessage(state)) {
+    if (TImageListItem* banner = Kit.GameImages().Find("scr_av")) banner->Draw(150, 465, 0);
     TextCentred(kMessageColumn, 480, message);
   }
 }
 
-void TForm1::TextCentred(int x, int y, const std::string& text) {
-  OmegaFont1.TextOut(x - OmegaFont1.TextWidth(text) / 2, y, text);
+void TResultsScreen::TextCentred(int x, int y, const std::string& text) {
+  TOmegaFont& font = Kit.TextFont();
+  font.TextOut(x - font.TextWidth(text) / 2, y, text);
 }
 
 // "next": the best time is kept, the progress written at once (a crash or a power cut later must
 // not cost the race), and the question whether to send the score takes the results' place;
 // after a time trial the game goes straight back to the track selection.
-void TForm1::ConfirmResults() {
-  PlaySound("check");
-  KeepBestTime(State.Catalogue.Tracks[size_t(State.Catalogue.SelectedTrack)], PlayerFinishTime(Race));
-  SaveGame(true);
+void TResultsScreen::Confirm() {
+  TGameState& state = Kit.GameState();
+  Kit.PlaySound("check");
+  KeepBestTime(state.Catalogue.Tracks[size_t(state.Catalogue.SelectedTrack)],
+               PlayerFinishTime(Kit.World().Race));
+  Kit.SaveGame(true);
   // No question after a time trial (no score to send) or without a score server (it could only fail).
-  if (State.TimeTrial || !ScoreSubmitter.HasServer()) {
-    LeaveResults(false);
+  if (state.TimeTrial || !Kit.Scores().HasServer()) {
+    Answer(false);
     return;
   }
-  State.ResultLines = 0;
-  GameScreenSprite->SetImage(GameImageList.Find("scr_send"));
+  state.ResultLines = 0;
+  PanelSprite->SetImage(Kit.GameImages().Find("scr_send"));
   for (const TResultsButton& answer : {kNoButton, kYesButton})
-    if (TOmegaButton* button = ButtonNamed(PageButtons, answer.Picture)) button->Visible = true;
-  if (TOmegaButton* next = ButtonNamed(PageButtons, kNextButton.Picture)) {
+    if (TOmegaButton* button = Button(answer.Picture)) button->Visible = true;
+  if (TOmegaButton* next = Button(kNextButton.Picture)) {
     std::erase(PageButtons, next);
-    MenuPage->Free(*next);
+    Kit.FreePageButton(*next);
   }
 }
 
 // "no" and "yes": back to the track selection with the demonstration race behind it; "yes"
 // sends the score once the screens have changed.
-void TForm1::LeaveResults(bool sendScore) {
-  if (State.MusicOn) {
-    StopMusic("losemusic");
-    PlayMusic("menumusic");
-  }
-  PlaySound("check");
-  LeaveScreen(gsRaceOver);
-  LeaveScreen(gsRace);
-  EnterScreen(gsChooseTrack);
-  CreateMenuBackground();
-  if (sendScore) ScoreSubmitter.SubmitScore({State.PlayerName, State.TotalScore, State.AddText});
+void TResultsScreen::Answer(bool sendScore) {
+  Kit.ChangeMusic("losemusic", "menumusic");
+  Kit.PlaySound("check");
+  Leave();
+  Kit.LeaveScreen(gsRace);
+  Kit.EnterScreen(gsChooseTrack);
+  Kit.CreateMenuBackground();
+  if (!sendScore) return;
+  const TGameState& state = Kit.GameState();
+  Kit.Scores().SubmitScore({state.PlayerName, state.TotalScore, state.AddText});
 }
 
-void TForm1::LeaveRaceOver() {
-  GameScreenSprite->Kill();
-  GameScreenSprite = nullptr;
-  FreePage();
-  OmegaSprite1.RemoveDead();
+void TResultsScreen::Leave() {
+  PanelSprite = nullptr;
+  Sprites.KillAll();
+  Kit.FreePage();
+  PageButtons.clear();
 }

@@ -15,7 +15,12 @@ class TOmegaGUIList;
 class TOmegaImageList;
 class TOmegaScreen;
 class TOmegaSprite;
+class TRaceRun;
+class TRaceWorld;
+class TScoreSubmitter;
+class TSystemTimer;
 struct TGameState;
+struct TGhostLap;
 struct TRaceContext;
 
 // What a screen object may touch of the game: the display and its fonts, the sprite engine, the menu
@@ -51,29 +56,46 @@ class TScreenKit {
   // A sound effect, only while sound is on.
   virtual void PlaySound(const std::string& name) = 0;
 
-  // The closing screen: the mouse pointer, drawn by the screen itself, and the end of the program
-  // after this frame.
-  virtual TCursor& Cursor() = 0;
-  virtual void CloseGame() = 0;
-
-  // The main menu, the help and the quit dialog: the four fonts the screens share (1 .. 4), which a
-  // screen sets up for those after it; what the menus' sprites are made with; saving the settings,
-  // and the progress with them.
-  virtual TOmegaFont& SharedFont(int number) = 0;
-  virtual TRaceContext& SpriteContext() = 0;
-  virtual void SaveGame(bool withProgress) = 0;
-
-  // The intro and the name entry: the page itself (for what is not a picture button), the GUI's
-  // font (the edit boxes'), the menus' background race started, and the ticker's greeting made anew
-  // for the player's name.
-  virtual TOmegaGUIList& Page() = 0;
+  // What the screens draw with: the race pictures, the form's shared fonts (the text, the ticker's
+  // and the title's; the main menu sets them up for the screens after it), the GUI's font (the edit
+  // boxes') and the mouse pointer, which some screens draw themselves.
+  virtual TOmegaImageList& GameImages() = 0;
+  virtual TOmegaFont& TextFont() = 0;
+  virtual TOmegaFont& TickerFont() = 0;
+  virtual TOmegaFont& TitleFont() = 0;
   virtual TOmegaBitmapFont& GuiFont() = 0;
+  virtual TCursor& Cursor() = 0;
+  // The page itself (for what is not a picture button), and one button of it freed.
+  virtual TOmegaGUIList& Page() = 0;
+  virtual void FreePageButton(TOmegaButton& button) = 0;
+
+  // The menus: what their sprites are made with, the background race made and cleared away, and
+  // the ticker's greeting made anew for the player's name.
+  virtual TRaceContext& SpriteContext() = 0;
   virtual void CreateMenuBackground() = 0;
+  virtual void KillMenuRace() = 0;
   virtual void RebuildTicker() = 0;
 
-  // The options: the music modules, started and stopped.
+  // The race: its world, its clock and the watch of unattended runs; a race on the selected track
+  // and car. The score server.
+  virtual TRaceWorld& World() = 0;
+  virtual TSystemTimer& RaceClock() = 0;
+  virtual TRaceRun& RaceWatch() = 0;
+  virtual void StartRace() = 0;
+  virtual TScoreSubmitter& Scores() = 0;
+
+  // A screen entered or left on its own (no switch sound); the music modules, started and stopped,
+  // and one tune for another (only while music is on); a message box; the saves (the settings,
+  // with the progress or without, and the best lap); the end of the program after this frame.
+  virtual void EnterScreen(TGameScreen screen) = 0;
+  virtual void LeaveScreen(TGameScreen screen) = 0;
   virtual void PlayMusic(const std::string& name) = 0;
   virtual void StopMusic(const std::string& name) = 0;
+  virtual void ChangeMusic(const std::string& stop, const std::string& play) = 0;
+  virtual void ShowMessage(const std::string& text) = 0;
+  virtual void SaveGame(bool withProgress) = 0;
+  virtual void SaveBestLap(const TGhostLap& lap) = 0;
+  virtual void CloseGame() = 0;
 
  protected:
   TScreenKit() = default;

@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "race/Player.h"
 #include "shell/Form1.h"
+#include "shell/ResultsScreen.h"
 #include "state/TempFolder.h"
 
 // The form in a private copy of the game folder, which is its working directory (it reads and
@@ -66,7 +67,7 @@ class TResultsRun {
   }
 
   TOmegaButton* Button(const std::string& name) const {
-    for (TOmegaButton* button : Form->PageButtons)
+    for (TOmegaButton* button : Form->Results->Buttons())
       if (button->Name == name) return button;
     return nullptr;
   }

@@ -13,6 +13,7 @@
 #include "scoring/ResultsRun.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
+#include "shell/ResultsScreen.h"
 #include "shell/Scoring.h"
 #include "shell/SettingsFiles.h"
 #include "state/EnvironmentVariable.h"
@@ -23,8 +24,8 @@ constexpr TRaceTime kRaceTime{12, 34, 1};
 
 // The results of a race on the first track, drawn on a recording display that keeps the draws
 // of the frames a test looks at.
-struct TResultsScreen {
-  TResultsScreen() { Device.RecordDraws = false; }
+struct TResultsFixture {
+  TResultsFixture() { Device.RecordDraws = false; }
 
   TRecordingRenderDevice Device;
   TDeviceOnlyVideo Video{&Device};
@@ -70,7 +71,7 @@ struct TWithScoreServer {
   TEnvironmentVariable ScoreServer{"MORVEL_SCORE_SERVER", "127.0.0.1:9"};
 };
 
-struct ResultsScreen : testing::Test, TWithScoreServer, TResultsScreen {};
+struct ResultsScreen : testing::Test, TWithScoreServer, TResultsFixture {};
 
 TGameState ProgressOnDisk() {
   TGameState saved;
@@ -95,9 +96,9 @@ TEST_F(ResultsScreen, TheResultsComeOverTheFinishedRace) {
   ASSERT_NE(Form.Race.Player, nullptr);
   EXPECT_EQ(Game.SpritesNamed("enemy"), kTrackCatalogue[0].Rivals);
   EXPECT_EQ(Game.SpritesNamed("raceover"), 1);
-  EXPECT_EQ(Form.GameScreenSprite->Image(), Form.GameImageList.Find("scr_raceover"));
-  EXPECT_EQ(Form.GameScreenSprite->X(), 146);
-  EXPECT_EQ(Form.GameScreenSprite->Y(), 129);
+  EXPECT_EQ(Form.Results->Panel()->Image(), Form.GameImageList.Find("scr_raceover"));
+  EXPECT_EQ(Form.Results->Panel()->X(), 146);
+  EXPECT_EQ(Form.Results->Panel()->Y(), 129);
   EXPECT_FALSE(Form.State.KeyHeld[VK_LEFT]);
   EXPECT_EQ(Form.OmegaFont1.FontName(), "Arial Black");
   EXPECT_EQ(Form.OmegaFont1.Size(), 20);
@@ -136,7 +137,7 @@ TEST_F(ResultsScreen, NextKeepsTheBestTimeAndWritesTheProgress) {
   EXPECT_EQ(Game.Button("bro_next"), nullptr);
   EXPECT_TRUE(Game.ButtonVisible("b_no1"));
   EXPECT_TRUE(Game.ButtonVisible("b_yes1"));
-  EXPECT_EQ(Form.GameScreenSprite->Image(), Form.GameImageList.Find("scr_send"));
+  EXPECT_EQ(Form.Results->Panel()->Image(), Form.GameImageList.Find("scr_send"));
   EXPECT_EQ(Form.State.ResultLines, 0);
   EXPECT_TRUE(std::filesystem::exists(kSettingsFileName));
   const TGameState saved = ProgressOnDisk();
@@ -162,7 +163,7 @@ TEST(ResultsRecord, OnlyABetterTimeIsANewRecord) {
       {{13, 34, 1}, true, kRaceTime},
   };
   for (const TCase& c : cases) {
-    TResultsScreen screen;
+    TResultsFixture screen;
     screen.Form.State.Catalogue.Tracks[0].BestTime = c.Stored;
     screen.FinishFirstFrom250();
     bool record = false;
@@ -209,7 +210,7 @@ TEST_F(ResultsScreen, HiddenButtonsTakeNoClicks) {
   for (int frame = 0; frame < 400; ++frame) RunFrame();
   for (const char* name : {"bro_next", "b_no1", "b_yes1"}) Game.ClickOn(name);
   EXPECT_EQ(Form.State.CurrentScreen, gsRaceOver);
-  EXPECT_EQ(Form.GameScreenSprite->Image(), Form.GameImageList.Find("scr_raceover"));
+  EXPECT_EQ(Form.Results->Panel()->Image(), Form.GameImageList.Find("scr_raceover"));
   EXPECT_FALSE(std::filesystem::exists(kProgressFileName));
 }
 
@@ -218,7 +219,7 @@ TEST_F(ResultsScreen, HiddenButtonsTakeNoClicks) {
 TEST(ResultsAnswer, EitherAnswerLeavesForTheTrackSelection) {
   setenv("MORVEL_SCORE_SERVER", "127.0.0.1:9", 1);
   for (const auto& [answer, sends] : {std::pair{"b_no1", false}, std::pair{"b_yes1", true}}) {
-    TResultsScreen screen;
+    TResultsFixture screen;
     TForm1& form = screen.Form;
     screen.FinishFirstFrom250();
     screen.Game.RunUntilNextShows();
@@ -237,7 +238,7 @@ TEST(ResultsAnswer, EitherAnswerLeavesForTheTrackSelection) {
     EXPECT_FALSE(form.Race.Player->Visible) << answer;
     EXPECT_EQ(screen.Game.SpritesNamed("enemy"), kDemoOpponents) << answer;
     EXPECT_FALSE(form.Race.RaceFinished) << answer;
-    EXPECT_EQ(form.GameScreenSprite, nullptr) << answer;
+    EXPECT_EQ(form.Results->Panel(), nullptr) << answer;
     EXPECT_EQ(screen.Game.SpritesNamed("raceover"), 0) << answer;
     EXPECT_EQ(screen.Game.SpritesNamed("cursor"), 1) << answer;
     EXPECT_NE(form.Ticker, nullptr) << answer;
@@ -249,7 +250,7 @@ TEST(ResultsAnswer, EitherAnswerLeavesForTheTrackSelection) {
 // could only fail. "next" goes on as "no" does, and nothing is sent.
 TEST(ResultsAnswer, WithoutAScoreServerNextLeadsBackToTheTrackSelection) {
   unsetenv("MORVEL_SCORE_SERVER");
-  TResultsScreen screen;
+  TResultsFixture screen;
   TForm1& form = screen.Form;
   ASSERT_FALSE(form.ScoreSubmitter.HasServer()) << "a build with MORVEL_SCORE_SERVER set";
   screen.FinishFirstFrom250();
@@ -268,7 +269,7 @@ TEST(ResultsAnswer, WithoutAScoreServerNextLeadsBackToTheTrackSelection) {
 // track's best and written at once, and "next" leads straight back to the track selection.
 TEST(ResultsTimeTrial, CountsNoPointsAndKeepsTheBestTime) {
   setenv("MORVEL_SCORE_SERVER", "127.0.0.1:9", 1);
-  TResultsScreen screen;
+  TResultsFixture screen;
   TForm1& form = screen.Form;
   form.State.TotalScore = 250;
   form.State.Catalogue.SelectedTrack = 0;

@@ -12,6 +12,7 @@
 #include "shell/KeyCodes.h"
 #include "shell/MenuSprites.h"
 #include "shell/SelectionInfo.h"
+#include "shell/SelectionScreen.h"
 
 namespace {
 
@@ -72,11 +73,15 @@ struct SelectionScreens : testing::Test {
     (screen == gsChooseTrack ? Form.State.Catalogue.SelectedTrack : Form.State.Catalogue.SelectedCar) = entry;
     Form.EnterScreen(screen);
   }
+  const TSelectionScreen& Track() const { return *Form.TrackSelection; }
+  const TSelectionScreen& Car() const { return *Form.CarSelection; }
+  // The selection on the screen now.
+  const TSelectionScreen& Shown() const { return Form.State.CurrentScreen == gsChooseCar ? Car() : Track(); }
   TOmegaButton& Button(const std::string& picture) {
-    for (TOmegaButton* button : Form.PageButtons)
+    for (TOmegaButton* button : Shown().Buttons())
       if (button->Name == picture) return *button;
     ADD_FAILURE() << "no button " << picture;
-    return *Form.PageButtons.at(0);
+    return *Shown().Buttons().at(0);
   }
   // A left click in the middle of where the button is now.
   void Click(const TOmegaButton& button) {
@@ -86,8 +91,13 @@ struct SelectionScreens : testing::Test {
       Form.OmegaGUI1.HandleEvent({kind, 0, "", x, y});
   }
   std::string Preview() const {
-    const TImageListItem* image = Form.PreviewSprite->Image();
+    const TImageListItem* image = Shown().Preview()->Image();
     return image ? image->Name : "(none)";
+  }
+  const TSprite* SpriteNamed(const std::string& name) const {
+    for (int i = 0; i < Form.OmegaSprite1.Count(); ++i)
+      if (Form.OmegaSprite1.Items(i)->Name() == name) return Form.OmegaSprite1.Items(i);
+    return nullptr;
   }
   int SpritesNamed(const std::string& name) const {
     int count = 0;
@@ -172,10 +182,10 @@ TEST_F(SelectionScreens, CarSelectionDarkensLockedCarsAndHidesTheirBars) {
     const TCarType& car = Form.State.Catalogue.Cars[size_t(c.To)];
     EXPECT_EQ(Preview(), car.ImageName);
     const int shade = c.Available ? 255 : 85;
-    EXPECT_EQ(Form.PreviewSprite->Red(), shade) << c.To;
-    EXPECT_EQ(Form.PreviewSprite->Green(), shade) << c.To;
-    EXPECT_EQ(Form.PreviewSprite->Blue(), shade) << c.To;
-    for (TMenuScreen* bar : Form.StatBars) EXPECT_EQ(bar->Visible, c.Available) << c.To;
+    EXPECT_EQ(Car().Preview()->Red(), shade) << c.To;
+    EXPECT_EQ(Car().Preview()->Green(), shade) << c.To;
+    EXPECT_EQ(Car().Preview()->Blue(), shade) << c.To;
+    for (TMenuScreen* bar : Car().Bars()) EXPECT_EQ(bar->Visible, c.Available) << c.To;
     EXPECT_EQ(Button("bc_race").Visible, c.Available) << c.To;
     EXPECT_EQ(CarTitle(car), c.Available ? std::string(car.Name) : "Not avaible");
     Form.LeaveScreen(gsChooseCar);
@@ -188,8 +198,8 @@ TEST_F(SelectionScreens, SpeederBarsAndTheirPlaces) {
   ASSERT_EQ(Form.State.Catalogue.SelectedCar, 0);
   const float scales[] = {0.8333f, 0.45f, 0.85f, 0.78f};
   const float tops[] = {392, 437, 482, 528};
-  for (size_t i = 0; i < Form.StatBars.size(); ++i) {
-    const TMenuScreen& bar = *Form.StatBars[i];
+  for (size_t i = 0; i < Car().Bars().size(); ++i) {
+    const TMenuScreen& bar = *Car().Bars()[i];
     EXPECT_NEAR(bar.ScaleX, scales[i], 1e-4) << i;
     EXPECT_EQ(bar.ScaleY, 1.0f);
     EXPECT_EQ(bar.X(), 380.0f);
@@ -198,8 +208,8 @@ TEST_F(SelectionScreens, SpeederBarsAndTheirPlaces) {
   }
   KeyFrame(VK_RIGHT);
   KeyFrame(VK_RIGHT);  // a locked car hides the bars but leaves their length
-  EXPECT_FALSE(Form.StatBars[0]->Visible);
-  EXPECT_NEAR(Form.StatBars[0]->ScaleX, 5.5f / 12, 1e-4);
+  EXPECT_FALSE(Car().Bars()[0]->Visible);
+  EXPECT_NEAR(Car().Bars()[0]->ScaleX, 5.5f / 12, 1e-4);
 }
 
 TEST_F(SelectionScreens, ButtonsSlideInAndStopAtTheirPlaces) {
@@ -244,25 +254,28 @@ TEST_F(SelectionScreens, ButtonsSlideInAndStopAtTheirPlaces) {
 TEST_F(SelectionScreens, EnterAndEscapeLeadThroughTheScreens) {
   const int sprites = Form.OmegaSprite1.Count();
   Enter(gsChooseTrack, 1);
-  EXPECT_EQ(Form.ScreenSprite->Z(), 500);
+  ASSERT_NE(SpriteNamed("choosetrack"), nullptr);
+  EXPECT_EQ(SpriteNamed("choosetrack")->Z(), 500);
   KeyFrame(VK_RETURN);
   ASSERT_EQ(Form.State.CurrentScreen, gsChooseCar);
   EXPECT_EQ(Form.State.Catalogue.SelectedTrack, 1);
   EXPECT_EQ(Form.OmegaSprite1.Count(), sprites + 7) << "picture, glare, preview and four bars";
-  EXPECT_EQ(Form.PageButtons.size(), 4u);
+  EXPECT_EQ(Car().Buttons().size(), 4u);
+  EXPECT_TRUE(Track().Buttons().empty()) << "the track selection's page went with it";
 
   KeyFrame(VK_ESCAPE);
   EXPECT_TRUE(Played("check2"));
   ASSERT_EQ(Form.State.CurrentScreen, gsChooseTrack);
   EXPECT_EQ(Form.OmegaSprite1.Count(), sprites + 2) << "picture and preview";
   EXPECT_EQ(SpritesNamed("carimage"), 0);
-  EXPECT_EQ(Form.ScreenSprite2, nullptr);
-  EXPECT_EQ(Form.StatBars[0], nullptr);
+  EXPECT_EQ(SpritesNamed("blik"), 0);
+  EXPECT_EQ(Car().Preview(), nullptr);
+  EXPECT_EQ(Car().Bars()[0], nullptr);
   EXPECT_EQ(Preview(), "tr_track12") << "the track chosen last";
 
   KeyFrame(VK_ESCAPE);
   EXPECT_EQ(Form.State.CurrentScreen, gsMainMenu);
-  EXPECT_EQ(Form.PreviewSprite, nullptr);
+  EXPECT_EQ(Track().Preview(), nullptr);
   for (const char* name : {"choosetrack", "trackimage", "carimage", "blik", "bar1", "bar4"})
     EXPECT_EQ(SpritesNamed(name), 0) << name;
 }
@@ -289,7 +302,8 @@ TEST_F(SelectionScreens, TheRaceButtonStartsTheRaceOnlyWithAnAvailableCar) {
   KeyFrame(VK_RIGHT);  // Speeder
   KeyFrame(VK_RETURN);
   EXPECT_EQ(Form.State.CurrentScreen, gsRace);
-  EXPECT_EQ(Form.PreviewSprite, nullptr);
+  EXPECT_EQ(Car().Preview(), nullptr);
+  EXPECT_TRUE(Car().Buttons().empty());
   EXPECT_EQ(Form.MenuPage, nullptr);
   EXPECT_TRUE(Messages.Shown().empty());
   // The demonstration race is gone whole, its invisible player's car too.
@@ -391,9 +405,9 @@ TEST_F(SelectionScreens, ABadTrackFileKeepsTheCarSelection) {
   ASSERT_EQ(Messages.Shown().size(), 1u);
   EXPECT_EQ(Form.State.CurrentScreen, gsChooseCar);
   EXPECT_EQ(Form.OmegaSprite1.Count(), sprites);
-  ASSERT_NE(Form.PreviewSprite, nullptr);
+  ASSERT_NE(Car().Preview(), nullptr);
   EXPECT_EQ(Preview(), "c_car1");
-  ASSERT_EQ(Form.PageButtons.size(), 4u);
+  ASSERT_EQ(Car().Buttons().size(), 4u);
   const int presents = Device.Presents;
   RunFrame();
   EXPECT_EQ(Device.Presents, presents + 1);
