@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
 
@@ -10,13 +11,13 @@ class TOmegaButton;
 
 // The quit dialog over the main menu: YES (or Enter) saves the game and goes to the closing screen,
 // NO (or Escape) back to the main menu.
-class TExitGameScreen {
+class TExitGameScreen : public TScreen {
  public:
   explicit TExitGameScreen(TScreenKit& kit);
 
-  void Enter();
-  void Frame();
-  void Leave();
+  void Enter() override;
+  void Frame() override;
+  void Leave() override;
 
  private:
   bool Keys();

@@ -264,154 +264,58 @@ void TForm1::ShowMessage(const std::string& text) {
   Services.Messages.Show("Morvel Racing", text);
 }
 
+// The object that runs each screen; none for a screen the game never enters.
+TScreen* TForm1::ScreenObject(TGameScreen screen) {
+  switch (screen) {
+    case gsIntro:
+      return Intro.get();
+    case gsEnterName:
+      return NameEntry.get();
+    case gsMainMenu:
+      return MainMenu.get();
+    case gsHelp:
+      return Help.get();
+    case gsOptions:
+      return Options.get();
+    case gsExitGame:
+      return ExitGame.get();
+    case gsShare:
+      return ClosingScreen.get();
+    case gsChooseTrack:
+      return TrackSelection.get();
+    case gsChooseCar:
+      return CarSelection.get();
+    case gsRace:
+      return RaceScreen.get();
+    case gsPause:
+      return Pause.get();
+    case gsExitRace:
+      return LeaveRaceDialog.get();
+    case gsRaceOver:
+      return Results.get();
+    case gsHallOfFame:
+      return HallOfFame.get();
+    default:
+      return nullptr;
+  }
+}
+
 void TForm1::EnterScreen(TGameScreen screen) {
   State.CurrentScreen = screen;
   // Only the pictures a screen draws keep their textures: the rest come back when drawn again.
   OmegaImageList1.Doze();
-  switch (screen) {
-    case gsIntro:
-      Intro->Enter();
-      break;
-    case gsEnterName:
-      NameEntry->Enter();
-      break;
-    case gsMainMenu:
-      MainMenu->Enter();
-      break;
-    case gsHelp:
-      Help->Enter();
-      break;
-    case gsOptions:
-      Options->Enter();
-      break;
-    case gsExitGame:
-      ExitGame->Enter();
-      break;
-    case gsShare:
-      ClosingScreen->Enter();
-      break;
-    case gsRace:
-      RaceScreen->Enter();
-      break;
-    case gsPause:
-      Pause->Enter();
-      break;
-    case gsExitRace:
-      LeaveRaceDialog->Enter();
-      break;
-    case gsChooseTrack:
-      TrackSelection->Enter();
-      break;
-    case gsChooseCar:
-      CarSelection->Enter();
-      break;
-    case gsRaceOver:
-      Results->Enter();
-      break;
-    case gsHallOfFame:
-      HallOfFame->Enter();
-      break;
-    default:
-      break;
-  }
+  if (TScreen* object = ScreenObject(screen)) object->Enter();
 }
 
 void TForm1::ScreenFrame(TGameScreen screen) {
   // The opponents drive the race's way only while the race screen itself runs.
   Race.RaceScreen = screen == gsRace;
-  switch (screen) {
-    case gsIntro:
-      Intro->Frame();
-      break;
-    case gsEnterName:
-      NameEntry->Frame();
-      break;
-    case gsMainMenu:
-      MainMenu->Frame();
-      break;
-    case gsHelp:
-      Help->Frame();
-      break;
-    case gsOptions:
-      Options->Frame();
-      break;
-    case gsExitGame:
-      ExitGame->Frame();
-      break;
-    case gsRace:
-      RaceScreen->Frame();
-      break;
-    case gsPause:
-      Pause->Frame();
-      break;
-    case gsExitRace:
-      LeaveRaceDialog->Frame();
-      break;
-    case gsChooseTrack:
-      TrackSelection->Frame();
-      break;
-    case gsChooseCar:
-      CarSelection->Frame();
-      break;
-    case gsRaceOver:
-      Results->Frame();
-      break;
-    case gsShare:
-      ClosingScreen->Frame();
-      break;
-    case gsHallOfFame:
-      HallOfFame->Frame();
-      break;
-    default:
-      break;
-  }
+  if (TScreen* object = ScreenObject(screen)) object->Frame();
   if (const std::optional<int> exitCode =
           RaceRun.AfterFrame(Race, OmegaTimer1.TotalFrames(), State.CurrentScreen, State.StepTicks))
     Close(*exitCode);
 }
 
 void TForm1::LeaveScreen(TGameScreen screen) {
-  switch (screen) {
-    case gsIntro:
-      Intro->Leave();
-      break;
-    case gsEnterName:
-      NameEntry->Leave();
-      break;
-    case gsMainMenu:
-      MainMenu->Leave();
-      break;
-    case gsHelp:
-      Help->Leave();
-      break;
-    case gsOptions:
-      Options->Leave();
-      break;
-    case gsExitGame:
-      ExitGame->Leave();
-      break;
-    case gsRace:
-      RaceScreen->Leave();
-      break;
-    case gsPause:
-      Pause->Leave();
-      break;
-    case gsExitRace:
-      LeaveRaceDialog->Leave();
-      break;
-    case gsChooseTrack:
-      TrackSelection->Leave();
-      break;
-    case gsChooseCar:
-      CarSelection->Leave();
-      break;
-    case gsRaceOver:
-      Results->Leave();
-      break;
-    case gsHallOfFame:
-      HallOfFame->Leave();
-      break;
-    default:
-      break;
-  }
+  if (TScreen* object = ScreenObject(screen)) object->Leave();
 }

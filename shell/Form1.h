@@ -35,11 +35,11 @@
 #include "web/ScoreSubmitter.h"
 
 class TCursor;
-class TMenuScreen;
 class TLight;
 struct TGhostLap;
 class TOmegaButton;
 class THallOfFameScreen;
+class TScreen;
 class TClosingScreen;
 class TMainMenuScreen;
 class THelpScreen;
@@ -118,10 +118,6 @@ class TForm1 : private TScreenKit {
   void CreateMenuBackground() override;
   void StartRace() override;
 
-  // The menus' sprites, which the screens keep hold of.
-  TMenuScreen* ScreenSprite = nullptr;
-  TMenuScreen* ScreenSprite2 = nullptr;
-
   // Components, in the order they are made; they are freed the other way round, so the sprites
   // go before the pictures they show and the display goes last.
   TOmegaScreen OmegaScreen1;
@@ -149,10 +145,8 @@ class TForm1 : private TScreenKit {
   TRaceState& Race = RaceWorld.Race;
   TRaceContext& RaceContext = RaceWorld.Context;
 
-  // The current screen's page of buttons (OmegaGUI1 owns it) and its buttons in the order they were
-  // made.
+  // The current screen's page of buttons (OmegaGUI1 owns it).
   TOmegaGUIList* MenuPage = nullptr;
-  std::vector<TOmegaButton*> PageButtons;
 
   // Sprites the screens keep hold of; the sprite engine owns them.
   TCursor* GameCursor = nullptr;
@@ -175,6 +169,8 @@ class TForm1 : private TScreenKit {
   std::unique_ptr<TResultsScreen> Results;
 
  private:
+  // The dispatch: the object that runs a screen.
+  TScreen* ScreenObject(TGameScreen screen);
   void ShowMessage(const std::string& text) override;
   // The race is heard only while its screen runs with the sound on.
   void RaceSoundFrame();
@@ -231,7 +227,6 @@ class TForm1 : private TScreenKit {
   void EndMenuFrame() override;
   void DrawMenuPicture(const std::string& name, int x, int y) override;
   void DrawMenuTitle(const std::string& title) override;
-
 
   TFormServices Services;
   TRaceRun RaceRun;

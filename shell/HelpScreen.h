@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
 
@@ -11,15 +12,15 @@ class TOmegaButton;
 
 // The help: three pages turned with NEXT and PREV, the second showing the keys' pictures through its
 // windows. BACK or Escape lead back to the main menu.
-class THelpScreen {
+class THelpScreen : public TScreen {
  public:
   static constexpr int kPages = 3;
 
   explicit THelpScreen(TScreenKit& kit);
 
-  void Enter();
-  void Frame();
-  void Leave();
+  void Enter() override;
+  void Frame() override;
+  void Leave() override;
 
   // The page shown (1 .. kPages) and the keys' pictures while the screen is shown.
   int Page() const { return Shown; }

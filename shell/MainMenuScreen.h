@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
 #include "web/DetachedLaunch.h"
@@ -11,15 +12,15 @@ class TOmegaButton;
 
 // The main menu: six buttons rising onto the plate (start, options, help, more games, hall of fame,
 // exit) and the corner emblem's link. Escape asks to quit; Z adds ten points.
-class TMainMenuScreen {
+class TMainMenuScreen : public TScreen {
  public:
   // launcher: opens the link buttons' shortcut files; hallOfFame: whether the game has a score
   // server, without which its entry is dimmed.
   TMainMenuScreen(TScreenKit& kit, const TLauncher& launcher, bool hallOfFame);
 
-  void Enter();
-  void Frame();
-  void Leave();
+  void Enter() override;
+  void Frame() override;
+  void Leave() override;
 
  private:
   void AddButtons();

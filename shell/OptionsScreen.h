@@ -5,6 +5,7 @@
 
 #include "shell/GameOptions.h"
 #include "shell/MenuEdit.h"
+#include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
 
@@ -13,16 +14,16 @@ class TOmegaButton;
 // The options: full screen, music, sound and the options text, then the ghost and the track map;
 // kept with "b_apply", given up with "b_cancel" or Escape. F2 and F3 stand for the ghost's and the
 // map's switches.
-class TOptionsScreen {
+class TOptionsScreen : public TScreen {
  public:
   // The switches, in the order they are made.
   enum TSwitch : size_t { FullScreenSwitch, MusicSwitch, SoundSwitch, GhostSwitch, MapSwitch };
 
   explicit TOptionsScreen(TScreenKit& kit);
 
-  void Enter();
-  void Frame();
-  void Leave();
+  void Enter() override;
+  void Frame() override;
+  void Leave() override;
 
   // Puts the settings back as they were on entering the screen.
   void TakeBack();

@@ -5,7 +5,6 @@
 
 void TForm1::BuildPage() {
   MenuPage = &OmegaGUI1.AddPage("GUI");
-  PageButtons.clear();
 }
 
 // Buttons are one picture each, drawn 1:1 whatever the mouse does; the whole picture is the
@@ -24,18 +23,15 @@ TOmegaButton& TForm1::AddPageButton(TOmegaImageList& images, const std::string& 
     button.Height = image->TileHeight;
   }
   button.OnClick = [onClick = std::move(onClick)](TOmegaGUIComponent&) { onClick(); };
-  PageButtons.push_back(&button);
   return button;
 }
 
 // One button goes while the rest of the page stays.
 void TForm1::FreePageButton(TOmegaButton& button) {
-  std::erase(PageButtons, &button);
   if (MenuPage) MenuPage->Free(button);
 }
 
 void TForm1::FreePage() {
   if (MenuPage) OmegaGUI1.FreePage(*MenuPage);
   MenuPage = nullptr;
-  PageButtons.clear();
 }

@@ -5,6 +5,7 @@
 #include "engine/OmegaFont.h"
 #include "race/TrackFile.h"
 #include "shell/RaceExtras.h"
+#include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 
 class TBegArrows;
@@ -12,7 +13,7 @@ class TBegArrows;
 // The race: from the race button (the track file and the race pictures read first) through the
 // start lights to the finish, with the heads-up texts, the ghost and the track map; P or F1 pause
 // it, Escape asks whether to leave it. The results come 150 frames after the player's finish.
-class TRaceScreen {
+class TRaceScreen : public TScreen {
  public:
   explicit TRaceScreen(TScreenKit& kit);
 
@@ -20,9 +21,9 @@ class TRaceScreen {
   // picture package that cannot be read leaves everything as it was, with a message naming it.
   void Start();
 
-  void Enter();
-  void Frame();
-  void Leave();
+  void Enter() override;
+  void Frame() override;
+  void Leave() override;
 
  private:
   bool LoadGameImages();

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
 
@@ -13,13 +14,13 @@ class TOmegaButton;
 // by line, the points counted into the total, the unlocks, then "next" keeps the best time and
 // the progress and asks whether to send the score. Either answer (and "next" after a time trial
 // or without a score server) leads back to the track selection. No keys: only the buttons.
-class TResultsScreen {
+class TResultsScreen : public TScreen {
  public:
   explicit TResultsScreen(TScreenKit& kit);
 
-  void Enter();
-  void Frame();
-  void Leave();
+  void Enter() override;
+  void Frame() override;
+  void Leave() override;
 
   // While the results are shown: their panel (the results, then the question) and the page's
   // buttons.

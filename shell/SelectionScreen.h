@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/GameScreen.h"
+#include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
 
@@ -14,14 +15,14 @@ class TOmegaButton;
 // The track selection or the car selection: one catalogue entry at a time, stepped through with
 // the arrows or the page's buttons; a locked entry is shown but cannot be raced. From the track the
 // player goes on to the car (or straight into a time trial with "T"), from the car into the race.
-class TSelectionScreen {
+class TSelectionScreen : public TScreen {
  public:
   // `screen` is gsChooseTrack or gsChooseCar.
   TSelectionScreen(TScreenKit& kit, TGameScreen screen);
 
-  void Enter();
-  void Frame();
-  void Leave();
+  void Enter() override;
+  void Frame() override;
+  void Leave() override;
 
   // While the screen is shown: the entry's picture, the four bars of the car's driving values (the
   // car selection's only) and the page's buttons in the order they were made.
