@@ -5,11 +5,13 @@
 TEST(CommandLine, ReadsTheAutomationOptions) {
   TCommandLine options;
   std::string error;
-  ASSERT_TRUE(ParseCommandLine(
-      {"--headless", "--render", "software", "--virtual-clock", "--seed", "42", "--frames", "900", "--script",
-       "in.txt", "--screenshot", "9:a.png", "--screenshot", "20:dir/b:c.png", "--data-dir", "/tmp/game", "--race", "11:4",
-       "--autopilot", "--trace", "t.csv"},
-      options, error))
+  ASSERT_TRUE(
+      ParseCommandLine({"--headless",   "--render",     "software",     "--virtual-clock", "--seed",
+                        "42",           "--frames",     "900",          "--script",        "in.txt",
+                        "--screenshot", "9:a.png",      "--screenshot", "20:dir/b:c.png",  "--data-dir",
+                        "/tmp/game",    "--race",       "11:4",         "--autopilot",     "--trace",
+                        "t.csv",        "--difficulty", "HARD"},
+                       options, error))
       << error;
   EXPECT_TRUE(options.Headless);
   EXPECT_EQ(options.Render, THeadlessRender::Software);
@@ -26,6 +28,7 @@ TEST(CommandLine, ReadsTheAutomationOptions) {
   EXPECT_EQ(options.RaceRun.Race->Car, 4);
   EXPECT_TRUE(options.RaceRun.Autopilot);
   EXPECT_EQ(options.RaceRun.TracePath, "t.csv");
+  EXPECT_EQ(options.RaceRun.Difficulty, TDifficulty::Hard);
 }
 
 TEST(CommandLine, HelpAndVersionAreAnswered) {
@@ -43,13 +46,18 @@ TEST(CommandLine, NoArgumentsIsThePlayersGame) {
   EXPECT_FALSE(options.Headless);
   EXPECT_FALSE(options.VirtualClock);
   EXPECT_FALSE(options.Frames);
+  EXPECT_FALSE(options.RaceRun.Difficulty);  // the options' level
 }
 
 TEST(CommandLine, RejectsBadArguments) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--render", "vulkan"}, {"--seed", "x"},         {"--frames", "-1"},     {"--frames"},
-      {"--screenshot", "9"},  {"--screenshot", "x:a"}, {"--screenshot", "9:"}, {"--fast"},
-      {"--race", "3"},        {"--race", "3:x"},       {"--race", "-1:0"},     {"--trace"},
+      {"--render", "vulkan"}, {"--seed", "x"},
+      {"--frames", "-1"},     {"--frames"},
+      {"--screenshot", "9"},  {"--screenshot", "x:a"},
+      {"--screenshot", "9:"}, {"--fast"},
+      {"--race", "3"},        {"--race", "3:x"},
+      {"--race", "-1:0"},     {"--trace"},
+      {"--difficulty"},       {"--difficulty", "insane"},
   };
   for (const auto& args : bad) {
     TCommandLine options;
