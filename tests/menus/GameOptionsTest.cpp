@@ -115,7 +115,7 @@ TEST_F(GameOptionsScreen, SurviveARestart) {
   Click("b_apply");
   ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
 
-  EXPECT_EQ(FileText(kOptionsFileName), "[Race]\nGhostShown=0\nTrackMapShown=0\n");
+  EXPECT_EQ(FileText(kOptionsFileName), "[Race]\nGhostShown=0\nTrackMapShown=0\nDifficulty=Normal\n");
   const std::string settings = FileText(kSettingsFileName);
   EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 25);
   Form.reset();
