@@ -5,13 +5,11 @@
 TEST(CommandLine, ReadsTheAutomationOptions) {
   TCommandLine options;
   std::string error;
-  ASSERT_TRUE(
-      ParseCommandLine({"--headless",   "--render",     "software",     "--virtual-clock", "--seed",
-                        "42",           "--frames",     "900",          "--script",        "in.txt",
-                        "--screenshot", "9:a.png",      "--screenshot", "20:dir/b:c.png",  "--data-dir",
-                        "/tmp/game",    "--race",       "11:4",         "--autopilot",     "--trace",
-                        "t.csv",        "--difficulty", "HARD"},
-                       options, error))
+  ASSERT_TRUE(ParseCommandLine(
+      {"--headless", "--render", "software", "--virtual-clock", "--seed", "42", "--frames", "900", "--script",
+       "in.txt", "--screenshot", "9:a.png", "--screenshot", "20:dir/b:c.png", "--data-dir", "/tmp/game", "--race", "11:4",
+       "--autopilot", "--trace", "t.csv"},
+      options, error))
       << error;
   EXPECT_TRUE(options.Headless);
   EXPECT_EQ(options.Render, THeadlessRender::Software);
@@ -28,7 +26,23 @@ TEST(CommandLine, ReadsTheAutomationOptions) {
   EXPECT_EQ(options.RaceRun.Race->Car, 4);
   EXPECT_TRUE(options.RaceRun.Autopilot);
   EXPECT_EQ(options.RaceRun.TracePath, "t.csv");
-  EXPECT_EQ(options.RaceRun.Difficulty, TDifficulty::Hard);
+}
+
+TEST(CommandLine, ReadsTheDifficultyByName) {
+  for (const auto& [text, level] :
+       {std::pair{"easy", TDifficulty::Easy}, std::pair{"HARD", TDifficulty::Hard}}) {
+    TCommandLine options;
+    std::string error;
+    ASSERT_TRUE(ParseCommandLine({"--race", "0:0", "--difficulty", text}, options, error)) << error;
+    EXPECT_EQ(options.RaceRun.Difficulty, level) << text;
+  }
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{"--difficulty"}, {"--difficulty", "insane"}}) {
+    TCommandLine options;
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine(args, options, error));
+    EXPECT_NE(error.find("--difficulty"), std::string::npos) << error;
+  }
 }
 
 TEST(CommandLine, HelpAndVersionAreAnswered) {
@@ -51,13 +65,9 @@ TEST(CommandLine, NoArgumentsIsThePlayersGame) {
 
 TEST(CommandLine, RejectsBadArguments) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--render", "vulkan"}, {"--seed", "x"},
-      {"--frames", "-1"},     {"--frames"},
-      {"--screenshot", "9"},  {"--screenshot", "x:a"},
-      {"--screenshot", "9:"}, {"--fast"},
-      {"--race", "3"},        {"--race", "3:x"},
-      {"--race", "-1:0"},     {"--trace"},
-      {"--difficulty"},       {"--difficulty", "insane"},
+      {"--render", "vulkan"}, {"--seed", "x"},         {"--frames", "-1"},     {"--frames"},
+      {"--screenshot", "9"},  {"--screenshot", "x:a"}, {"--screenshot", "9:"}, {"--fast"},
+      {"--race", "3"},        {"--race", "3:x"},       {"--race", "-1:0"},     {"--trace"},
   };
   for (const auto& args : bad) {
     TCommandLine options;
