@@ -29,8 +29,8 @@ TSteer SteeringDecision(double heading, TPointD toTarget) {
   return TSteer::None;
 }
 
-bool WayPointReached(TPointD target, TPointD centre) {
-  return std::abs(target.X - centre.X) < 160 && std::abs(target.Y - centre.Y) < 160;
+bool WayPointReached(TPointD target, TPointD centre, double reach) {
+  return std::abs(target.X - centre.X) < reach && std::abs(target.Y - centre.Y) < reach;
 }
 
 int NextWayPoint(int number, int wayPointCount) {
@@ -47,10 +47,10 @@ double Bearing(TPointD target, TPointD centre, TPointD toTarget, double previous
   return previous;
 }
 
-bool ShouldBrake(double headingAngle, double bearingAngle, double speed) {
+bool ShouldBrake(double headingAngle, double bearingAngle, double speed, double margin) {
   const int d = NearestInt(headingAngle) % 360;
   const int f = NearestInt(bearingAngle) % 360;
   const int difference = std::abs(f - d);
   return difference > 20 && std::abs(f + 360 - d) > 20 && std::abs(f - 360 - d) > 20 &&
-         speed > CosDeg(difference) + 2;
+         speed > CosDeg(difference) + 2 + margin;
 }

@@ -23,8 +23,9 @@ bool TargetLevel(TPointD target, TPointD centre);
 // from the car to the target.
 TSteer SteeringDecision(double heading, TPointD toTarget);
 
-// A way point counts as reached within 160 pixels on both axes.
-bool WayPointReached(TPointD target, TPointD centre);
+// A way point counts as reached within `reach` pixels on both axes.
+inline constexpr double kWayPointReach = 160;
+bool WayPointReached(TPointD target, TPointD centre, double reach = kWayPointReach);
 
 // The way point after `number`, back to 1 after the last.
 int NextWayPoint(int number, int wayPointCount);
@@ -34,5 +35,5 @@ int NextWayPoint(int number, int wayPointCount);
 double Bearing(TPointD target, TPointD centre, TPointD toTarget, double previous);
 
 // Brake when the bearing differs from the heading by more than 20 degrees (on the circle) and
-// the car is faster than 2 + cos(difference); otherwise accelerate.
-bool ShouldBrake(double headingAngle, double bearingAngle, double speed);
+// the car is faster than 2 + cos(difference) + `margin`; otherwise accelerate.
+bool ShouldBrake(double headingAngle, double bearingAngle, double speed, double margin = 0);

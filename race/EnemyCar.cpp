@@ -1,5 +1,6 @@
 #include "race/EnemyCar.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "race/Indicators.h"
@@ -17,8 +18,12 @@ constexpr double kDemoSurfaceFactor = 0.5;
 
 TEnemyCar::TEnemyCar(TOmegaSprite& engine, TRaceContext& context, bool menuVariant, double heading,
                      int number, const std::string& name, int carIndex, double centreY, double centreX)
-    : TCar(engine, context, menuVariant, heading, name, carIndex, centreY, centreX), Number(number) {
+    : TCar(engine, context, menuVariant, heading, name, carIndex, centreY, centreX),
+      Number(number),
+      Style(DrivingStyleOf(menuVariant ? TDifficulty::Normal : context.Difficulty)) {
   ++context.Race.OpponentCount;
+  TopSpeed = std::max(TopSpeed * Style.TopSpeedFactor, Style.TopSpeedFloor);
+  Acceleration *= Style.AccelerationFactor;
   const double x = X(), y = Y(), w = Width(), h = Height();
   BearingIndicator = &engine.Create<TArrow>(context, menuVariant, 2, y + h / 2 - 5, x + w / 2 - 35);
   const std::array<std::pair<double, double>, 3> eyes{
@@ -117,9 +122,9 @@ void TEnemyCar::Drive() {
     steer = SteeringDecision(Heading, toTarget);
     if (steer == TSteer::None) SetPatternIndex(0);
   }
-  if (WayPointReached(target, centre)) AdvanceWayPoint(count);
+  if (WayPointReached(target, centre, Style.WayPointReach)) AdvanceWayPoint(count);
   BearingIndicator->Angle = float(Bearing(target, centre, toTarget, BearingIndicator->Angle));
-  bool brake = ShouldBrake(Indicators[0]->Angle, BearingIndicator->Angle, Speed);
+  bool brake = ShouldBrake(Indicators[0]->Angle, BearingIndicator->Angle, Speed, Style.BrakeMargin);
 
   TEye& ahead = Eyes[2];
   if (ahead.DodgeRight) steer = TSteer::Right;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "race/Car.h"
+#include "race/Difficulty.h"
 #include "race/Driver.h"
 #include "race/Geometry.h"
 #include "race/StuckWatch.h"
@@ -22,7 +23,8 @@ struct TEye {
 // and drives from way point to way point, dodging obstacles and other cars it sees ahead.
 class TEnemyCar : public TCar {
  public:
-  // Counts itself into the race's OpponentCount; the caller stores it as Opponents[number].
+  // Counts itself into the race's OpponentCount; the caller stores it as Opponents[number]. It
+  // drives as the context's level has it; the demonstration race's cars always at Normal.
   TEnemyCar(TOmegaSprite& engine, TRaceContext& context, bool menuVariant, double heading, int number,
             const std::string& name, int carIndex, double centreY, double centreX);
 
@@ -42,6 +44,8 @@ class TEnemyCar : public TCar {
   TStuckWatch Stuck;  // backs the car off when it makes no headway
 
  private:
+  const TDrivingStyle& Style;
+
   void AvoidCars();
   // Which way the other car lies across this car's direction of travel: > 0 to the right.
   double SideOf(const TCar& other) const;

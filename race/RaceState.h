@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "race/Difficulty.h"
 #include "race/RaceTime.h"
 #include "race/TrackThemes.h"
 
@@ -79,6 +80,7 @@ struct TRaceContext {
   std::array<bool, 256>& KeyReleased;
   int& StepTicks;
   std::mt19937& Random;
+  const TDifficulty& Difficulty;  // how the opponents of the next race drive
 };
 
 // A whole number drawn uniformly from low to high, both included.

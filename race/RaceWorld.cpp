@@ -22,7 +22,8 @@ TRaceWorld::TRaceWorld(TOmegaImageList& gameImages, TMessageBoxes& messages, con
               Lent(def.KeyHeld, OwnKeyHeld),
               Lent(def.KeyReleased, OwnKeyReleased),
               Lent(def.StepTicks, OwnStepTicks),
-              Lent(def.Random, OwnRandom)} {}
+              Lent(def.Random, OwnRandom),
+              Lent<const TDifficulty>(def.Difficulty, OwnDifficulty)} {}
 
 void TRaceWorld::Step(const std::function<void()>& beforeMove) {
   Context.Sprites.RemoveDead();

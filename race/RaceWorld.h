@@ -10,8 +10,8 @@
 #include "race/RaceState.h"
 
 // What a race world borrows from its owner. Every part left empty is the world's own: a sprite
-// engine, key tables nobody presses, a step counter, and random numbers seeded with Seed. The
-// game lends its own components; a test or a benchmark names only what it watches.
+// engine, key tables nobody presses, a step counter, random numbers seeded with Seed, and the
+// Normal level. The game lends its own components; a test or a benchmark names only what it watches.
 struct TRaceWorldDef {
   TOmegaImageList* MenuImages = nullptr;  // none: the race pictures serve the menus' cars too
   TOmegaSprite* Sprites = nullptr;
@@ -19,6 +19,7 @@ struct TRaceWorldDef {
   std::array<bool, 256>* KeyReleased = nullptr;
   int* StepTicks = nullptr;
   std::mt19937* Random = nullptr;
+  const TDifficulty* Difficulty = nullptr;  // how hard the opponents drive
   uint32_t Seed = std::mt19937::default_seed;
 };
 
@@ -29,6 +30,7 @@ class TRaceWorld {
   std::array<bool, 256> OwnKeyHeld{}, OwnKeyReleased{};
   int OwnStepTicks = 0;
   std::mt19937 OwnRandom;
+  TDifficulty OwnDifficulty = TDifficulty::Normal;
 
  public:
   // `gameImages` are the race pictures ("Data\data2.oil"); `messages` reports the faults of the

@@ -23,6 +23,8 @@ const char* const kUsage =
     "  --time-trial                with --race: a time trial (no opponents, no points)\n"
     "  --autopilot                 the computer drives the player's car, through its keys\n"
     "  --trace FILE                write one line per race frame to FILE (CSV)\n"
+    "  --difficulty LEVEL          easy, normal or hard: how the opponents drive, in place of the\n"
+    "                              options' level\n"
     "  --data-dir DIR              the game folder (default: the program's folder)\n"
     "  --help                      this text\n"
     "  --version                   the game's version\n";
@@ -96,6 +98,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, TCommandLine& option
       options.RaceRun.Autopilot = true;
     } else if (arg == "--trace") {
       if (!value(options.RaceRun.TracePath)) return false;
+    } else if (arg == "--difficulty") {
+      if (!value(text)) return false;
+      options.RaceRun.Difficulty = DifficultyFromName(text);
+      if (!options.RaceRun.Difficulty)
+        return error = "--difficulty takes easy, normal or hard, not '" + text + "'", false;
     } else if (arg == "--screenshot") {
       if (!value(text)) return false;
       TScreenshotRequest request;

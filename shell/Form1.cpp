@@ -48,7 +48,8 @@ TForm1::TForm1(const TFormServices& services)
                  .KeyHeld = &State.KeyHeld,
                  .KeyReleased = &State.KeyReleased,
                  .StepTicks = &State.StepTicks,
-                 .Random = &State.Random}),
+                 .Random = &State.Random,
+                 .Difficulty = &State.Options.Difficulty}),
       Intro(std::make_unique<TIntroScreen>(static_cast<TScreenKit&>(*this))),
       NameEntry(std::make_unique<TNameEntryScreen>(static_cast<TScreenKit&>(*this))),
       HallOfFame(
@@ -132,6 +133,8 @@ void TForm1::FormCreate() {
   if (State.AppliedFullScreen != OmegaScreen1.FullScreen()) OmegaScreen1.ToggleFullScreen();
   LoadProgress(State);
   LoadGameOptions(State.Options);
+  if (const std::optional<TDifficulty> level = RaceRun.Options().Difficulty)
+    State.Options.Difficulty = *level;
   MarkAvailableEntries(State.Catalogue);
   OmegaFont1.SetFont("Friday13", 30);
   State.ScreenTicks = 0;

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr std::string_view kSection = "Race";
+constexpr std::string_view kDifficultyKey = "Difficulty";
 
 // The keys of the [Race] section and the option each one holds.
 constexpr std::array<std::pair<std::string_view, bool TGameOptions::*>, 2> kKeys{{
@@ -40,13 +41,22 @@ std::optional<bool> FlagValue(std::string_view value) {
   return std::nullopt;
 }
 
+// A level's name, or Normal for anything else; false then, the line being damaged.
+bool ReadDifficulty(TGameOptions& options, std::string_view value) {
+  const std::optional<TDifficulty> level = DifficultyFromName(value);
+  options.Difficulty = level.value_or(TDifficulty::Normal);
+  return level.has_value();
+}
+
 // Reads one key line of the [Race] section; false when the line is no key line, or a known key
-// has a value that is no flag.
+// has a value that is no flag or no level.
 bool ReadLine(TGameOptions& options, std::string_view line) {
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos) return false;
   const std::string key = Lower(Trimmed(line.substr(0, equals)));
-  const std::optional<bool> value = FlagValue(Trimmed(line.substr(equals + 1)));
+  const std::string_view text = Trimmed(line.substr(equals + 1));
+  if (key == Lower(kDifficultyKey)) return ReadDifficulty(options, text);
+  const std::optional<bool> value = FlagValue(text);
   for (const auto& [name, member] : kKeys) {
     if (Lower(name) != key) continue;
     if (!value) return false;
@@ -61,6 +71,7 @@ std::string GameOptionsText(const TGameOptions& options) {
   std::string text = "[" + std::string(kSection) + "]\n";
   for (const auto& [name, member] : kKeys)
     text += std::string(name) + "=" + (options.*member ? "1" : "0") + "\n";
+  text += std::string(kDifficultyKey) + "=" + std::string(DifficultyName(options.Difficulty)) + "\n";
   return text;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "race/Difficulty.h"
 #include "race/RaceState.h"
 #include "shell/GameScreen.h"
 
@@ -16,12 +17,13 @@ struct TRaceRequest {
   int Car = 0;
 };
 
-// How unattended runs race: --race, --time-trial, --autopilot and --trace.
+// How unattended runs race: --race, --time-trial, --autopilot, --trace and --difficulty.
 struct TRaceRunOptions {
   std::optional<TRaceRequest> Race;
   bool TimeTrial = false;  // the race of --race is a time trial
   bool Autopilot = false;
   std::string TracePath;
+  std::optional<TDifficulty> Difficulty;  // in place of the options' level
 };
 
 // Watches the races of a run for tests and checks: drives the player's car with the computer

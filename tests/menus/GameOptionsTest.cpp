@@ -59,6 +59,39 @@ TEST(GameOptions, ReadsItsSectionAndKeepsWhatItCannotRead) {
   }
 }
 
+// The level is kept by name; none, or one the game does not know, races at Normal, and an unknown
+// one marks the file as damaged as a bad flag does.
+TEST(GameOptions, KeepsTheDifficultyByName) {
+  const struct {
+    std::string Text;
+    TDifficulty Level;
+    bool Damaged;
+  } cases[] = {
+      {"[Race]\nGhostShown=0\n", TDifficulty::Normal, false},
+      {"[Race]\nDifficulty=Easy\n", TDifficulty::Easy, false},
+      {"[race]\r\n difficulty = hard \r\n", TDifficulty::Hard, false},
+      {"[Race]\nDifficulty=Insane\n", TDifficulty::Normal, true},
+      {"[Race]\nDifficulty=\n", TDifficulty::Normal, true},
+      {"[Race]\nDifficulty=Hard\nDifficulty=1\n", TDifficulty::Normal, true},
+      {"[Other]\nDifficulty=Hard\n", TDifficulty::Normal, false},
+  };
+  for (const auto& c : cases) {
+    TGameOptions options;
+    const std::optional<std::string> damage = ReadGameOptions(options, c.Text);
+    EXPECT_EQ(options.Difficulty, c.Level) << c.Text;
+    EXPECT_EQ(damage.has_value(), c.Damaged) << c.Text;
+  }
+  for (const TDifficulty level : {TDifficulty::Easy, TDifficulty::Normal, TDifficulty::Hard}) {
+    const TGameOptions written{false, true, level};
+    const std::string text = GameOptionsText(written);
+    EXPECT_NE(text.find("Difficulty=" + std::string(DifficultyName(level)) + "\n"), std::string::npos)
+        << text;
+    TGameOptions read;
+    EXPECT_FALSE(ReadGameOptions(read, text));
+    EXPECT_EQ(read, written);
+  }
+}
+
 // Switched by mouse and by key, applied, and still so after the game has started again; the
 // settings file keeps its 25 lines, the new options have a file of their own.
 TEST_F(GameOptionsScreen, SurviveARestart) {
@@ -79,7 +112,7 @@ TEST_F(GameOptionsScreen, SurviveARestart) {
   Click("b_apply");
   ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
 
-  EXPECT_EQ(FileText(kOptionsFileName), "[Race]\nGhostShown=0\nTrackMapShown=0\n");
+  EXPECT_EQ(FileText(kOptionsFileName), "[Race]\nGhostShown=0\nTrackMapShown=0\nDifficulty=Normal\n");
   const std::string settings = FileText(kSettingsFileName);
   EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 25);
   Form.reset();

@@ -90,7 +90,8 @@ class TTestRace {
   TMessageBoxes Messages{true};
   TOmegaImageList GameImages{Messages};
   TOmegaImageList MenuImages{Messages};
-  TRaceWorld World{GameImages, Messages, {.MenuImages = &MenuImages, .Seed = 7}};
+  TDifficulty Difficulty = TDifficulty::Normal;  // of the opponents made from now on
+  TRaceWorld World{GameImages, Messages, {.MenuImages = &MenuImages, .Difficulty = &Difficulty, .Seed = 7}};
   // The world's parts, under the names the tests use.
   TRaceState& Race = World.Race;
   TRaceContext& Context = World.Context;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -7,6 +8,8 @@
 
 #include "CarFixture.h"
 #include "race/Autopilot.h"
+#include "race/Difficulty.h"
+#include "race/GameConstants.h"
 #include "race/LapLines.h"
 
 namespace {
@@ -19,10 +22,11 @@ constexpr double kStartAngle = -10;  // where the grid's front car stands on the
 // 0, 1, 2 at the quarter turns, and three key way points: 1, 5 (the lap's proof) and 9 (which
 // re-arms the opponents' finish). Cars drive
 // clockwise. The player's car either stands in the middle, out of the way, or at the front of
-// the grid.
+// the grid. The opponents drive at `difficulty`.
 class TRoundTrack : public TTestRace {
  public:
-  TRoundTrack(bool playerOnGrid, int opponents) {
+  TRoundTrack(bool playerOnGrid, int opponents, TDifficulty difficulty = TDifficulty::Normal) {
+    Difficulty = difficulty;
     Centre = playerOnGrid ? TPointD{396 - kRadius * CosDeg(kStartAngle), 321 - kRadius * SinDeg(kStartAngle)}
                           : TPointD{396, 321};
     LayRoad();
@@ -113,6 +117,35 @@ TEST(RaceOutcomeTest, AFixedSeedRunsTheSameRaceAsEver) {
   EXPECT_EQ(Hash(trace), 6504418543611001460u) << trace.size() << " bytes";
   // Nothing outside the race carries over into the next one.
   EXPECT_EQ(run(), trace);
+}
+
+// The same race at each level, the player's car out of the way: the same opponents in the same
+// cars take longer at Easy and less time at Hard, each one of them, while the player's car
+// stays the catalogue's.
+TEST(RaceOutcomeTest, EasyOpponentsAreSlowerAndHardOnesFaster) {
+  constexpr int kOpponents = 3;
+  auto finishTimes = [](TDifficulty difficulty) {
+    TRoundTrack track(false, kOpponents, difficulty);
+    for (int frame = 0; frame < 8000 && track.Race.FinishCounter <= kOpponents; ++frame) track.RaceFrame();
+    EXPECT_EQ(track.Race.FinishCounter, kOpponents + 1) << DifficultyName(difficulty);
+    const TPlayer& player = *track.Race.Player;
+    EXPECT_EQ(player.TopSpeed, kCarCatalogue[size_t(player.CarIndex)].TopSpeed);
+    EXPECT_EQ(player.Acceleration, kCarCatalogue[size_t(player.CarIndex)].Acceleration);
+    std::array<int, kOpponents> hundredths{};
+    for (int row = 1; row < track.Race.FinishCounter; ++row) {
+      const TRaceTime& time = track.Race.Results[row].Time;
+      hundredths[size_t(track.Race.Results[row].Car)] =
+          (time.Minutes * 60 + time.Seconds) * 100 + time.Hundredths;
+    }
+    return hundredths;
+  };
+  const auto easy = finishTimes(TDifficulty::Easy);
+  const auto normal = finishTimes(TDifficulty::Normal);
+  const auto hard = finishTimes(TDifficulty::Hard);
+  for (size_t car = 0; car < kOpponents; ++car) {
+    EXPECT_GT(easy[car], normal[car]) << "opponent " << car;
+    EXPECT_LT(hard[car], normal[car]) << "opponent " << car;
+  }
 }
 
 TEST(RaceOutcomeTest, TheAutopilotDrivesThePlayerToTheFinish) {

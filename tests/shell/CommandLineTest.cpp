@@ -28,6 +28,23 @@ TEST(CommandLine, ReadsTheAutomationOptions) {
   EXPECT_EQ(options.RaceRun.TracePath, "t.csv");
 }
 
+TEST(CommandLine, ReadsTheDifficultyByName) {
+  for (const auto& [text, level] :
+       {std::pair{"easy", TDifficulty::Easy}, std::pair{"HARD", TDifficulty::Hard}}) {
+    TCommandLine options;
+    std::string error;
+    ASSERT_TRUE(ParseCommandLine({"--race", "0:0", "--difficulty", text}, options, error)) << error;
+    EXPECT_EQ(options.RaceRun.Difficulty, level) << text;
+  }
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{"--difficulty"}, {"--difficulty", "insane"}}) {
+    TCommandLine options;
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine(args, options, error));
+    EXPECT_NE(error.find("--difficulty"), std::string::npos) << error;
+  }
+}
+
 TEST(CommandLine, HelpAndVersionAreAnswered) {
   TCommandLine options;
   std::string error;
@@ -43,6 +60,7 @@ TEST(CommandLine, NoArgumentsIsThePlayersGame) {
   EXPECT_FALSE(options.Headless);
   EXPECT_FALSE(options.VirtualClock);
   EXPECT_FALSE(options.Frames);
+  EXPECT_FALSE(options.RaceRun.Difficulty);  // the options' level
 }
 
 TEST(CommandLine, RejectsBadArguments) {
