@@ -43,6 +43,7 @@ class TLight;
 class TGhostRace;
 struct TGhostLap;
 class TTrackMap;
+class TTyreMarks;
 class THelpButton;
 class TOmegaButton;
 class TOmegaEdit;
@@ -277,12 +278,13 @@ class TForm1 : private TScreenKit {
   void KillMenuRace();
   TBegArrows* StartArrows = nullptr;  // the arrows under the start lights (sprite engine owned)
 
-  // The ghost of the best lap and the track map (RaceExtras.cpp).
+  // The ghost of the best lap, the track map and the tyre marks (RaceExtras.cpp).
   void StartRaceExtras();
   void RaceExtrasFrame();
   void DrawGhostGap();
   std::unique_ptr<TGhostRace> Ghost;
-  TTrackMap* TrackMap = nullptr;  // sprite engine owned
+  TTrackMap* TrackMap = nullptr;    // sprite engine owned
+  TTyreMarks* TyreMarks = nullptr;  // sprite engine owned
 
   // Track and car selection (SelectionScreens.cpp).
   void EnterChooseTrack();

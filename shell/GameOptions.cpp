@@ -15,9 +15,10 @@ namespace {
 constexpr std::string_view kSection = "Race";
 
 // The keys of the [Race] section and the option each one holds.
-constexpr std::array<std::pair<std::string_view, bool TGameOptions::*>, 2> kKeys{{
+constexpr std::array<std::pair<std::string_view, bool TGameOptions::*>, 3> kKeys{{
     {"GhostShown", &TGameOptions::GhostShown},
     {"TrackMapShown", &TGameOptions::TrackMapShown},
+    {"TyreMarksShown", &TGameOptions::TyreMarksShown},
 }};
 
 std::string_view Trimmed(std::string_view text) {

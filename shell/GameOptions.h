@@ -10,9 +10,11 @@
 //   [Race]
 //   GhostShown=1
 //   TrackMapShown=1
+//   TyreMarksShown=1
 struct TGameOptions {
-  bool GhostShown = true;     // the ghost of the best lap drives in full races
-  bool TrackMapShown = true;  // the small map of the track in the race
+  bool GhostShown = true;      // the ghost of the best lap drives in full races
+  bool TrackMapShown = true;   // the small map of the track in the race
+  bool TyreMarksShown = true;  // cars that slide or brake hard mark the road
 
   bool operator==(const TGameOptions&) const = default;
 };

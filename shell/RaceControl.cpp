@@ -221,6 +221,7 @@ void TForm1::LeaveRace() {
   StartArrows = nullptr;
   Ghost.reset();
   TrackMap = nullptr;
+  TyreMarks = nullptr;
   Race.Player = nullptr;
   Race.OpponentCount = 0;
   Race.Opponents.fill(nullptr);

@@ -1,5 +1,5 @@
-// Beside the race: the ghost of the track's best lap, kept when a lap beats it, and the small
-// map of the track; in a time trial the heads-up display adds the gap to the ghost.
+// Beside the race: the ghost of the track's best lap, kept when a lap beats it, the small map of
+// the track and the tyre marks; in a time trial the heads-up display adds the gap to the ghost.
 #include <cstdlib>
 #include <string>
 
@@ -7,6 +7,7 @@
 #include "race/GhostRace.h"
 #include "race/Player.h"
 #include "race/TrackMap.h"
+#include "race/TyreMarks.h"
 #include "shell/Form1.h"
 #include "shell/GhostStore.h"
 
@@ -38,10 +39,12 @@ void TForm1::StartRaceExtras() {
   Ghost = std::make_unique<TGhostRace>(RaceContext, track, catalogue.SelectedCar, fileSize,
                                        LoadGhostLap(track, fileSize), shown);
   TrackMap = State.Options.TrackMapShown ? &OmegaSprite1.Create<TTrackMap>(RaceContext) : nullptr;
+  TyreMarks = State.Options.TyreMarksShown ? &OmegaSprite1.Create<TTyreMarks>(RaceContext) : nullptr;
 }
 
 // A better lap is written at once, unless another copy of the game saves into the folder.
 void TForm1::RaceExtrasFrame() {
+  if (TyreMarks) TyreMarks->Lay();
   if (!Ghost) return;
   const TGhostLap* better = Ghost->AfterFrame();
   if (better) SaveBestLap(*better);
