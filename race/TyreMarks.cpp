@@ -19,7 +19,10 @@ constexpr int kMarksDepth = 30;
 // either side of its middle.
 constexpr double kRearAxle = 15, kAxleHalf = 11;
 // A slide scrubs darker rubber off than locked-up brakes.
-constexpr uint8_t kSlideStrength = 150, kBrakeStrength = 105;
+constexpr uint8_t kSlideStrength = 210, kBrakeStrength = 150;
+// The tyres go on scrubbing for a few frames after a slide or the brakes, as their squeal dies
+// away: a car that slides every other frame through a bend leaves one trail, not dashes.
+constexpr int kScrubFrames = 8;
 // A wheel that moved farther in one frame was carried (a knock, a push): no mark joins the two.
 constexpr double kLongestStep = 40;
 // Marks farther off the 800 x 600 picture than their longest step are not drawn.
@@ -60,8 +63,13 @@ void TTyreMarks::Lay() {
 }
 
 void TTyreMarks::LayCar(const TCar& car, TTrail& trail, TPointD anchor) {
-  const bool slid = car.Slid;
-  if (std::abs(car.Speed) < kMarkingSpeed || !(slid || car.BrakingHard())) {
+  if (car.Slid || car.BrakingHard()) {
+    trail.Scrub = kScrubFrames;
+    trail.Strength = car.Slid ? kSlideStrength : kBrakeStrength;
+  } else if (trail.Scrub > 0) {
+    --trail.Scrub;
+  }
+  if (std::abs(car.Speed) < kMarkingSpeed || trail.Scrub == 0) {
     trail.Marking = false;
     return;
   }
@@ -71,7 +79,7 @@ void TTyreMarks::LayCar(const TCar& car, TTrail& trail, TPointD anchor) {
     // Rubber shows on the road only.
     if (trail.Marking && Distance(trail.Wheels[k], here) < kLongestStep &&
         OnRoadSurface(Context.Sprites, wheels[k]))
-      Add({trail.Wheels[k], here, Frame, slid ? kSlideStrength : kBrakeStrength});
+      Add({trail.Wheels[k], here, Frame, trail.Strength});
     trail.Wheels[k] = here;
   }
   trail.Marking = true;

@@ -49,6 +49,8 @@ class TTyreMarks : public TSprite {
   struct TTrail {
     bool Marking = false;
     std::array<TPointD, 2> Wheels{};
+    int Scrub = 0;  // frames the tyres go on scrubbing
+    uint8_t Strength = 0;
   };
 
   void LayCar(const TCar& car, TTrail& trail, TPointD anchor);
