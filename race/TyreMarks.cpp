@@ -22,9 +22,10 @@ constexpr double kRearAxle = 15, kAxleHalf = 11;
 constexpr uint8_t kSlideStrength = 210, kBrakeStrength = 150;
 // The tyres go on scrubbing for a few frames after a slide or the brakes, as their squeal dies
 // away: a car that slides every other frame through a bend leaves one trail, not dashes.
-constexpr int kScrubFrames = 8;
-// A wheel that moved farther in one frame was carried (a knock, a push): no mark joins the two.
-constexpr double kLongestStep = 40;
+constexpr int kScrubFrames = 4;
+// A trail grows by stretches of at least this length, so a slow car draws few quads; a wheel that
+// moved farther than kLongestStep in one frame was carried (a knock, a push) and starts anew.
+constexpr double kShortestStep = 20, kLongestStep = 40;
 // Marks farther off the 800 x 600 picture than their longest step are not drawn.
 constexpr double kScreenWidth = 800, kScreenHeight = 600, kCullMargin = kLongestStep;
 
@@ -73,16 +74,24 @@ void TTyreMarks::LayCar(const TCar& car, TTrail& trail, TPointD anchor) {
     trail.Marking = false;
     return;
   }
-  const std::array<TPointD, 2> wheels = RearWheels(car);
+  std::array<TPointD, 2> wheels = RearWheels(car);
+  double step = 0;
   for (size_t k = 0; k < wheels.size(); ++k) {
-    const TPointD here{wheels[k].X - anchor.X, wheels[k].Y - anchor.Y};
-    // Rubber shows on the road only.
-    if (trail.Marking && Distance(trail.Wheels[k], here) < kLongestStep &&
-        OnRoadSurface(Context.Sprites, wheels[k]))
-      Add({trail.Wheels[k], here, Frame, trail.Strength});
-    trail.Wheels[k] = here;
+    wheels[k] = {std::round(wheels[k].X - anchor.X), std::round(wheels[k].Y - anchor.Y)};
+    step = std::max(step, Distance(trail.Wheels[k], wheels[k]));
   }
+  if (trail.Marking && step < kShortestStep) return;
+  // Rubber shows on the road only: where the car's rear probe finds it.
+  if (trail.Marking && step < kLongestStep && car.GroundPoints[1]->OnRoad)
+    for (size_t k = 0; k < wheels.size(); ++k) AddStretch(trail.Wheels[k], wheels[k], trail.Strength);
+  trail.Wheels = wheels;
   trail.Marking = true;
+}
+
+void TTyreMarks::AddStretch(TPointD from, TPointD to, uint8_t strength) {
+  const double length = Distance(from, to);
+  if (length == 0) return;
+  Add({from, to, float(Degrees(std::atan2(to.Y - from.Y, to.X - from.X))), float(length), Frame, strength});
 }
 
 void TTyreMarks::Add(const TTyreMark& mark) {
@@ -106,25 +115,21 @@ int TTyreMarks::AlphaOf(const TTyreMark& mark) const {
   return left > 0 ? mark.Strength * left / kFadeFrames : 0;
 }
 
-// Each mark is the picture's strip stretched from one wheel position to the next; its ends
-// fall on whole pixels, so the stretches of one trail meet without gaps.
+// Each mark is the picture's strip stretched from one wheel position to the next. The anchor is
+// taken to the whole pixel, so every end falls on one and the stretches of a trail meet.
 void TTyreMarks::DoDraw() {
   if (!Visible || !Picture || Size == 0 || !Context.Race.Player) return;
   const TPointD anchor = TrackAnchor(Context.Race);
+  const double anchorX = std::round(anchor.X), anchorY = std::round(anchor.Y);
   const int halfWidth = Picture->TileHeight / 2;
+  const float scale = 1.0f / float(Picture->TileWidth);
   for (size_t i = 0; i < Size; ++i) {
     const TTyreMark& mark = Mark(i);
-    const TPointD from{anchor.X + mark.From.X, anchor.Y + mark.From.Y};
+    const TPointD from{anchorX + mark.From.X, anchorY + mark.From.Y};
     if (OffScreen(from)) continue;
-    const long x0 = std::lround(from.X), y0 = std::lround(from.Y);
-    const double dx = double(std::lround(anchor.X + mark.To.X) - x0),
-                 dy = double(std::lround(anchor.Y + mark.To.Y) - y0);
-    const double length = std::hypot(dx, dy);
-    if (length == 0) continue;
     // Drawn in the sprites' blend mode with the colour's alpha alone: no change of blending
     // between marks, so the renderer takes them all in one batch.
-    Picture->DrawColored(int(x0), int(y0) - halfWidth, float(Degrees(std::atan2(dy, dx))), 0, 0.5f,
-                         float(length / Picture->TileWidth), 1, ColorARGB(255, 255, 255, AlphaOf(mark)),
-                         false, false, 0, 0);
+    Picture->DrawColored(int(from.X), int(from.Y) - halfWidth, mark.Angle, 0, 0.5f, mark.Length * scale, 1,
+                         ColorARGB(255, 255, 255, AlphaOf(mark)), false, false, 0, 0);
   }
 }

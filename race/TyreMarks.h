@@ -12,12 +12,14 @@
 class TCar;
 class TImageListItem;
 
-// A stretch of rubber on the road: where one rear wheel ran from one frame to the next, relative
-// to the track's anchor (TrackAnchor), so it stays where it was laid while the world scrolls.
+// A stretch of rubber on the road: where one rear wheel ran from one frame to a later one, in whole
+// pixels relative to the track's anchor (TrackAnchor), so it stays where it was laid while the
+// world scrolls, and the stretches of a trail meet end to end.
 struct TTyreMark {
   TPointD From, To;
-  int Laid = 0;          // frame of the race it was laid in
-  uint8_t Strength = 0;  // its opacity while fresh, 0 .. 255
+  float Angle = 0, Length = 0;  // from From to To, for drawing
+  int Laid = 0;                 // frame of the race it was laid in
+  uint8_t Strength = 0;         // its opacity while fresh, 0 .. 255
 };
 
 // The dark marks that cars sliding or braking hard leave on the road. They lie over the road and
@@ -54,6 +56,8 @@ class TTyreMarks : public TSprite {
   };
 
   void LayCar(const TCar& car, TTrail& trail, TPointD anchor);
+  // A stretch of a trail, unless it has no length.
+  void AddStretch(TPointD from, TPointD to, uint8_t strength);
   void Add(const TTyreMark& mark);
   void ForgetFaded();
 

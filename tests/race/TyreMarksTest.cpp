@@ -57,14 +57,15 @@ struct TMarkingRace : TTestRace {
   TTyreMarks* Marks = nullptr;
 };
 
-// The player's car and two opponents, all skidding at a steady speed while the player holds the
-// handbrake: six marks a frame.
+// The player's car and two opponents, all skidding straight on while the player holds the
+// handbrake, so fast that each car's trails grow by a stretch a frame: six marks a frame.
 struct TThreeCarSlide : TMarkingRace {
+  static constexpr double kSpeed = 21;
   TThreeCarSlide()
-      : TMarkingRace(5), First(MakeOpponent(1, 0, 300, 200)), Second(MakeOpponent(2, 90, 500, 450)) {}
+      : TMarkingRace(kSpeed), First(MakeOpponent(1, 0, 300, 200)), Second(MakeOpponent(2, 90, 500, 450)) {}
   void Slide(int frames) {
     Drive(DrivingKey::Space, frames, [this] {
-      Player().Speed = First.Speed = Second.Speed = 5;
+      Player().Speed = First.Speed = Second.Speed = kSpeed;
       First.Skidding = Second.Skidding = true;
     });
   }
@@ -73,8 +74,7 @@ struct TThreeCarSlide : TMarkingRace {
 
 }  // namespace
 
-// Only a car that slides or brakes hard, fast enough and on the road, leaves marks: one a frame
-// from each rear wheel once it has marked the frame before.
+// Only a car that slides or brakes hard, fast enough and on the road, leaves marks.
 TEST(TyreMarksTest, CarsThatSlideOrBrakeHardMarkTheRoadAndOthersDoNot) {
   struct TCase {
     const char* What;
@@ -87,8 +87,8 @@ TEST(TyreMarksTest, CarsThatSlideOrBrakeHardMarkTheRoadAndOthersDoNot) {
   const TCase cases[] = {
       {"handbrake", 5, DrivingKey::Space, true, false, true},
       {"sharp turn", 4, DrivingKey::Right, true, true, true},
-      {"hard braking", 6, DrivingKey::Down, true, false, true},
-      {"braking at a crawl", 2.5, DrivingKey::Down, true, false, false},
+      {"hard braking", 9, DrivingKey::Down, true, false, true},  // the car's top speed is 10
+      {"braking at half speed", 5, DrivingKey::Down, true, false, false},
       {"straight on", 5, DrivingKey::Up, true, false, false},
       {"gentle turn", 4, DrivingKey::Right, true, false, false},
       {"handbrake at walking pace", 1, DrivingKey::Space, true, false, false},
@@ -101,8 +101,7 @@ TEST(TyreMarksTest, CarsThatSlideOrBrakeHardMarkTheRoadAndOthersDoNot) {
     race.Drive(c.Key, kFrames, [&] {
       if (c.TurnsSharply) player.Direction = player.Heading - 30;
     });
-    // The first marking frame only starts the trail.
-    EXPECT_EQ(race.Marks->Count(), c.Marks ? size_t(kRearWheels * (kFrames - 1)) : 0u) << c.What;
+    EXPECT_EQ(race.Marks->Count() > 0, c.Marks) << c.What;
   }
 }
 
@@ -113,7 +112,7 @@ TEST(TyreMarksTest, ACarSlidingOnAndOffLeavesOneTrailPerWheel) {
   int frame = 0;
   race.Run(10, [&] { race.KeyHeld[DrivingKey::Space] = frame++ % 2 == 0; });
   race.KeyHeld[DrivingKey::Space] = false;
-  ASSERT_EQ(race.Marks->Count(), size_t(kRearWheels * 9));
+  ASSERT_GT(race.Marks->Count(), 0u);
   race.Run(30);
   const size_t count = race.Marks->Count();
   race.Run(30);
@@ -134,7 +133,7 @@ TEST(TyreMarksTest, EveryCarOfTheRaceMarksTheRoad) {
 // The newest marks end at the rear wheels, and stay on the spot of the road they were laid on
 // while the world scrolls under the player's car.
 TEST(TyreMarksTest, MarksLieUnderTheRearWheelsAndStayWhereTheyWereLaid) {
-  TMarkingRace race(5);
+  TMarkingRace race(21);
   TRoadPart& landmark = race.Sprites.Create<TRoadPart>(race.Context, 1, 100.0, 100.0);
   race.Drive(DrivingKey::Space, 6);
   TPlayer& player = race.Player();
@@ -142,12 +141,13 @@ TEST(TyreMarksTest, MarksLieUnderTheRearWheelsAndStayWhereTheyWereLaid) {
   ASSERT_GE(count, size_t(kRearWheels));
   const TPointD left = race.OnScreen(race.Marks->Mark(count - 2).To);
   const TPointD right = race.OnScreen(race.Marks->Mark(count - 1).To);
-  EXPECT_NEAR(Distance(left, right), 22, 0.01) << "one wheel on each side";
+  // Each end lies on the whole pixel nearest the wheel.
+  EXPECT_NEAR(Distance(left, right), 22, 1.5) << "one wheel on each side";
   const TPointD axle{(left.X + right.X) / 2, (left.Y + right.Y) / 2};
   const TPointD centre = player.Centre();
   const double nose = player.Angle + 90;
-  EXPECT_NEAR(axle.X, centre.X - 15 * CosDeg(nose), 0.01);
-  EXPECT_NEAR(axle.Y, centre.Y - 15 * SinDeg(nose), 0.01);
+  EXPECT_NEAR(axle.X, centre.X - 15 * CosDeg(nose), 0.5);
+  EXPECT_NEAR(axle.Y, centre.Y - 15 * SinDeg(nose), 0.5);
 
   const TPointD landmarkBefore{landmark.X(), landmark.Y()};
   race.Drive(DrivingKey::Up, 60);
@@ -161,7 +161,7 @@ TEST(TyreMarksTest, MarksLieUnderTheRearWheelsAndStayWhereTheyWereLaid) {
 
 // A mark fades evenly from its strength to nothing in about twenty seconds, and then goes.
 TEST(TyreMarksTest, MarksFadeOverTwentySecondsAndThenGo) {
-  TMarkingRace race(5);
+  TMarkingRace race(21);
   race.Drive(DrivingKey::Space, 2);
   ASSERT_EQ(race.Marks->Count(), size_t(kRearWheels));
   const TTyreMark first = race.Marks->Mark(0);
@@ -208,6 +208,7 @@ TEST(TyreMarksTest, EachMarkIsDrawnBetweenItsEndsAndOnlyOnThePicture) {
   race.GameImages.BuildTextures();
   race.Drive(DrivingKey::Space, 8);
   race.Run(400);  // older marks are fainter
+  ASSERT_GT(race.Marks->Count(), 2u);
 
   screen.BeginScene();
   race.Marks->DoDraw();
@@ -218,8 +219,8 @@ TEST(TyreMarksTest, EachMarkIsDrawnBetweenItsEndsAndOnlyOnThePicture) {
     const TPointD from = race.OnScreen(mark.From), to = race.OnScreen(mark.To);
     double x = 0, y = 0;
     for (const TVertex& corner : quad) x += corner.X / 4, y += corner.Y / 4;
-    EXPECT_NEAR(x, (from.X + to.X) / 2, 1) << i;
-    EXPECT_NEAR(y, (from.Y + to.Y) / 2, 1) << i;
+    EXPECT_NEAR(x, (from.X + to.X) / 2, 1.5) << i;
+    EXPECT_NEAR(y, (from.Y + to.Y) / 2, 1.5) << i;
     EXPECT_NEAR(std::hypot(quad[1].X - quad[0].X, quad[1].Y - quad[0].Y), Distance(from, to), 1.5) << i;
     EXPECT_NEAR(std::hypot(quad[3].X - quad[0].X, quad[3].Y - quad[0].Y), 8.5, 0.01)
         << "the strip's width, and the half pixel the renderer adds";
