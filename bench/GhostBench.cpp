@@ -7,48 +7,20 @@
 //   ghost_bench [--benchmark_repetitions=N]   (reads the built game folder's pictures and tracks)
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <optional>
-#include <string>
 
-#include "engine/OmegaImageList.h"
-#include "engine/OmegaScreen.h"
-#include "platform/RecordingRenderDevice.h"
-#include "race/GameConstants.h"
-#include "race/RaceSimulation.h"
+#include "RaceBench.h"
 
 namespace {
 
 constexpr int kTrack = 0;
 constexpr uint32_t kSeed = 9;
 
-struct TBench {
-  TRecordingRenderDevice Device;
-  TDeviceOnlyVideo Video{&Device};
-  TMessageBoxes Messages{true};
-  TOmegaScreen Screen{Video, Messages};
-  TOmegaImageList GameImages{Messages};
-  TOmegaImageList MenuImages{Messages};
-  const TTrack& Track = kTrackCatalogue[kTrack];
-  std::string TrackFile;
-
-  TBench() {
-    Device.RecordDraws = false;
-    Screen.Initialize();
-    const std::string folder = MORVEL_GAME_DIR;
-    GameImages.LoadFromFile(folder + "/Data/data2.oil");
-    MenuImages.LoadFromFile(folder + "/Data/data1.oil");
-    for (TOmegaImageList* images : {&GameImages, &MenuImages}) {
-      images->SetOmegaScreen(&Screen);
-      images->BuildTextures();
-    }
-    const std::string dataFile(Track.DataFile);
-    TrackFile = folder + "/Data/" + dataFile.substr(dataFile.rfind('\\') + 1);
-  }
+struct TBench : TRaceBench {
+  TBench() : TRaceBench(kTrack, kSeed) {}
 
   std::unique_ptr<TRaceSimulation> Race(std::optional<TGhostLap> ghost) {
-    auto race =
-        std::make_unique<TRaceSimulation>(Track, TrackFile, 0, kSeed, Messages, GameImages, MenuImages);
+    auto race = TRaceBench::Race();
     if (ghost) race->StartGhost(kTrack, 0, std::move(ghost));
     return race;
   }
@@ -59,14 +31,6 @@ struct TBench {
     race->StartGhost(kTrack, 0, std::nullopt);
     while (!race->Kept && race->Frames() < 20000) race->Frame();
     return race->Kept.value_or(TGhostLap{});
-  }
-
-  void Frame(TRaceSimulation& race) {
-    Screen.Clear(0, 0, 0, 0);
-    Screen.BeginScene();
-    race.Draw();
-    race.Frame();
-    Screen.EndScene();
   }
 };
 

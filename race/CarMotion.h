@@ -33,6 +33,8 @@ struct TCarMotion {
 
   static constexpr double kOnRoad = 1.0;
   static constexpr double kOffRoad = 0.3;
+  // Braking from above this share of the top speed locks the tyres.
+  static constexpr double kHardBrakingShare = 0.7;
 
   // Copies the driving values of catalogue car `carIndex` and sets the common constants.
   void LoadParameters(int carIndex);
@@ -59,4 +61,9 @@ struct TCarMotion {
   void FollowHeading();
   // A skid lasts only for the frame in which a turn or the handbrake set it.
   void EndSkid();
+  // The brake pedal is down while the car still runs forwards near its top speed: the tyres lock
+  // and scrub the road.
+  bool BrakingHard() const {
+    return CurrentAcceleration <= -BrakeDeceleration && Speed > kHardBrakingShare * TopSpeed;
+  }
 };

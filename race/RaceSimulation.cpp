@@ -27,6 +27,7 @@ void TRaceSimulation::Frame() {
   // As in the game, the race clock's tick comes before the frame.
   StepRaceClock(Race);
   World.Step([this] { Autopilot.Drive(); });
+  if (TyreMarks) TyreMarks->Lay();
   if (Ghost)
     if (const TGhostLap* better = Ghost->AfterFrame()) Kept = *better;
   ++FrameCount;
@@ -35,4 +36,8 @@ void TRaceSimulation::Frame() {
 void TRaceSimulation::StartGhost(int track, uint32_t trackFileSize, std::optional<TGhostLap> best) {
   Ghost = std::make_unique<TGhostRace>(World.Context, track, Race.Player ? Race.Player->CarIndex : 0,
                                        trackFileSize, std::move(best), true);
+}
+
+void TRaceSimulation::StartTyreMarks() {
+  TyreMarks = &World.Context.Sprites.Create<TTyreMarks>(World.Context);
 }

@@ -12,6 +12,7 @@
 #include "race/GhostRace.h"
 #include "race/RaceState.h"
 #include "race/RaceWorld.h"
+#include "race/TyreMarks.h"
 
 // A whole race without the form or a display, for tests and track checks: the race set-up on a
 // catalogue track, the opponents let go at once, the player's car driven by the autopilot, one
@@ -34,6 +35,9 @@ class TRaceSimulation {
   void StartGhost(int track, uint32_t trackFileSize, std::optional<TGhostLap> best);
   std::unique_ptr<TGhostRace> Ghost;
   std::optional<TGhostLap> Kept;
+  // From now on the cars mark the road where they slide or brake hard, as in the game.
+  void StartTyreMarks();
+  TTyreMarks* TyreMarks = nullptr;  // the sprite engine owns it
   // Every car has crossed the line for the last time.
   bool AllFinished() const { return Race.FinishCounter > Track.Rivals + 1; }
   // Frames raced since the start.

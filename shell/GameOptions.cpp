@@ -16,9 +16,10 @@ constexpr std::string_view kSection = "Race";
 constexpr std::string_view kDifficultyKey = "Difficulty";
 
 // The keys of the [Race] section and the option each one holds.
-constexpr std::array<std::pair<std::string_view, bool TGameOptions::*>, 2> kKeys{{
+constexpr std::array<std::pair<std::string_view, bool TGameOptions::*>, 3> kKeys{{
     {"GhostShown", &TGameOptions::GhostShown},
     {"TrackMapShown", &TGameOptions::TrackMapShown},
+    {"TyreMarksShown", &TGameOptions::TyreMarksShown},
 }};
 
 std::string_view Trimmed(std::string_view text) {

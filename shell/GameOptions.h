@@ -12,10 +12,12 @@
 //   [Race]
 //   GhostShown=1
 //   TrackMapShown=1
+//   TyreMarksShown=1
 //   Difficulty=Normal
 struct TGameOptions {
   bool GhostShown = true;                        // the ghost of the best lap drives in full races
   bool TrackMapShown = true;                     // the small map of the track in the race
+  bool TyreMarksShown = true;                    // cars that slide or brake hard mark the road
   TDifficulty Difficulty = TDifficulty::Normal;  // how hard the opponents drive
 
   bool operator==(const TGameOptions&) const = default;

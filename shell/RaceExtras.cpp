@@ -10,6 +10,7 @@
 #include "race/Player.h"
 #include "race/RaceWorld.h"
 #include "race/TrackMap.h"
+#include "race/TyreMarks.h"
 #include "shell/GameState.h"
 #include "shell/GhostStore.h"
 
@@ -47,10 +48,12 @@ void TRaceExtras::Start() {
   Ghost = std::make_unique<TGhostRace>(context, track, catalogue.SelectedCar, fileSize,
                                        LoadGhostLap(track, fileSize), shown);
   TrackMap = state.Options.TrackMapShown ? &Kit.Sprites().Create<TTrackMap>(context) : nullptr;
+  TyreMarks = state.Options.TyreMarksShown ? &Kit.Sprites().Create<TTyreMarks>(context) : nullptr;
 }
 
 // A better lap is written at once, unless another copy of the game saves into the folder.
 void TRaceExtras::Frame() {
+  if (TyreMarks) TyreMarks->Lay();
   if (!Ghost) return;
   const TGhostLap* better = Ghost->AfterFrame();
   if (better) Kit.SaveBestLap(*better);
@@ -70,4 +73,5 @@ void TRaceExtras::DrawGhostGap(TOmegaFont& hudFont) {
 void TRaceExtras::Stop() {
   Ghost.reset();
   TrackMap = nullptr;
+  TyreMarks = nullptr;
 }

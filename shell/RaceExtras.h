@@ -7,9 +7,10 @@
 class TGhostRace;
 class TOmegaFont;
 class TTrackMap;
+class TTyreMarks;
 
-// Beside the race: the ghost of the track's best lap, kept when a lap beats it, and the small map
-// of the track; in a time trial the heads-up display adds the gap to the ghost.
+// Beside the race: the ghost of the track's best lap, kept when a lap beats it, the small map of the
+// track and the tyre marks; in a time trial the heads-up display adds the gap to the ghost.
 class TRaceExtras {
  public:
   explicit TRaceExtras(TScreenKit& kit);
@@ -17,7 +18,8 @@ class TRaceExtras {
   TRaceExtras(const TRaceExtras&) = delete;
   TRaceExtras& operator=(const TRaceExtras&) = delete;
 
-  // After the race is laid out; Stop as it is left (the sprite engine has taken the map away).
+  // After the race is laid out; Stop as it is left (the sprite engine has taken the map and the
+  // marks away).
   void Start();
   void Frame();
   void DrawGhostGap(TOmegaFont& hudFont);
@@ -26,5 +28,6 @@ class TRaceExtras {
  private:
   TScreenKit& Kit;
   std::unique_ptr<TGhostRace> Ghost;
-  TTrackMap* TrackMap = nullptr;  // sprite engine owned
+  TTrackMap* TrackMap = nullptr;    // sprite engine owned
+  TTyreMarks* TyreMarks = nullptr;  // sprite engine owned
 };

@@ -133,6 +133,9 @@ std::vector<TPictureEntry> PictureInventory() {
       {"data2", "playermark", 84, 84, 1, 1, true},
       {"data2", "mapplate", 150, 150},
       {"data2", "mapdot", 8, 8},
+      // Drawn turned and stretched, yet opaque to its ends: the stretches of a trail join, and a
+      // single tile has no neighbour to bleed in.
+      {"data2", "tyremark", 16, 8},
       {"data2", "svetophor", 192, 58},
       {"data2", "redlight", 122, 122},
       {"data2", "yellowlight", 122, 122},

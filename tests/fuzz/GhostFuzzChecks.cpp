@@ -31,7 +31,7 @@ void CheckGhostFile(std::string_view bytes) {
 void CheckOptionsFile(std::string_view bytes) {
   TGameOptions options;
   ReadGameOptions(options, bytes);
-  TGameOptions again{!options.GhostShown, !options.TrackMapShown};
+  TGameOptions again{!options.GhostShown, !options.TrackMapShown, !options.TyreMarksShown};
   Require(!ReadGameOptions(again, GameOptionsText(options)), "what the game writes is never damaged");
   Require(again == options, "the options survive being written and read");
 }

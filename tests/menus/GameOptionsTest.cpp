@@ -52,8 +52,12 @@ TEST(GameOptions, ReadsItsSectionAndKeepsWhatItCannotRead) {
     EXPECT_EQ(options.TrackMapShown, c.Map) << c.Text;
     EXPECT_EQ(damage.has_value(), c.Damaged) << c.Text;
   }
-  for (const TGameOptions written : {TGameOptions{false, true}, TGameOptions{true, false}}) {
-    TGameOptions read{!written.GhostShown, !written.TrackMapShown};
+  TGameOptions marksOff;
+  EXPECT_FALSE(ReadGameOptions(marksOff, "[Race]\ntyremarksshown=off\n"));
+  EXPECT_EQ(marksOff, (TGameOptions{true, true, false}));
+  for (const TGameOptions written :
+       {TGameOptions{false, true, true}, TGameOptions{true, false, true}, TGameOptions{true, true, false}}) {
+    TGameOptions read{!written.GhostShown, !written.TrackMapShown, !written.TyreMarksShown};
     EXPECT_FALSE(ReadGameOptions(read, GameOptionsText(written)));
     EXPECT_EQ(read, written);
   }
@@ -112,7 +116,8 @@ TEST_F(GameOptionsScreen, SurviveARestart) {
   Click("b_apply");
   ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
 
-  EXPECT_EQ(FileText(kOptionsFileName), "[Race]\nGhostShown=0\nTrackMapShown=0\nDifficulty=Normal\n");
+  EXPECT_EQ(FileText(kOptionsFileName),
+            "[Race]\nGhostShown=0\nTrackMapShown=0\nTyreMarksShown=1\nDifficulty=Normal\n");
   const std::string settings = FileText(kSettingsFileName);
   EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 25);
   Form.reset();

@@ -24,6 +24,8 @@ void DrawMarkers(TArtPackage& package);
 void DrawPlayerMark(TArtPackage& race);
 // The track map's plate and the dot its cars are drawn with (tinted by the game).
 void DrawTrackMapParts(TArtPackage& race);
+// The strip the cars' tyre marks are drawn with.
+void DrawTyreMark(TArtPackage& race);
 void DrawDebugMarkers(TArtPackage& race);
 void DrawRoad(TArtPackage& race, const TArtTextures& textures);
 // The straight pieces the game draws along a staircase of bends, which runs as a diagonal road.

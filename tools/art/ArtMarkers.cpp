@@ -82,6 +82,17 @@ void DrawTrackMapParts(TArtPackage& race) {
   });
 }
 
+void DrawTyreMark(TArtPackage& race) {
+  // A strip of rubber across a tyre's width, the same all along: the game stretches it from one
+  // wheel position to the next, so its ends stay opaque and the stretches of a trail join. Soft
+  // sides, and two faint grooves of the tread.
+  race.Add("tyremark", 16, 8, [](cairo_t* cr) {
+    constexpr double kRowAlpha[] = {0, 0.3, 0.9, 0.7, 0.75, 0.9, 0.3, 0};
+    for (int row = 0; row < 8; ++row)
+      FillPath(cr, RoundedRect(0, row, 16, 1, 0), WithAlpha(Hex(0x16161A), kRowAlpha[row]));
+  });
+}
+
 void DrawDebugMarkers(TArtPackage& race) {
   race.Add("checkpoint", 5, 5, [](cairo_t* cr) { PaintDebugDot(cr, 5, Palette::Lime); });
   race.AddSheet("actcheckpoint", 5, 5, 2, 1, [](cairo_t* cr, int pattern) {

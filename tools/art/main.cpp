@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     DrawMarkers(race);
     DrawPlayerMark(race);
     DrawTrackMapParts(race);
+    DrawTyreMark(race);
     DrawDashboard(race);
     DrawStartLights(race);
     DrawRaceDialogs(race);
