@@ -100,9 +100,13 @@ class MenuForm : public testing::Test {
     Send(event);
   }
 
+  // The button of that picture on the screen's page of buttons.
   TOmegaButton* Button(const std::string& picture) const {
-    for (TOmegaButton* button : Form->PageButtons)
-      if (button->Name == picture) return button;
+    if (!Form->MenuPage) return nullptr;
+    for (const auto& widget : Form->MenuPage->Components()) {
+      auto* button = dynamic_cast<TOmegaButton*>(widget.get());
+      if (button && button->Name == picture) return button;
+    }
     return nullptr;
   }
 
