@@ -5,6 +5,7 @@
 #include "engine/OmegaSprite.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuPictures.h"
 #include "shell/MenuSprites.h"
 
@@ -66,8 +67,8 @@ void TExitGameScreen::Draw() {
   Dialog->DoDraw();
   Kit.Gui().Draw();
   Kit.Sprites().Move(0);
-  Kit.DrawMenuLights();
-  Kit.DrawTicker();
+  Kit.Backdrop().DrawLights();
+  Kit.Backdrop().DrawTicker();
   Kit.EndMenuFrame();
 }
 

@@ -23,11 +23,11 @@
 #include "platform/InputEvent.h"
 #include "platform/MessageBox.h"
 #include "platform/VideoSystem.h"
-#include "race/IndicatorsTicker.h"
 #include "race/RaceSounds.h"
 #include "race/RaceState.h"
 #include "race/RaceWorld.h"
 #include "shell/GameState.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/RaceRun.h"
 #include "shell/ScreenKit.h"
 #include "shell/SettingsLock.h"
@@ -35,7 +35,6 @@
 #include "web/ScoreSubmitter.h"
 
 class TCursor;
-class TLight;
 struct TGhostLap;
 class TOmegaButton;
 class THallOfFameScreen;
@@ -113,9 +112,7 @@ class TForm1 : private TScreenKit {
   void QuitAtOnce();
   int ExitStatus() const { return ExitCode; }
 
-  // Set-ups that tests drive directly: the menus' background race, and a race from the
-  // chosen track and car.
-  void CreateMenuBackground() override;
+  // A race from the chosen track and car, as tests and unattended runs start it.
   void StartRace() override;
 
   // Components, in the order they are made; they are freed the other way round, so the sprites
@@ -148,10 +145,9 @@ class TForm1 : private TScreenKit {
   // The current screen's page of buttons (OmegaGUI1 owns it).
   TOmegaGUIList* MenuPage = nullptr;
 
-  // Sprites the screens keep hold of; the sprite engine owns them.
+  // The mouse pointer (the sprite engine owns it) and what runs behind the menus.
   TCursor* GameCursor = nullptr;
-  std::array<TLight*, 3> MenuLights{};
-  TRunningString* Ticker = nullptr;
+  TMenuBackdrop MenuBackdrop{static_cast<TScreenKit&>(*this)};
 
   // The screens that are objects of their own.
   std::unique_ptr<TIntroScreen> Intro;
@@ -213,20 +209,13 @@ class TForm1 : private TScreenKit {
   void FreePage() override;
   void FreePageButton(TOmegaButton& button) override;
 
-  // Behind the menus (MenuBackground.cpp): the lights drawn once more on top, the demonstration
-  // race cleared away for a race, the ticker and its visible text.
-  void DrawMenuLights() override;
-  void KillMenuRace() override;
-  void DrawTicker() override;
-  TTickerFacts TickerFacts() const;
-  void RebuildTicker() override;
-
   // What every menu screen does alike (MenuFrame.cpp).
   void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) override;
   void BeginMenuFrame() override;
   void EndMenuFrame() override;
   void DrawMenuPicture(const std::string& name, int x, int y) override;
   void DrawMenuTitle(const std::string& title) override;
+  TMenuBackdrop& Backdrop() override { return MenuBackdrop; }
 
   TFormServices Services;
   TRaceRun RaceRun;

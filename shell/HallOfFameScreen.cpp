@@ -7,6 +7,7 @@
 #include "engine/OmegaImageList.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
 
@@ -63,8 +64,8 @@ void THallOfFameScreen::Frame() {
   DrawLines();
   Kit.Gui().Draw();
   Kit.Sprites().Move(0);
-  Kit.DrawMenuLights();
-  Kit.DrawTicker();
+  Kit.Backdrop().DrawLights();
+  Kit.Backdrop().DrawTicker();
   Kit.DrawMenuTitle("HALL OF FAME");
   Kit.EndMenuFrame();
 }

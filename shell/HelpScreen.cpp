@@ -8,6 +8,7 @@
 #include "race/IndicatorsMenu.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuPictures.h"
 #include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
@@ -72,8 +73,8 @@ void THelpScreen::Draw() {
   Kit.DrawMenuPicture("spec_fon", 0, 0);
   Kit.Gui().Draw();
   Kit.Sprites().Move(0);
-  Kit.DrawMenuLights();
-  Kit.DrawTicker();
+  Kit.Backdrop().DrawLights();
+  Kit.Backdrop().DrawTicker();
   Kit.DrawMenuTitle("HELP");
   Kit.EndMenuFrame();
 }

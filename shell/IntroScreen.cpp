@@ -12,6 +12,7 @@
 #include "race/RaceState.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuPictures.h"
 #include "shell/MenuSprites.h"
 
@@ -121,5 +122,5 @@ void TIntroScreen::Leave() {
   Sprites.KillAll();
   Emblem = Title = nullptr;
   Kit.FreePage();
-  Kit.CreateMenuBackground();
+  Kit.Backdrop().Create();
 }

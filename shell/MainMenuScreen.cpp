@@ -11,6 +11,7 @@
 #include "race/GameProcedures.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuPictures.h"
 #include "shell/MenuSlide.h"
 #include "web/GoToLink.h"
@@ -129,8 +130,8 @@ void TMainMenuScreen::Draw() {
   sprites.Draw();
   DrawCornerEmblem(images);
   Kit.Gui().Draw();
-  Kit.DrawMenuLights();
-  Kit.DrawTicker();
+  Kit.Backdrop().DrawLights();
+  Kit.Backdrop().DrawTicker();
   Kit.EndMenuFrame();
 }
 

@@ -6,6 +6,7 @@
 #include "engine/OmegaSprite.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuPictures.h"
 #include "shell/MenuSprites.h"
 
@@ -72,7 +73,7 @@ void TNameEntryScreen::Draw(bool shown) {
   else
     Kit.DrawMenuPicture("scr_title", 0, 0);
   Kit.Gui().Draw();
-  Kit.DrawMenuLights();
+  Kit.Backdrop().DrawLights();
   Kit.EndMenuFrame();
 }
 
@@ -91,5 +92,5 @@ void TNameEntryScreen::Leave() {
   OkButton = nullptr;
   Sprites.KillAll();
   Dialog = nullptr;
-  Kit.RebuildTicker();
+  Kit.Backdrop().RebuildTicker();
 }

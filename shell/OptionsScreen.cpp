@@ -11,6 +11,7 @@
 #include "engine/OmegaSprite.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuPictures.h"
 #include "shell/MenuSlide.h"
 
@@ -116,8 +117,8 @@ void TOptionsScreen::Draw() {
   Kit.DrawMenuPicture("spec_fon", 0, 0);
   Kit.Sprites().Move(0);
   Kit.Gui().Draw();
-  Kit.DrawMenuLights();
-  Kit.DrawTicker();
+  Kit.Backdrop().DrawLights();
+  Kit.Backdrop().DrawTicker();
   Kit.DrawMenuTitle("OPTIONS");
   Kit.EndMenuFrame();
 }

@@ -8,6 +8,7 @@
 #include "race/RaceWorld.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuSprites.h"
 #include "shell/StillRace.h"
 
@@ -122,7 +123,7 @@ void TLeaveRaceScreen::LeaveRace() {
   Leave();
   Kit.LeaveScreen(gsRace);
   Kit.EnterScreen(gsMainMenu);
-  Kit.CreateMenuBackground();
+  Kit.Backdrop().Create();
 }
 
 void TLeaveRaceScreen::Leave() {

@@ -15,6 +15,7 @@
 #include "race/TrackDebugOverlay.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuSprites.h"
 #include "shell/RaceRun.h"
 
@@ -48,7 +49,7 @@ void TRaceScreen::Start() {
   if (state.GameImagesPending && !LoadGameImages()) return;
   PendingTrack = std::move(file.Records);
   Kit.ChangeMusic("menumusic", "gamemusic");
-  Kit.KillMenuRace();
+  Kit.Backdrop().KillRace();
   // A time trial starts from the track selection, without choosing the car.
   Kit.LeaveScreen(state.CurrentScreen == gsChooseTrack ? gsChooseTrack : gsChooseCar);
   Kit.EnterScreen(gsRace);

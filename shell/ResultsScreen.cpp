@@ -10,6 +10,7 @@
 #include "race/Player.h"
 #include "race/RaceWorld.h"
 #include "shell/GameState.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuSprites.h"
 #include "shell/Scoring.h"
 #include "shell/StillRace.h"
@@ -149,7 +150,7 @@ void TResultsScreen::Answer(bool sendScore) {
   Leave();
   Kit.LeaveScreen(gsRace);
   Kit.EnterScreen(gsChooseTrack);
-  Kit.CreateMenuBackground();
+  Kit.Backdrop().Create();
   if (!sendScore) return;
   const TGameState& state = Kit.GameState();
   Kit.Scores().SubmitScore({state.PlayerName, state.TotalScore, state.AddText});

@@ -6,6 +6,7 @@
 #include "shell/GameScreen.h"
 
 class TCursor;
+class TMenuBackdrop;
 class TFontLibrary;
 class TOmegaBitmapFont;
 class TOmegaButton;
@@ -42,14 +43,13 @@ class TScreenKit {
                                       std::function<void()> onClick) = 0;
   virtual void FreePage() = 0;
 
-  // The menus' frame: begin and end (the cursor last), a menu picture, the lights drawn once more on
-  // top, the ticker's text and the title on the title plate.
+  // The menus' frame: begin and end (the cursor last), a menu picture and the title on the title
+  // plate; what runs behind the menus (the demonstration race, the lights and the ticker).
   virtual void BeginMenuFrame() = 0;
   virtual void EndMenuFrame() = 0;
   virtual void DrawMenuPicture(const std::string& name, int x, int y) = 0;
-  virtual void DrawMenuLights() = 0;
-  virtual void DrawTicker() = 0;
   virtual void DrawMenuTitle(const std::string& title) = 0;
+  virtual TMenuBackdrop& Backdrop() = 0;
 
   // Leave this screen, play the sound (none when empty) and enter the next one.
   virtual void SwitchScreen(TGameScreen from, const std::string& sound, TGameScreen to) = 0;
@@ -69,12 +69,8 @@ class TScreenKit {
   virtual TOmegaGUIList& Page() = 0;
   virtual void FreePageButton(TOmegaButton& button) = 0;
 
-  // The menus: what their sprites are made with, the background race made and cleared away, and
-  // the ticker's greeting made anew for the player's name.
+  // What the menus' sprites are made with.
   virtual TRaceContext& SpriteContext() = 0;
-  virtual void CreateMenuBackground() = 0;
-  virtual void KillMenuRace() = 0;
-  virtual void RebuildTicker() = 0;
 
   // The race: its world, its clock and the watch of unattended runs; a race on the selected track
   // and car. The score server.

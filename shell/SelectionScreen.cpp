@@ -9,6 +9,7 @@
 #include "engine/OmegaImageList.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
+#include "shell/MenuBackdrop.h"
 #include "shell/MenuSlide.h"
 #include "shell/MenuSprites.h"
 #include "shell/SelectionInfo.h"
@@ -225,12 +226,12 @@ void TSelectionScreen::Frame() {
   Kit.Sprites().Draw();
   if (ChoosesTrack()) {
     DrawTrackInfo();
-    Kit.DrawTicker();
-    Kit.DrawMenuLights();  // the screen's picture lies over them
+    Kit.Backdrop().DrawTicker();
+    Kit.Backdrop().DrawLights();  // the screen's picture lies over them
   } else {
     const TCatalogue& catalogue = Kit.GameState().Catalogue;
     CentredText(Kit.TitleFont(), 419, 68, CarTitle(catalogue.Cars[size_t(catalogue.SelectedCar)]));
-    Kit.DrawTicker();
+    Kit.Backdrop().DrawTicker();
   }
   Kit.Gui().Draw();
   Kit.EndMenuFrame();

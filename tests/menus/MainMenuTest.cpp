@@ -211,14 +211,14 @@ TEST_F(MenuForm, TheHelpPagesTurnWithinOneToThree) {
 TEST_F(MenuForm, TheTickerAlwaysShowsSomeOfTheGreeting) {
   Start();
   ReachMainMenu("Ann Racer");
-  const std::string start = Form->Ticker->Text();
+  const std::string start = Form->MenuBackdrop.Ticker()->Text();
   int emptyFrames = 0, rounds = 0;
   for (int frame = 0; frame < 2500; ++frame) {
-    const std::string& visible = Form->Ticker->VisibleText();
+    const std::string& visible = Form->MenuBackdrop.Ticker()->VisibleText();
     emptyFrames += visible.find_first_not_of(' ') == std::string::npos;
-    const std::string before = Form->Ticker->Text();
+    const std::string before = Form->MenuBackdrop.Ticker()->Text();
     RunFrames(1);
-    rounds += Form->Ticker->Text() != before && Form->Ticker->Text() == start;
+    rounds += Form->MenuBackdrop.Ticker()->Text() != before && Form->MenuBackdrop.Ticker()->Text() == start;
   }
   EXPECT_EQ(emptyFrames, 0);
   EXPECT_GE(rounds, 1);

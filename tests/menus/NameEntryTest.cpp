@@ -23,7 +23,7 @@ TEST_F(MenuForm, TheNameEntryRefusesAnEmptyNameAndSavesTheTypedOne) {
   EXPECT_EQ(Form->State.CurrentScreen, gsMainMenu);
   EXPECT_EQ(Form->State.PlayerName, "Zoe Racer");
   EXPECT_EQ(SavedSettings().PlayerName, "Zoe Racer");
-  EXPECT_NE(Form->Ticker->Text().find("Hello, Zoe Racer!"), std::string::npos);
+  EXPECT_NE(Form->MenuBackdrop.Ticker()->Text().find("Hello, Zoe Racer!"), std::string::npos);
 }
 
 TEST_F(MenuForm, TheNameEntryOffersTheStoredNameAndTakesTwelveCharacters) {

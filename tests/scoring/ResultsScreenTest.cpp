@@ -241,8 +241,8 @@ TEST(ResultsAnswer, EitherAnswerLeavesForTheTrackSelection) {
     EXPECT_EQ(form.Results->Panel(), nullptr) << answer;
     EXPECT_EQ(screen.Game.SpritesNamed("raceover"), 0) << answer;
     EXPECT_EQ(screen.Game.SpritesNamed("cursor"), 1) << answer;
-    EXPECT_NE(form.Ticker, nullptr) << answer;
-    for (const TLight* light : form.MenuLights) EXPECT_NE(light, nullptr) << answer;
+    EXPECT_NE(form.MenuBackdrop.Ticker(), nullptr) << answer;
+    for (const TLight* light : form.MenuBackdrop.Lights()) EXPECT_NE(light, nullptr) << answer;
   }
 }
 

@@ -54,7 +54,7 @@ struct SelectionScreens : testing::Test {
     fs::current_path(Game.Folder());
     Form.FormCreate();
     Form.OmegaTimer1.SetEnabled(true);
-    Form.CreateMenuBackground();
+    Form.MenuBackdrop.Create();
   }
   ~SelectionScreens() override { fs::current_path(Previous); }
 
