@@ -86,7 +86,7 @@ TEST(GameOptions, KeepsTheDifficultyByName) {
     EXPECT_EQ(damage.has_value(), c.Damaged) << c.Text;
   }
   for (const TDifficulty level : {TDifficulty::Easy, TDifficulty::Normal, TDifficulty::Hard}) {
-    const TGameOptions written{false, true, level};
+    const TGameOptions written{false, true, false, level};
     const std::string text = GameOptionsText(written);
     EXPECT_NE(text.find("Difficulty=" + std::string(DifficultyName(level)) + "\n"), std::string::npos)
         << text;
