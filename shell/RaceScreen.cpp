@@ -29,7 +29,7 @@ constexpr int kFinishFrames = 150;
 // The heads-up texts lie on the dashboard's plate (520) and under the race's dialogs (2000).
 constexpr int kHudDepth = 530;
 // The panel's title row: the track's number and name, centred over the rows, in the panel's yellow.
-constexpr int kTitleCentre = 700, kTitleY = 7;
+constexpr int kTitleCentre = 698, kTitleY = 7;
 constexpr uint32_t kTitleColor = 0xFFFFD23F;
 constexpr uint32_t kHudWhite = 0xFFFFFFFF;
 

@@ -1,7 +1,5 @@
 #include "shell/SelectionInfo.h"
 
-#include "shell/TrackLabel.h"
-
 int NextEntry(int index, int last) {
   return index < last ? index + 1 : 0;
 }
@@ -11,7 +9,7 @@ int PreviousEntry(int index, int last) {
 }
 
 std::string TrackTitle(const TTrack& track, int index) {
-  return track.Available ? TrackLabel(track) : "Track " + std::to_string(index + 1);
+  return track.Available ? std::string(track.Name) : "Track " + std::to_string(index + 1);
 }
 
 std::string BestTimeText(const TRaceTime& best) {

@@ -18,7 +18,7 @@ struct TTrackInfoRow {
   std::string Value;
 };
 
-// The heading over the preview, number and name; a locked track is known only by its number.
+// The heading over the preview: a locked track is known only by its number.
 std::string TrackTitle(const TTrack& track, int index);
 // Best time, length, laps and opponents; a locked track tells nothing but its number.
 std::array<TTrackInfoRow, 4> TrackInfoRows(const TTrack& track);

@@ -1,11 +1,8 @@
 #include "shell/SelectionInfo.h"
-#include "shell/TrackLabel.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "race/RaceSetup.h"
 
 TEST(SelectionStepping, WrapsAroundAtBothEnds) {
   struct Case {
@@ -36,12 +33,11 @@ TEST(TrackInformation, AnAvailableTrackShowsItsCatalogueValues) {
     const char* Opponents;
   };
   const Case cases[] = {
-      {0, kNoBestTime, "Track 1 - Clover Fields", "--:--:--", "540.4", "5", "4"},
-      {1, {5, 7, 3}, "Track 2 - Maple Hollow", "3:07:05", "662.7", "6", "4"},
-      {10, {99, 59, 0}, "Track 11 - Russet Ridge", "0:59:99", "952.7", "8", "7"},
-      {11, {0, 0, 999}, "Track 12 - Summit Pass", "999:00:00", "856.2", "8", "7"},  // the last minute that is
-                                                                                    // a time
-      {5, {0, 0, 1001}, "Track 6 - Mesa Octagon", "--:--:--", "992.4", "5", "6"},
+      {0, kNoBestTime, "Track 1", "--:--:--", "540.4", "5", "4"},
+      {1, {5, 7, 3}, "Track 2", "3:07:05", "662.7", "6", "4"},
+      {10, {99, 59, 0}, "Track 11", "0:59:99", "952.7", "8", "7"},
+      {11, {0, 0, 999}, "Track 12", "999:00:00", "856.2", "8", "7"},  // the last minute that is a time
+      {5, {0, 0, 1001}, "Track 6", "--:--:--", "992.4", "5", "6"},
   };
   for (const Case& c : cases) {
     TTrack track = kTrackCatalogue[size_t(c.Index)];
@@ -65,20 +61,6 @@ TEST(TrackInformation, ALockedTrackTellsOnlyItsNumber) {
     EXPECT_EQ(rows[0].Value, "--:--:--");
     for (size_t row = 1; row < rows.size(); ++row) EXPECT_EQ(rows[row].Value, "-") << index;
   }
-}
-
-// The race's panel and the best times name the track the race is on, and a track the name table
-// does not know keeps its number alone.
-TEST(TrackInformation, TheLabelNamesTheTrackItsFileBelongsTo) {
-  const std::pair<int, const char*> named[] = {
-      {0, "Track 1 - Clover Fields"}, {3, "Track 4 - Frost Valley"}, {11, "Track 12 - Summit Pass"}};
-  for (const auto& [index, label] : named) EXPECT_EQ(TrackLabel(kTrackCatalogue[size_t(index)]), label);
-  TTrack demonstration = kTrackCatalogue[0];
-  demonstration.DataFile = kDemoTrackFile;
-  EXPECT_EQ(TrackLabel(demonstration), "Track 1");
-  TTrack swapped = kTrackCatalogue[0];
-  swapped.DataFile = kTrackCatalogue[1].DataFile;  // the name follows the file, not the place in the list
-  EXPECT_EQ(TrackLabel(swapped), "Track 1 - Maple Hollow");
 }
 
 TEST(TrackInformation, RowsKeepTheirLabelsAndPlaces) {
