@@ -18,6 +18,7 @@
 #include "shell/MenuBackdrop.h"
 #include "shell/MenuSprites.h"
 #include "shell/RaceRun.h"
+#include "shell/TrackLabel.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ constexpr int kLightsGone = 300;
 constexpr int kFinishFrames = 150;
 // The heads-up texts lie on the dashboard's plate (520) and under the race's dialogs (2000).
 constexpr int kHudDepth = 530;
+// The panel's title row: the track's number and name, centred over the rows, in the panel's yellow.
+constexpr int kTitleCentre = 698, kTitleY = 7;
+constexpr uint32_t kTitleColor = 0xFFFFD23F;
+constexpr uint32_t kHudWhite = 0xFFFFFFFF;
 
 }  // namespace
 
@@ -83,6 +88,7 @@ void TRaceScreen::Enter() {
   for (size_t row = 1; row < race.Results.size(); ++row) race.Results[row] = {};
   const TCatalogue& catalogue = state.Catalogue;
   TTrack track = catalogue.Tracks[size_t(catalogue.SelectedTrack)];
+  TrackTitleLine = TrackLabel(track);
   if (state.TimeTrial) track.Rivals = 0;  // the player alone against the clock and the ghost
   PrepareRace(context, track, catalogue.SelectedCar, catalogue.CarsAvailable, PendingTrack);
   PendingTrack.clear();
@@ -166,6 +172,9 @@ void TRaceScreen::StartLights(int t) {
 void TRaceScreen::DrawHud() {
   const TRaceState& race = Kit.World().Race;
   const TPlayer& player = *race.Player;
+  HudFont.SetColor(kTitleColor);
+  HudFont.TextOut(kTitleCentre - HudFont.TextWidth(TrackTitleLine) / 2, kTitleY, TrackTitleLine);
+  HudFont.SetColor(kHudWhite);
   HudFont.TextOut(643, 30, "Lap:            ");
   HudFont.TextOut(750, 30, std::to_string(std::max(player.Lap, 1)) + "/" + std::to_string(race.RaceLaps));
   HudFont.TextOut(643, 50, "Position:   ");

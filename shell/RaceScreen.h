@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "engine/OmegaFont.h"
@@ -36,4 +37,5 @@ class TRaceScreen : public TScreen {
   TRaceExtras Extras;
   std::vector<TTrackRecord> PendingTrack;  // read by Start, laid out when the race is entered
   TBegArrows* StartArrows = nullptr;       // the arrows under the start lights (sprite engine owned)
+  std::string TrackTitleLine;              // the panel's title: the race's track, numbered and named
 };

@@ -22,6 +22,8 @@ constexpr TBox kLapValue{750, 30, 790, 48};
 constexpr TBox kTimeRow{643, 70, 790, 88};
 // The lower part of the "Best Lap" row, where a dialog reaching that far up would hide it.
 constexpr TBox kDialogCorner{645, 102, 660, 111};
+// The panel's title row, where the game writes the track's number and name in yellow.
+constexpr TBox kTitleRow{600, 5, 796, 24};
 
 // A race on the first track, drawn by OpenGL off screen; frames are saved and read back on request.
 class HudPixels : public testing::Test {
@@ -69,6 +71,16 @@ class HudPixels : public testing::Test {
     return count;
   }
 
+  static int YellowPixels(const TPixmap& frame, TBox box) {
+    int count = 0;
+    for (int y = box.Top; y < box.Bottom; ++y)
+      for (int x = box.Left; x < box.Right; ++x) {
+        const uint32_t p = frame.At(x, y);
+        count += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) > 160 && (p & 0xFF) < 120;
+      }
+    return count;
+  }
+
   static bool SamePixels(const TPixmap& a, const TPixmap& b, TBox box) {
     for (int y = box.Top; y < box.Bottom; ++y)
       for (int x = box.Left; x < box.Right; ++x)
@@ -83,6 +95,12 @@ class HudPixels : public testing::Test {
 // While the player drives, the HUD's time runs; from the finish it shows the time of the results
 // and stands still, while the opponents' clocks run on; and behind the results the plate keeps
 // its values.
+// The panel's picture leaves the title row empty: what is yellow there is the track's name.
+TEST_F(HudPixels, TheTitleRowNamesTheTrack) {
+  Run(5);
+  EXPECT_GT(YellowPixels(Shot(), kTitleRow), 100);
+}
+
 TEST_F(HudPixels, TheClockStopsAtTheFinishAndTheHudStaysBehindTheResults) {
   Run(300);  // past the green light
   const TPixmap racing = Shot();

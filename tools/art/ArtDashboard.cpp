@@ -238,13 +238,13 @@ void PaintHudPanel(cairo_t* cr) {
   StrokePath(cr, plate, WithAlpha(Palette::Sky, 0.7), 2);
   cairo_restore(cr);
   StrokePath(cr, plate, Palette::Ink, 3);
-  // Rows of the HUD texts: screen y 30, 50, 70, 90 are plate y 33, 53, 73, 93.
+  // Rows of the HUD texts: screen y 30, 50, 70, 90 are plate y 33, 53, 73, 93; the game writes
+  // the race's track into the title row above them.
   for (int row = 0; row < 4; ++row) {
     const double y = 33 + row * 20;
     FillPath(cr, RoundedRect(40, y + 1, 194, 18, 5), WithAlpha(Palette::NavyDeep, 0.55));
     PaintHudIcon(cr, row, 54, y + 10);
   }
-  DrawText(cr, "MORVEL RACING", {11, TFace::Heavy, TAlign::Centre, 0, 12}, 140, 17, Palette::SunYellow);
 }
 
 // A little ghost: the time trial's rival.
