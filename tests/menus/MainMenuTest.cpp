@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "race/IndicatorsMenu.h"
+#include "race/IndicatorsTicker.h"
 #include "shell/HelpScreen.h"
 #include "shell/KeyCodes.h"
 

@@ -1,5 +1,6 @@
 #include "menus/MenuForm.h"
 
+#include "race/IndicatorsTicker.h"
 #include "shell/KeyCodes.h"
 
 TEST_F(MenuForm, TheNameEntryRefusesAnEmptyNameAndSavesTheTypedOne) {

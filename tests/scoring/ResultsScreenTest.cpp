@@ -9,6 +9,8 @@
 
 #include "platform/RecordingRenderDevice.h"
 #include "race/GameConstants.h"
+#include "race/IndicatorsMenu.h"
+#include "race/IndicatorsTicker.h"
 #include "race/RaceSetup.h"
 #include "scoring/ResultsRun.h"
 #include "shell/KeyCodes.h"
