@@ -48,6 +48,8 @@ std::vector<std::string> GhostSeeds() {
 }
 
 std::vector<std::string> OptionsSeeds() {
-  return {GameOptionsText(TGameOptions{}), GameOptionsText(TGameOptions{false, false, TDifficulty::Hard}),
+  return {GameOptionsText(TGameOptions{}),
+          GameOptionsText(
+              TGameOptions{.GhostShown = false, .TrackMapShown = false, .Difficulty = TDifficulty::Hard}),
           "; notes\n[race]\r\n GhostShown = off\r\nTrackMapShown=yes\n[Other]\nGhostShown=1\n"};
 }
