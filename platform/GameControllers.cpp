@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 constexpr int kEnter = 13, kEscape = 27, kSpace = 32, kPause = 80;
-constexpr int kTimeTrial = 84, kGhostSwitch = 113, kMapSwitch = 114;  // "T", F2, F3
+constexpr int kTimeTrial = 84, kGhostSwitch = 113, kMapSwitch = 114, kLevelSwitch = 115;  // "T", F2, F3, F4
 
 void Key(int key, bool down, std::vector<TInputEvent>& events) {
   TInputEvent event;
@@ -60,6 +60,8 @@ std::vector<int> TGameControllers::KeysOfButton(int button) {
       return {kTimeTrial, kGhostSwitch};
     case SDL_CONTROLLER_BUTTON_Y:
       return {kMapSwitch};
+    case SDL_CONTROLLER_BUTTON_LEFTSTICK:
+      return {kLevelSwitch};
     default:
       return {};
   }

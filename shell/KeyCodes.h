@@ -13,4 +13,5 @@ inline constexpr int VK_Z = 90;
 inline constexpr int VK_F1 = 112;
 inline constexpr int VK_F2 = 113;
 inline constexpr int VK_F3 = 114;
+inline constexpr int VK_F4 = 115;
 inline constexpr int VK_F12 = 123;

@@ -9,6 +9,7 @@
 #include "engine/OmegaImageList.h"
 #include "engine/OmegaScreen.h"
 #include "engine/OmegaSprite.h"
+#include "race/Difficulty.h"
 #include "shell/GameState.h"
 #include "shell/KeyCodes.h"
 #include "shell/MenuBackdrop.h"
@@ -27,15 +28,30 @@ constexpr int kFullScreenSwitchY = 217, kMusicSwitchY = 272, kSoundSwitchY = 327
 // panel.
 constexpr int kStripX = 50, kStripY = 138, kRaceSwitchY = 146;
 constexpr int kGhostSwitchX = 300, kMapSwitchX = 620;
+// The opponents' level lies under the emblem at the panel's left, and comes in from the left.
+constexpr int kDifficultyStartX = -200, kDifficultySwitchX = 150, kDifficultySwitchY = 383;
 
 int SwitchFinalX(size_t index) {
-  return index == TOptionsScreen::GhostSwitch ? kGhostSwitchX
-         : index == TOptionsScreen::MapSwitch ? kMapSwitchX
-                                              : kSwitchX;
+  return index == TOptionsScreen::GhostSwitch        ? kGhostSwitchX
+         : index == TOptionsScreen::MapSwitch        ? kMapSwitchX
+         : index == TOptionsScreen::DifficultySwitch ? kDifficultySwitchX
+                                                     : kSwitchX;
 }
 
 const char* SwitchPicture(bool on) {
   return on ? "b_on" : "b_off";
+}
+
+const char* DifficultyPicture(TDifficulty level) {
+  switch (level) {
+    case TDifficulty::Easy:
+      return "b_easy";
+    case TDifficulty::Hard:
+      return "b_hard";
+    case TDifficulty::Normal:
+      break;
+  }
+  return "b_normal";
 }
 
 }  // namespace
@@ -54,6 +70,7 @@ void TOptionsScreen::Enter() {
   AddSwitch(940, kSoundSwitchY, state.SoundOn);
   AddSwitch(820, kRaceSwitchY, state.Options.GhostShown);
   AddSwitch(880, kRaceSwitchY, state.Options.TrackMapShown);
+  AddDifficultySwitch(kDifficultyStartX, kDifficultySwitchY);
   TextEdit.Add("Edit", 553, 388, 18, 0xFFDCDCDC, state.AddText).Name = "AddEdit";
   CreateMenuSprite(Sprites, Kit.MenuImages(), "scrOptions", "scr_opt", 500, 50, 211);
   CreateMenuSprite(Sprites, Kit.MenuImages(), "scrOptions2", "scr_opt2", 500, kStripX, kStripY);
@@ -74,6 +91,17 @@ void TOptionsScreen::AddSwitch(int x, int y, bool& setting) {
         Kit.PlaySound("check");
         Switches[index]->SetStateImage(GUIState::Normal, Kit.MenuImages().Find(SwitchPicture(setting)));
       }));
+}
+
+// The level's switch steps Easy, Normal, Hard and back to Easy.
+void TOptionsScreen::AddDifficultySwitch(int x, int y) {
+  TDifficulty& level = Kit.GameState().Options.Difficulty;
+  Switches.push_back(&Kit.AddPageButton(Kit.MenuImages(), DifficultyPicture(level), x, y, [this, &level] {
+    level = NextDifficulty(level);
+    Kit.PlaySound("check");
+    Switches[DifficultySwitch]->SetStateImage(GUIState::Normal,
+                                              Kit.MenuImages().Find(DifficultyPicture(level)));
+  }));
 }
 
 void TOptionsScreen::SetMenuMusic(bool on) {
@@ -99,7 +127,8 @@ void TOptionsScreen::Frame() {
 
 void TOptionsScreen::Keys() {
   std::array<bool, 256>& released = Kit.GameState().KeyReleased;
-  for (auto [key, which] : {std::pair{VK_F2, GhostSwitch}, std::pair{VK_F3, MapSwitch}})
+  for (auto [key, which] :
+       {std::pair{VK_F2, GhostSwitch}, std::pair{VK_F3, MapSwitch}, std::pair{VK_F4, DifficultySwitch}})
     if (std::exchange(released[size_t(key)], false)) Switches[which]->OnClick(*Switches[which]);
 }
 

@@ -11,13 +11,20 @@
 
 class TOmegaButton;
 
-// The options: full screen, music, sound and the options text, then the ghost and the track map;
-// kept with "b_apply", given up with "b_cancel" or Escape. F2 and F3 stand for the ghost's and the
-// map's switches.
+// The options: full screen, music, sound and the options text, then the ghost, the track map and
+// the opponents' level; kept with "b_apply", given up with "b_cancel" or Escape. F2, F3 and F4
+// stand for the ghost's, the map's and the level's switches.
 class TOptionsScreen : public TScreen {
  public:
   // The switches, in the order they are made.
-  enum TSwitch : size_t { FullScreenSwitch, MusicSwitch, SoundSwitch, GhostSwitch, MapSwitch };
+  enum TSwitch : size_t {
+    FullScreenSwitch,
+    MusicSwitch,
+    SoundSwitch,
+    GhostSwitch,
+    MapSwitch,
+    DifficultySwitch
+  };
 
   explicit TOptionsScreen(TScreenKit& kit);
 
@@ -41,6 +48,7 @@ class TOptionsScreen : public TScreen {
   };
 
   void AddSwitch(int x, int y, bool& setting);
+  void AddDifficultySwitch(int x, int y);
   void SetMenuMusic(bool on);
   void Keys();
   void Slide();

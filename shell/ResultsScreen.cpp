@@ -21,6 +21,9 @@ namespace {
 constexpr uint32_t kResultsTextColor = 0xFF1E1E1E;
 constexpr int kResultsColumn = 518;  // the result lines are centred on it
 constexpr int kMessageColumn = 400;
+// The opponents' level (none in a time trial) in the ticker's smaller letters, beside the flags
+// under the results' column and clear of "next".
+constexpr int kLevelX = 252, kLevelY = 428;
 
 struct TResultsButton {
   const char* Picture;
@@ -55,6 +58,9 @@ void TResultsScreen::Enter() {
   state.KeyHeld.fill(false);
   Kit.TextFont().SetFont("Arial Black", 20);
   Kit.TextFont().SetColor(kResultsTextColor);
+  // The menus set the ticker's letters again as they are entered.
+  Kit.TickerFont().SetFont("Arial Black", 12);
+  Kit.TickerFont().SetColor(kResultsTextColor);
   Kit.BuildPage();
   TOmegaImageList& images = Kit.GameImages();
   PageButtons = {
@@ -95,7 +101,10 @@ void TResultsScreen::DrawLines() {
   const TGameState& state = Kit.GameState();
   const TRaceState& race = Kit.World().Race;
   const int lines = state.ResultLines;
-  if (lines >= 1) TextCentred(kResultsColumn, 224, std::to_string(race.Player->FinishPosition));
+  if (lines >= 1) {
+    TextCentred(kResultsColumn, 224, std::to_string(race.Player->FinishPosition));
+    if (!state.TimeTrial) DrawLevel(state.Options.Difficulty);
+  }
   if (lines >= 2) {
     const TRaceTime& time = PlayerFinishTime(race);
     const std::string text = RaceTimeText(time);
@@ -111,6 +120,10 @@ void TResultsScreen::DrawLines() {
     if (TImageListItem* banner = Kit.GameImages().Find("scr_av")) banner->Draw(150, 465, 0);
     TextCentred(kMessageColumn, 480, message);
   }
+}
+
+void TResultsScreen::DrawLevel(TDifficulty level) {
+  Kit.TickerFont().TextOut(kLevelX, kLevelY, "Opponents: " + std::string(DifficultyName(level)));
 }
 
 void TResultsScreen::TextCentred(int x, int y, const std::string& text) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "race/Difficulty.h"
 #include "shell/Screen.h"
 #include "shell/ScreenKit.h"
 #include "shell/ScreenSprites.h"
@@ -32,6 +33,7 @@ class TResultsScreen : public TScreen {
   void Confirm();
   void Answer(bool sendScore);
   void DrawLines();
+  void DrawLevel(TDifficulty level);
   void TextCentred(int x, int y, const std::string& text);
 
   TScreenKit& Kit;

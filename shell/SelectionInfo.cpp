@@ -26,6 +26,10 @@ std::array<TTrackInfoRow, 4> TrackInfoRows(const TTrack& track) {
   }};
 }
 
+void AddDifficulty(TTrackInfoRow& opponents, TDifficulty level) {
+  if (opponents.Value != "-") opponents.Value += " (" + std::string(DifficultyName(level)) + ")";
+}
+
 std::string CarTitle(const TCarType& car) {
   return car.Available ? std::string(car.Name) : "Not avaible";
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "race/Difficulty.h"
 #include "race/GameConstants.h"
 
 // What the track and car selections show of a catalogue entry, apart from any display.
@@ -22,6 +23,8 @@ struct TTrackInfoRow {
 std::string TrackTitle(const TTrack& track, int index);
 // Best time, length, laps and opponents; a locked track tells nothing but its number.
 std::array<TTrackInfoRow, 4> TrackInfoRows(const TTrack& track);
+// The opponents' row with their level after the count, "4 (Hard)"; a locked track's "-" stays.
+void AddDifficulty(TTrackInfoRow& opponents, TDifficulty level);
 // "--:--:--" until the track has been raced to the end.
 std::string BestTimeText(const TRaceTime& best);
 

@@ -1,5 +1,6 @@
 #include "shell/SelectionScreen.h"
 
+#include <array>
 #include <functional>
 #include <utility>
 
@@ -243,7 +244,9 @@ void TSelectionScreen::DrawTrackInfo() {
   const TTrack& track = catalogue.Tracks[size_t(index)];
   CentredText(Kit.TitleFont(), 419, 68, TrackTitle(track, index));
   TOmegaFont& font = Kit.TextFont();
-  for (const TTrackInfoRow& row : TrackInfoRows(track)) {
+  std::array<TTrackInfoRow, 4> rows = TrackInfoRows(track);
+  AddDifficulty(rows.back(), Kit.GameState().Options.Difficulty);
+  for (const TTrackInfoRow& row : rows) {
     font.TextOut(335, row.Y, row.Label);
     CentredText(font, 480, row.Y, row.Value);
   }

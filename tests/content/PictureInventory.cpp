@@ -84,6 +84,9 @@ std::vector<TPictureEntry> PictureInventory() {
       {"data1", "b_cancel", 155, 44},
       {"data1", "b_on", 100, 52},
       {"data1", "b_off", 100, 52},
+      {"data1", "b_easy", 100, 52},
+      {"data1", "b_normal", 100, 52},
+      {"data1", "b_hard", 100, 52},
       {"data1", "Edit", 210, 40},
       // Track and car selection.
       {"data1", "scr_choose", 800, 600},

@@ -101,12 +101,14 @@ TEST(SignalRun, ASignalDuringARaceSavesAndEndsAtOnce) {
 }
 
 // On the options screen the switches the player has not applied are not saved: the options as
-// they were on entering the screen are. F2 and F3 switch the ghost and the map off.
+// they were on entering the screen are. F2 and F3 switch the ghost and the map off, F4 makes the
+// opponents hard.
 TEST(SignalRun, ASignalOnTheOptionsScreenSavesTheAppliedOptions) {
   TGameRun game;
   const auto script = game.Folder() / "input.txt";
-  std::ofstream(script) << "500 text Ann\n560 down 13\n561 up 13\n600 wait 4\n60 click 400 322\n70 wait 7\n"
-                        << "60 down 113\n61 up 113\n62 down 114\n63 up 114\n100 wait 4\n";
+  std::ofstream(script)
+      << "500 text Ann\n560 down 13\n561 up 13\n600 wait 4\n60 click 400 322\n70 wait 7\n"
+      << "60 down 113\n61 up 113\n62 down 114\n63 up 114\n64 down 115\n65 up 115\n100 wait 4\n";
   const pid_t pid =
       game.Start({"--headless", "--render", "null", "--virtual-clock", "--script", script.string()});
   ASSERT_GT(pid, 0);
@@ -115,10 +117,9 @@ TEST(SignalRun, ASignalOnTheOptionsScreenSavesTheAppliedOptions) {
   ASSERT_EQ(::kill(pid, SIGTERM), 0);
   ASSERT_EQ(game.Wait(pid, std::chrono::seconds(20)), 0) << game.Stderr();
   ASSERT_TRUE(named);
-  TGameOptions saved{false, false};
+  TGameOptions saved{false, false, false, TDifficulty::Hard};
   ASSERT_TRUE(LoadGameOptions(saved, game.Folder() / kOptionsFileName));
-  EXPECT_TRUE(saved.GhostShown);
-  EXPECT_TRUE(saved.TrackMapShown);
+  EXPECT_EQ(saved, TGameOptions{});
 }
 
 // A signal at any moment of the start (the program just begun, the libraries loading, the game

@@ -49,6 +49,7 @@ std::vector<std::string> GhostSeeds() {
 
 std::vector<std::string> OptionsSeeds() {
   return {GameOptionsText(TGameOptions{}),
-          GameOptionsText(TGameOptions{false, false, false, TDifficulty::Hard}),
+          GameOptionsText(
+              TGameOptions{.GhostShown = false, .TrackMapShown = false, .Difficulty = TDifficulty::Hard}),
           "; notes\n[race]\r\n GhostShown = off\r\nTrackMapShown=yes\n[Other]\nGhostShown=1\n"};
 }

@@ -86,7 +86,7 @@ TEST(GameOptions, KeepsTheDifficultyByName) {
     EXPECT_EQ(damage.has_value(), c.Damaged) << c.Text;
   }
   for (const TDifficulty level : {TDifficulty::Easy, TDifficulty::Normal, TDifficulty::Hard}) {
-    const TGameOptions written{false, true, false, level};
+    const TGameOptions written{.GhostShown = false, .TrackMapShown = true, .Difficulty = level};
     const std::string text = GameOptionsText(written);
     EXPECT_NE(text.find("Difficulty=" + std::string(DifficultyName(level)) + "\n"), std::string::npos)
         << text;
@@ -140,4 +140,55 @@ TEST_F(GameOptionsScreen, EscapeGivesThemUp) {
   TGameOptions saved{false, false};
   ASSERT_TRUE(LoadGameOptions(saved, kOptionsFileName));
   EXPECT_EQ(saved, TGameOptions{});
+}
+
+// The level's switch steps Easy, Normal, Hard by mouse and by F4, showing each level's picture;
+// given up (button or Escape) it is Normal again in memory and in the file, applied it is kept and
+// shown on the next visit.
+TEST_F(GameOptionsScreen, TheLevelSwitchCyclesAndFollowsApplyAndCancel) {
+  Start();
+  OpenOptions();
+  EXPECT_EQ(Switch(TOptionsScreen::DifficultySwitch).Left, 150);
+  EXPECT_EQ(Switch(TOptionsScreen::DifficultySwitch).States[GUIState::Normal].Image->Name, "b_normal");
+  const struct {
+    bool ByKey;
+    TDifficulty Level;
+    const char* Picture;
+  } steps[] = {{false, TDifficulty::Hard, "b_hard"},
+               {true, TDifficulty::Easy, "b_easy"},
+               {false, TDifficulty::Normal, "b_normal"},
+               {true, TDifficulty::Hard, "b_hard"}};
+  for (const auto& step : steps) {
+    if (step.ByKey) {
+      Press(VK_F4);
+      RunFrames(1);
+    } else {
+      Click(Switch(TOptionsScreen::DifficultySwitch));
+    }
+    EXPECT_EQ(Form->State.Options.Difficulty, step.Level) << step.Picture;
+    EXPECT_EQ(Switch(TOptionsScreen::DifficultySwitch).States[GUIState::Normal].Image->Name, step.Picture);
+  }
+  Click("b_cancel");
+  ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(Form->State.Options.Difficulty, TDifficulty::Normal);
+  TGameOptions saved{.Difficulty = TDifficulty::Hard};
+  ASSERT_TRUE(LoadGameOptions(saved, kOptionsFileName));
+  EXPECT_EQ(saved.Difficulty, TDifficulty::Normal);
+
+  OpenOptions();
+  Press(VK_F4);
+  RunFrames(1);
+  Press(VK_ESCAPE);
+  RunFrames(1);
+  ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  EXPECT_EQ(Form->State.Options.Difficulty, TDifficulty::Normal);
+
+  OpenOptions();
+  Click(Switch(TOptionsScreen::DifficultySwitch));
+  Click("b_apply");
+  ASSERT_EQ(Form->State.CurrentScreen, gsMainMenu);
+  ASSERT_TRUE(LoadGameOptions(saved, kOptionsFileName));
+  EXPECT_EQ(saved.Difficulty, TDifficulty::Hard);
+  OpenOptions();
+  EXPECT_EQ(Switch(TOptionsScreen::DifficultySwitch).States[GUIState::Normal].Image->Name, "b_hard");
 }

@@ -47,7 +47,7 @@ TEST(GameControllers, ButtonsPressTheDrivingAndMenuKeys) {
       {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, "d32"}, {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, "d32"},
       {SDL_CONTROLLER_BUTTON_START, "d80"},        {SDL_CONTROLLER_BUTTON_BACK, "d27"},
       {SDL_CONTROLLER_BUTTON_X, "d84 d113"},       {SDL_CONTROLLER_BUTTON_Y, "d114"},
-      {SDL_CONTROLLER_BUTTON_GUIDE, ""},
+      {SDL_CONTROLLER_BUTTON_LEFTSTICK, "d115"},   {SDL_CONTROLLER_BUTTON_GUIDE, ""},
   };
   TGameControllers controllers;
   const std::vector<int> buttonKeys = TGameControllers::ButtonKeys();

@@ -81,3 +81,27 @@ TEST_F(ResultsPictures, TheResultsThenTheSendQuestion) {
   ExpectShown(question, "scr_send", 146, 129, 0, 200);
   EXPECT_EQ(Game.Messages.Shown().size(), 0u);
 }
+
+// The opponents' level is written under the results' column, clear of "next": another level
+// changes those pixels and nothing right of them.
+TEST_F(ResultsPictures, TheResultsTellTheOpponentsLevel) {
+  Form.State.Options.Difficulty = TDifficulty::Hard;
+  Game.StartAndFinish(1, {12, 34, 1});
+  for (int frame = 0; frame <= 150; ++frame) Game.RunFrame();
+  ASSERT_EQ(Form.State.CurrentScreen, gsRaceOver);
+  Game.RunUntilNextShows();
+  const TPixmap hard = Shot("hard.png");
+  Form.State.Options.Difficulty = TDifficulty::Easy;
+  const TPixmap easy = Shot("easy.png");
+  ASSERT_GT(hard.Width, 0);
+  ASSERT_GT(easy.Width, 0);
+  const auto differing = [&](int left, int right) {
+    int count = 0;
+    for (int y = 420; y < 456; ++y)
+      for (int x = left; x < right; ++x) count += !Near(hard.At(x, y), easy.At(x, y), 40);
+    return count;
+  };
+  EXPECT_GT(differing(250, 465), 100);
+  EXPECT_EQ(differing(465, 600), 0);
+  ExpectShown(hard, "bro_next", 472, 411, 0, 91);
+}

@@ -63,6 +63,29 @@ TEST(TrackInformation, ALockedTrackTellsOnlyItsNumber) {
   }
 }
 
+// The opponents' level follows their count; a locked track's row tells nothing more.
+TEST(TrackInformation, TheOpponentsRowTellsTheirLevel) {
+  TTrack open = kTrackCatalogue[0];
+  open.Available = true;
+  const TTrack locked = kTrackCatalogue[0];
+  const struct {
+    const TTrack& Track;
+    TDifficulty Level;
+    std::string Shown;
+  } cases[] = {
+      {open, TDifficulty::Easy, "4 (Easy)"},
+      {open, TDifficulty::Normal, "4 (Normal)"},
+      {open, TDifficulty::Hard, "4 (Hard)"},
+      {locked, TDifficulty::Hard, "-"},
+  };
+  for (const auto& c : cases) {
+    auto rows = TrackInfoRows(c.Track);
+    AddDifficulty(rows.back(), c.Level);
+    EXPECT_EQ(rows.back().Value, c.Shown);
+    EXPECT_EQ(std::string(rows.back().Label), "Opponents:");
+  }
+}
+
 TEST(TrackInformation, RowsKeepTheirLabelsAndPlaces) {
   const auto rows = TrackInfoRows(kTrackCatalogue[0]);
   const std::pair<int, std::string> expected[] = {

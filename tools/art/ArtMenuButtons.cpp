@@ -50,6 +50,35 @@ void PaintSwitch(cairo_t* cr, bool on) {
   DrawText(cr, on ? "ON" : "OFF", style, on ? 14 : 86, 26, Palette::White, 1.5);
 }
 
+// The level switch: the switch's pill in the level's colour, as many rising bars as the level's
+// step (one to three) and its name beside them.
+struct TLevelSwitch {
+  const char* Name;
+  const char* Word;
+  int Bars;
+  TArtColor Top, Bottom;
+};
+
+constexpr TLevelSwitch LevelSwitches[] = {
+    {"b_easy", "EASY", 1, Hex(0x5EDB7E), Hex(0x34C759)},
+    {"b_normal", "NORMAL", 2, Hex(0x5C9EF0), Palette::UiBlue},
+    {"b_hard", "HARD", 3, Hex(0xF2646E), Palette::RacingRed},
+};
+
+void PaintLevelSwitch(cairo_t* cr, const TLevelSwitch& level) {
+  const TPath pill = RoundedRect(3, 5, 91, 42, 21);
+  DropShadow(cr, pill, 2, 3);
+  FillVertical(cr, pill, 5, level.Top, 47, level.Bottom);
+  Gloss(cr, pill, 10, 6, 77, 16, 0.3);
+  StrokePath(cr, pill, Palette::Ink, 3);
+  for (int bar = 0; bar < 3; ++bar) {
+    const double height = 6 + 5 * bar;
+    const TPath shape = RoundedRect(15 + 6 * bar, 34 - height, 4, height, 1.5);
+    FillPath(cr, shape, bar < level.Bars ? Palette::White : WithAlpha(Palette::Ink, 0.25));
+  }
+  DrawText(cr, level.Word, {14, TFace::Heavy, TAlign::Centre, 56}, 63, 26, Palette::White, 1.5);
+}
+
 void PaintArrowDisc(cairo_t* cr, bool forward) {
   const TPath disc = Circle(30, 30, 27);
   DropShadow(cr, disc, 2, 3);
@@ -92,6 +121,8 @@ void DrawMenuButtons(TArtPackage& menus) {
   });
   menus.Add("b_on", 100, 52, [](cairo_t* cr) { PaintSwitch(cr, true); });
   menus.Add("b_off", 100, 52, [](cairo_t* cr) { PaintSwitch(cr, false); });
+  for (const TLevelSwitch& level : LevelSwitches)
+    menus.Add(level.Name, 100, 52, [&](cairo_t* cr) { PaintLevelSwitch(cr, level); });
   menus.Add("bc_next", 64, 64, [](cairo_t* cr) { PaintArrowDisc(cr, true); });
   menus.Add("bc_prev", 64, 64, [](cairo_t* cr) { PaintArrowDisc(cr, false); });
   menus.Add("e_name", 294, 48, [](cairo_t* cr) {

@@ -134,7 +134,10 @@ void PaintOptions(cairo_t* cr) {
   constexpr double Width = 736;
   constexpr double Height = 270;
   PaintCreamPanel(cr, 0, 0, Width, Height);
-  PaintGameEmblem(cr, 100, 92, 130);
+  // The emblem over the opponents' level: its label here, its switch drawn by the game under it
+  // (on screen at x 150, y 383).
+  PaintGameEmblem(cr, 150, 82, 116);
+  DrawText(cr, "OPPONENTS (F4)", {17, TFace::Heavy, TAlign::Centre, 260}, 150, 160, Palette::Navy);
   // The text field starts further left than the switches (x 553 on screen, 503 here), so its label ends
   // earlier and keeps a leader of several dots.
   const struct {
