@@ -154,10 +154,10 @@ void TEnemyCar::Drive() {
 bool TEnemyCar::BackOff(TPointD centre) {
   const TRaceState& race = Context.Race;
   const TStuckWatch::TVerdict verdict = Stuck.Watch(race, centre, TargetWayPoint, RaceTime);
+  const int count = race.WayPointCount;
   if (verdict.NewTarget > 0) {
     // Forwards through the way points passed on the way, so that their key flags count; a way
     // point behind the car is simply aimed at again.
-    const int count = race.WayPointCount;
     if ((verdict.NewTarget - TargetWayPoint + count) % count < count / 2) {
       while (TargetWayPoint != verdict.NewTarget) AdvanceWayPoint(count);
     } else {
@@ -165,6 +165,10 @@ bool TEnemyCar::BackOff(TPointD centre) {
     }
   }
   if (!verdict.BackOff) return false;
+  // A way point reached while backing off counts: backing out of its reach must not leave the car
+  // turning round to come back to it.
+  if (WayPointReached({race.WayPoints[TargetWayPoint].X, race.WayPoints[TargetWayPoint].Y}, centre))
+    AdvanceWayPoint(count);
   const TWayPoint& target = race.WayPoints[TargetWayPoint];
   BrakeOrReverse();
   const TSteer steer = BackOffSteering(Heading, Speed, UnitVector(centre, {target.X, target.Y}));

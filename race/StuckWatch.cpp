@@ -41,8 +41,9 @@ int WayPointAhead(const TRaceState& race, TPointD centre) {
 }
 
 TSteer BackOffSteering(double heading, double speed, TPointD toTarget) {
-  if (speed >= 0) return TSteer::None;
+  if (speed == 0) return TSteer::None;
   const TSteer towards = SteeringDecision(heading, toTarget);
+  if (speed > 0) return towards;
   if (towards == TSteer::Right) return TSteer::Left;
   if (towards == TSteer::Left) return TSteer::Right;
   return TSteer::None;

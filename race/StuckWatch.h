@@ -33,6 +33,8 @@ class TStuckWatch {
 // car has passed it. 0 while the track has no way points.
 int WayPointAhead(const TRaceState& race, TPointD centre);
 
-// How to steer while backing off so that the nose turns towards the target: reversing turns the
-// car the other way round, and a car still rolling forwards is not steered.
+// How to steer while backing off so that the nose turns towards the target: a car still rolling
+// forwards as it brakes is steered towards it, a reversing car the other way round. A car that
+// comes to the watch at speed (circling a way point it cannot reach) thus stops facing the target
+// rather than facing away from it with the turn still to make.
 TSteer BackOffSteering(double heading, double speed, TPointD toTarget);

@@ -121,7 +121,7 @@ TEST_F(EnemyCarTest, KeyFlagsOfReachedWayPoints) {
 // half of race time; then it reverses for a second and aims at the way point ahead of it.
 TEST_F(EnemyCarTest, ACarWithoutHeadwayForASecondAndAHalfBacksOff) {
   AddWayPoint(200, 300);
-  AddWayPoint(440, 300, 2);
+  AddWayPoint(700, 300, 2);
   AddWayPoint(1400, 300, 3);
   TEnemyCar& car = Racer();
   car.TargetWayPoint = 3;
@@ -141,7 +141,8 @@ TEST_F(EnemyCarTest, ACarWithoutHeadwayForASecondAndAHalfBacksOff) {
   EXPECT_EQ(car.TargetWayPoint, 2);
 }
 
-// Aiming ahead past way points it has left out, the car takes their key flags with it.
+// Aiming ahead past way points it has left out, the car takes their key flags with it; standing
+// within reach of the way point ahead (way point 3), it passes that one too while it backs off.
 TEST_F(EnemyCarTest, AimingAheadPassesTheKeyFlagsOnTheWay) {
   AddWayPoint(-2000, 300);
   AddWayPoint(-1000, 300, 2);
@@ -155,7 +156,7 @@ TEST_F(EnemyCarTest, AimingAheadPassesTheKeyFlagsOnTheWay) {
   car.FinishArmed = false;
   car.KeyPassed.assign(car.KeyPassed.size(), false);
   for (int tick = 0; tick < 301; ++tick) RaceFrame();
-  EXPECT_EQ(car.TargetWayPoint, 3);
+  EXPECT_EQ(car.TargetWayPoint, 4);
   EXPECT_TRUE(car.KeyPassed[2]);
   EXPECT_TRUE(car.FinishArmed);
 }

@@ -75,10 +75,9 @@ TEST(StuckWatchTest, BackingOffTurnsTheNoseTowardsTheTarget) {
     TPointD Target;  // seen from a car at (0, 0) heading along +x
     TSteer Steer;
   };
-  const TCase cases[] = {{-1, {100, 50}, TSteer::Left},
-                         {-1, {100, -50}, TSteer::Right},
-                         {-1, {100, 0}, TSteer::None},
-                         {0.5, {100, 50}, TSteer::None}};
+  const TCase cases[] = {{-1, {100, 50}, TSteer::Left},  {-1, {100, -50}, TSteer::Right},
+                         {-1, {100, 0}, TSteer::None},   {0.5, {100, 50}, TSteer::Right},
+                         {3, {-100, -50}, TSteer::Left}, {0, {100, 50}, TSteer::None}};
   for (const TCase& c : cases)
     EXPECT_EQ(BackOffSteering(0, c.Speed, UnitVector({0, 0}, c.Target)), c.Steer)
         << c.Speed << " " << c.Target.Y;
