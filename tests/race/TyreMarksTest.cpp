@@ -198,11 +198,13 @@ TEST(TyreMarksTest, TheNumberOfMarksIsBoundedAndTheOldestGiveWay) {
 // Each mark is drawn as the strip stretched between its two ends, as dark as it is now; marks
 // off the picture are not drawn at all.
 TEST(TyreMarksTest, EachMarkIsDrawnBetweenItsEndsAndOnlyOnThePicture) {
-  TMarkingRace race(5);
+  // The screen outlives the race, whose pictures hold on to it.
   TRecordingRenderDevice device;
   TDeviceOnlyVideo video{&device};
-  TOmegaScreen screen{video, race.Messages};
+  TMessageBoxes messages{true};
+  TOmegaScreen screen{video, messages};
   screen.Initialize();
+  TMarkingRace race(5);
   race.GameImages.Find("tyremark")->SetPicture({16, 8, std::vector<uint32_t>(16 * 8, 0xFF101010)});
   race.GameImages.SetOmegaScreen(&screen);
   race.GameImages.BuildTextures();
